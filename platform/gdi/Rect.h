@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// Points and rectangles; right and bottom edges are exclusive.
+#pragma once
+
+#include <algorithm>
+
+struct TPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+using POINT = TPoint;
+
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool Contains(TPoint point) const
+    {
+        return point.x >= Left && point.x < Right && point.y >= Top && point.y < Bottom;
+    }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+using RECT = TRect;
+
+inline TRect Rect(int left, int top, int right, int bottom) { return { left, top, right, bottom }; }
+inline TRect Bounds(int left, int top, int width, int height)
+{
+    return { left, top, left + width, top + height };
+}
+inline TPoint Point(int x, int y) { return { x, y }; }
+
+// The overlap of two rectangles; an empty result is all zero, as the classic call gives.
+inline TRect IntersectRects(const TRect& a, const TRect& b)
+{
+    TRect result { std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+        std::min(a.Bottom, b.Bottom) };
+    return result.IsEmpty() ? TRect {} : result;
+}
+inline void OffsetRect(TRect& rect, int dx, int dy)
+{
+    rect.Left += dx;
+    rect.Right += dx;
+    rect.Top += dy;
+    rect.Bottom += dy;
+}
+inline void InflateRect(TRect& rect, int dx, int dy)
+{
+    rect.Left -= dx;
+    rect.Right += dx;
+    rect.Top -= dy;
+    rect.Bottom += dy;
+}
