@@ -11,6 +11,13 @@ struct TPoint {
 };
 using POINT = TPoint;
 
+struct TSize {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const TSize&, const TSize&) = default;
+};
+using SIZE = TSize;
+
 struct TRect {
     int Left = 0;
     int Top = 0;
