@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+#include "platform/rtl/FileStorage.h"
+
+#include "platform/rtl/DirectoryListing.h"
+#include "platform/rtl/FileNames.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// One write or read call moves at most this much, well inside what every kernel accepts.
+constexpr std::size_t ChunkSize = std::size_t { 1 } << 24;
+
+AnsiString ReasonOf(int error)
+{
+    return std::strerror(error);
+}
+
+[[noreturn]] void RaiseCannot(const char* action, const AnsiString& hostPath, const AnsiString& reason)
+{
+    throw EInOutError(AnsiString("Cannot ") + action + " \"" + hostPath + "\": " + reason);
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int descriptor) : FDescriptor(descriptor) {}
+    ~FileDescriptor()
+    {
+        if (FDescriptor >= 0)
+            ::close(FDescriptor);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return FDescriptor; }
+    bool IsOpen() const { return FDescriptor >= 0; }
+
+    // Closing can report a write the kernel could not complete, so its result counts.
+    int Close()
+    {
+        const int result = ::close(FDescriptor);
+        FDescriptor = -1;
+        return result;
+    }
+
+private:
+    int FDescriptor;
+};
+
+// A file created beside the target and removed again unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const AnsiString& directoryPart)
+    {
+        static std::atomic<unsigned> counter { 0 };
+        // The process id and a counter make the name unique among running saves; O_EXCL
+        // makes a leftover of an earlier run a clash to step past instead of a file to reuse.
+        // The leading dot keeps it out of ordinary searches.
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            FName = directoryPart + ".durnik-save-" + std::to_string(::getpid()) + "-"
+                + std::to_string(counter++);
+            const int descriptor
+                = ::open(FName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+            if (descriptor >= 0) {
+                FDescriptor.emplace(descriptor);
+                return;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        FCreateError = errno;
+    }
+    ~TemporaryFile()
+    {
+        FDescriptor.reset();
+        if (!FRenamed && FCreateError == 0)
+            ::unlink(FName.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int CreateError() const { return FCreateError; }
+    FileDescriptor& Descriptor() { return *FDescriptor; }
+
+    // Returns 0 or the errno of the failed rename.
+    int RenameTo(const AnsiString& target)
+    {
+        if (::rename(FName.c_str(), target.c_str()) != 0)
+            return errno;
+        FRenamed = true;
+        return 0;
+    }
+
+private:
+    AnsiString FName;
+    std::optional<FileDescriptor> FDescriptor;
+    int FCreateError = 0;
+    bool FRenamed = false;
+};
+
+// Returns 0 or the errno of the failed write.
+int WriteAll(int descriptor, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        const std::size_t chunk = std::min(bytes.size(), ChunkSize);
+        const ssize_t written = ::write(descriptor, bytes.data(), chunk);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// A link is saved through, so the file it points to gets the new content.
+AnsiString ResolvedTarget(const AnsiString& hostPath)
+{
+    struct stat linkStatus {};
+    if (::lstat(hostPath.c_str(), &linkStatus) != 0 || !S_ISLNK(linkStatus.st_mode))
+        return hostPath;
+    char resolved[PATH_MAX];
+    if (::realpath(hostPath.c_str(), resolved) == nullptr)
+        return hostPath;
+    return resolved;
+}
+
+// The permission bits the saved file should get, or nothing for a new file (then the
+// creation mode and the umask decide). Raises when the target must not be replaced.
+std::optional<mode_t> CheckReplaceableTarget(const AnsiString& target, const AnsiString& hostPath)
+{
+    struct stat status {};
+    if (::stat(target.c_str(), &status) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        RaiseCannot("save", hostPath, ReasonOf(errno));
+    }
+    if (S_ISDIR(status.st_mode))
+        RaiseCannot("save", hostPath, ReasonOf(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        RaiseCannot("save", hostPath, "Not a regular file");
+    // A rename would replace a read-only file without asking, so it is refused here.
+    const auto entry = QueryDirectoryEntry(target);
+    if (entry && (entry->Attr & faReadOnly) != 0)
+        RaiseCannot("save", hostPath, "The file is read-only");
+    return status.st_mode & 07777;
+}
+
+void SyncDirectory(const AnsiString& directoryPart)
+{
+    const AnsiString name = directoryPart.empty() ? AnsiString(".") : directoryPart;
+    const FileDescriptor directory(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // The new content is in place already; this only hastens the rename to the disk.
+    if (directory.IsOpen())
+        ::fsync(directory.Get());
+}
+
+} // namespace
+
+void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> bytes)
+{
+    const AnsiString hostPath = HostPath(path);
+    if (hostPath.empty())
+        RaiseCannot("save", hostPath, "No file name was given");
+    if (hostPath.back() == '/')
+        RaiseCannot("save", hostPath, ReasonOf(EISDIR));
+
+    const AnsiString target = ResolvedTarget(hostPath);
+    const std::optional<mode_t> keptMode = CheckReplaceableTarget(target, hostPath);
+    const AnsiString directoryPart = ExtractFilePath(target);
+
+    TemporaryFile temporary(directoryPart);
+    if (temporary.CreateError() != 0)
+        RaiseCannot("save", hostPath, ReasonOf(temporary.CreateError()));
+    FileDescriptor& descriptor = temporary.Descriptor();
+    if (keptMode && ::fchmod(descriptor.Get(), *keptMode) != 0)
+        RaiseCannot("save", hostPath, ReasonOf(errno));
+    if (const int error = WriteAll(descriptor.Get(), bytes))
+        RaiseCannot("save", hostPath, ReasonOf(error));
+    if (::fsync(descriptor.Get()) != 0)
+        RaiseCannot("save", hostPath, ReasonOf(errno));
+    if (descriptor.Close() != 0)
+        RaiseCannot("save", hostPath, ReasonOf(errno));
+    if (const int error = temporary.RenameTo(target))
+        RaiseCannot("save", hostPath, ReasonOf(error));
+    SyncDirectory(directoryPart);
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const AnsiString& path)
+{
+    const AnsiString hostPath = HostPath(path);
+    if (hostPath.empty())
+        RaiseCannot("open", hostPath, "No file name was given");
+    // Non-blocking, so opening a pipe with no writer returns at once; it is refused below.
+    FileDescriptor file(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!file.IsOpen())
+        RaiseCannot("open", hostPath, ReasonOf(errno));
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0)
+        RaiseCannot("open", hostPath, ReasonOf(errno));
+    if (S_ISDIR(status.st_mode))
+        RaiseCannot("open", hostPath, ReasonOf(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        RaiseCannot("open", hostPath, "Not a regular file");
+    if (status.st_size > MaxReadFileSize)
+        RaiseCannot("open", hostPath, "The file is too large");
+
+    // The size taken now is what is read; a file that shrinks meanwhile ends sooner.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const std::size_t chunk = std::min(bytes.size() - filled, ChunkSize);
+        const ssize_t count = ::read(file.Get(), bytes.data() + filled, chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            RaiseCannot("read", hostPath, ReasonOf(errno));
+        if (count == 0)
+            break;
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
