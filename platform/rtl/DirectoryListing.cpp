@@ -118,6 +118,35 @@ std::vector<TDirectoryEntry> ReadMatchingEntries(const AnsiString& directoryPart
     return entries;
 }
 
+// The directory part as stored on disk when it exists only in another letter case, so that a
+// search for "Pictures\TILES\*.bmp" works as on the original platform. Each component that is
+// missing as written is replaced by the first entry whose name differs only in case.
+AnsiString ResolveDirectoryCase(const AnsiString& directoryPart)
+{
+    struct stat status {};
+    if (directoryPart.empty() || ::stat(directoryPart.c_str(), &status) == 0 || HasWildcards(directoryPart))
+        return directoryPart;
+
+    AnsiString resolved = directoryPart.front() == '/' ? "/" : "";
+    std::size_t start = 0;
+    while (start < directoryPart.size()) {
+        const std::size_t end = std::min(directoryPart.find('/', start), directoryPart.size());
+        const AnsiString component = directoryPart.substr(start, end - start);
+        start = end + 1;
+        if (component.empty())
+            continue;
+        if (IsDotOrDotDot(component) || ::lstat((resolved + component).c_str(), &status) == 0) {
+            resolved += component + "/";
+            continue;
+        }
+        const auto sameButCase = ReadMatchingEntries(resolved, component);
+        if (sameButCase.empty())
+            return directoryPart;
+        resolved += sameButCase.front().Name + "/";
+    }
+    return resolved;
+}
+
 } // namespace
 
 std::optional<TDirectoryEntry> QueryDirectoryEntry(const AnsiString& fileName)
@@ -168,14 +197,14 @@ bool MatchesFileMask(std::string_view name, std::string_view mask)
 std::vector<TDirectoryEntry> ListMatchingEntries(const AnsiString& pattern)
 {
     const AnsiString hostPattern = HostPath(pattern);
-    const AnsiString directoryPart = ExtractFilePath(hostPattern);
     const AnsiString mask = ExtractFileName(hostPattern);
     if (mask.empty())
         return {};
+    const AnsiString directoryPart = ResolveDirectoryCase(ExtractFilePath(hostPattern));
     if (HasWildcards(mask))
         return ReadMatchingEntries(directoryPart, mask);
 
-    if (auto exact = EntryAt(hostPattern, mask))
+    if (auto exact = EntryAt(directoryPart + mask, mask))
         return { std::move(*exact) };
     auto sameButCase = ReadMatchingEntries(directoryPart, mask);
     if (sameButCase.size() > 1)

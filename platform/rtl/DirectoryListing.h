@@ -20,5 +20,6 @@ bool MatchesFileMask(std::string_view name, std::string_view mask);
 // without regard to case. "." and ".." take part like any other name, except in the root.
 // A pattern without wildcards names one entry: the exact name when it exists, otherwise the
 // first whose name differs only in letter case, so the caller learns the name as stored.
+// The directory part, too, is found in any letter case when it does not exist as written.
 // A pattern ending in a separator, or naming a missing or unreadable directory, finds nothing.
 std::vector<TDirectoryEntry> ListMatchingEntries(const AnsiString& pattern);
