@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,7 +30,7 @@ bool IsReadOnly(const AnsiString& hostPath, const struct stat& status)
 {
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return true;
-    return ::access(hostPath.c_str(), W_OK) != 0;
+    return ::faccessat(AT_FDCWD, hostPath.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
 std::optional<TDirectoryEntry> EntryAt(const AnsiString& hostPath, std::string_view name)
@@ -151,7 +152,7 @@ AnsiString ResolveDirectoryCase(const AnsiString& directoryPart)
 
 std::optional<TDirectoryEntry> QueryDirectoryEntry(const AnsiString& fileName)
 {
-    if (fileName.empty())
+    if (!IsUsableFileName(fileName))
         return std::nullopt;
     const AnsiString hostPath = HostPath(fileName);
     return EntryAt(hostPath, LastComponent(hostPath));
@@ -196,6 +197,8 @@ bool MatchesFileMask(std::string_view name, std::string_view mask)
 
 std::vector<TDirectoryEntry> ListMatchingEntries(const AnsiString& pattern)
 {
+    if (!IsUsableFileName(pattern))
+        return {};
     const AnsiString hostPattern = HostPath(pattern);
     const AnsiString mask = ExtractFileName(hostPattern);
     if (mask.empty())

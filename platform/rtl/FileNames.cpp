@@ -16,12 +16,17 @@ std::size_t LastSeparator(const AnsiString& fileName)
 
 bool StatHostPath(const AnsiString& fileName, struct stat& status)
 {
-    if (fileName.empty())
+    if (!IsUsableFileName(fileName))
         return false;
     return ::stat(HostPath(fileName).c_str(), &status) == 0;
 }
 
 } // namespace
+
+bool IsUsableFileName(const AnsiString& fileName)
+{
+    return !fileName.empty() && fileName.find('\0') == AnsiString::npos;
+}
 
 AnsiString HostPath(const AnsiString& fileName)
 {

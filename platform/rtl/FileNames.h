@@ -10,5 +10,9 @@ inline bool IsPathSeparator(char character)
     return character == '\\' || character == '/';
 }
 
+// A name the host can be asked about: not empty, and without a NUL byte, which would end the
+// name early at the system call and so address another file.
+bool IsUsableFileName(const AnsiString& fileName);
+
 // The name as the host's file system wants it: every "\" becomes "/", so the root "\" is "/".
 AnsiString HostPath(const AnsiString& fileName);

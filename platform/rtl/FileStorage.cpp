@@ -30,6 +30,14 @@ AnsiString ReasonOf(int error)
     throw EInOutError(AnsiString("Cannot ") + action + " \"" + hostPath + "\": " + reason);
 }
 
+void CheckUsableFileName(const char* action, const AnsiString& hostPath)
+{
+    if (hostPath.empty())
+        RaiseCannot(action, hostPath, "No file name was given");
+    if (!IsUsableFileName(hostPath))
+        RaiseCannot(action, hostPath.c_str(), "The file name contains a NUL character");
+}
+
 class FileDescriptor {
 public:
     explicit FileDescriptor(int descriptor) : FDescriptor(descriptor) {}
@@ -171,8 +179,7 @@ void SyncDirectory(const AnsiString& directoryPart)
 void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> bytes)
 {
     const AnsiString hostPath = HostPath(path);
-    if (hostPath.empty())
-        RaiseCannot("save", hostPath, "No file name was given");
+    CheckUsableFileName("save", hostPath);
     if (hostPath.back() == '/')
         RaiseCannot("save", hostPath, ReasonOf(EISDIR));
 
@@ -200,8 +207,7 @@ void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> b
 std::vector<std::uint8_t> ReadFileBytes(const AnsiString& path)
 {
     const AnsiString hostPath = HostPath(path);
-    if (hostPath.empty())
-        RaiseCannot("open", hostPath, "No file name was given");
+    CheckUsableFileName("open", hostPath);
     // Non-blocking, so opening a pipe with no writer returns at once; it is refused below.
     FileDescriptor file(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!file.IsOpen())

@@ -106,6 +106,10 @@ TEST(WriteFileAtomically, NamesTheFileAndTheReasonWhenItCannotSave)
         "Cannot save \"" + (directory / "missing/a.bmp") + "\": No such file or directory");
     EXPECT_EQ(MessageOfSave(directory / "dir\\", "x"), "Cannot save \"" + (directory / "dir/") + "\": Is a directory");
     EXPECT_EQ(MessageOfSave("", "x"), "Cannot save \"\": No file name was given");
+    // The part after the NUL must not reach the system call as another file's name.
+    const std::string cutShort = directory / std::string("a.bmp\0", 6) + "b.bmp";
+    EXPECT_EQ(MessageOfSave(cutShort, "x"),
+        "Cannot save \"" + (directory / "a.bmp") + "\": The file name contains a NUL character");
     EXPECT_EQ(directory.Names(), Names { "tile.bmp" });
 }
 

@@ -134,6 +134,7 @@ TEST(FileExists, TellsFilesFromDirectoriesInEitherSeparatorForm)
     EXPECT_FALSE(FileExists(directory / "mask"));
     EXPECT_FALSE(FileExists(directory / "mask/missing.bmp"));
     EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(file + std::string(1, '\0') + "ignored")) << "a NUL must not cut the name";
 
     EXPECT_TRUE(DirectoryExists(directory / "mask"));
     EXPECT_TRUE(DirectoryExists(TemporaryDirectory::Backslashed(directory / "mask\\")));
