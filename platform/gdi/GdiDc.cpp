@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+// Memory device contexts: the selected objects, colours, modes, origins and clip.
+#include "platform/gdi/DeviceArea.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiRegistry.h"
+
+#include <climits>
+#include <new>
+
+namespace {
+
+GdiDc::SavedState CaptureState(const GdiDc& dc)
+{
+    return { dc.bitmap, dc.brush, dc.pen, dc.font, dc.textColor, dc.bkColor, dc.bkMode, dc.viewportOrigin,
+        dc.brushOrigin, dc.penPosition, dc.clip };
+}
+
+void ApplyState(GdiDc& dc, const GdiDc::SavedState& state)
+{
+    dc.bitmap = state.bitmap;
+    dc.brush = state.brush;
+    dc.pen = state.pen;
+    dc.font = state.font;
+    dc.textColor = state.textColor;
+    dc.bkColor = state.bkColor;
+    dc.bkMode = state.bkMode;
+    dc.viewportOrigin = state.viewportOrigin;
+    dc.brushOrigin = state.brushOrigin;
+    dc.penPosition = state.penPosition;
+    dc.clip = state.clip;
+}
+
+template <typename Handle>
+Handle Swap(Handle& slot, HGDIOBJ object)
+{
+    Handle previous = slot;
+    slot = static_cast<Handle>(object);
+    return previous;
+}
+
+int ClampToInt(std::int64_t value)
+{
+    if (value < INT_MIN)
+        return INT_MIN;
+    if (value > INT_MAX)
+        return INT_MAX;
+    return int(value);
+}
+
+} // namespace
+
+HDC CreateCompatibleDC(HDC)
+{
+    try {
+        auto dc = std::make_unique<GdiDc>();
+        dc->defaultBitmap = std::make_unique<GdiBitmap>();
+        dc->defaultBitmap->stock = true;
+        dc->defaultBitmap->raster = PixelRaster { 1, 1, true, { 0 } };
+        dc->bitmap = dc->defaultBitmap.get();
+        dc->brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        dc->pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+        dc->font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+        RegisterGdiDc(dc.get());
+        return dc.release();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+BOOL DeleteDC(HDC dc)
+{
+    if (!dc || !UnregisterGdiDc(dc))
+        return FALSE;
+    delete dc;
+    return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
+{
+    if (!dc || !object)
+        return nullptr;
+    switch (object->Kind()) {
+    case GdiObjectKind::Bitmap:
+        return Swap(dc->bitmap, object);
+    case GdiObjectKind::Brush:
+        return Swap(dc->brush, object);
+    case GdiObjectKind::Pen:
+        return Swap(dc->pen, object);
+    case GdiObjectKind::Font:
+        return Swap(dc->font, object);
+    }
+    return nullptr;
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF color)
+{
+    if (!dc)
+        return CLR_INVALID;
+    const COLORREF previous = dc->textColor;
+    dc->textColor = ColorToRGB(color);
+    return previous;
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color)
+{
+    if (!dc)
+        return CLR_INVALID;
+    const COLORREF previous = dc->bkColor;
+    dc->bkColor = ColorToRGB(color);
+    return previous;
+}
+
+int SetBkMode(HDC dc, int mode)
+{
+    if (!dc || (mode != TRANSPARENT && mode != OPAQUE))
+        return 0;
+    const int previous = dc->bkMode;
+    dc->bkMode = mode;
+    return previous;
+}
+
+BOOL SetBrushOrgEx(HDC dc, int x, int y, TPoint* previous)
+{
+    if (!dc)
+        return FALSE;
+    if (previous)
+        *previous = dc->brushOrigin;
+    dc->brushOrigin = { x, y };
+    return TRUE;
+}
+
+BOOL SetViewportOrgEx(HDC dc, int x, int y, TPoint* previous)
+{
+    if (!dc)
+        return FALSE;
+    if (previous)
+        *previous = dc->viewportOrigin;
+    dc->viewportOrigin = { x, y };
+    return TRUE;
+}
+
+BOOL GetViewportOrgEx(HDC dc, TPoint* origin)
+{
+    if (!dc || !origin)
+        return FALSE;
+    *origin = dc->viewportOrigin;
+    return TRUE;
+}
+
+int SaveDC(HDC dc)
+{
+    if (!dc)
+        return 0;
+    try {
+        dc->savedStates.push_back(std::make_shared<GdiDc::SavedState>(CaptureState(*dc)));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return int(dc->savedStates.size());
+}
+
+BOOL RestoreDC(HDC dc, int savedIndex)
+{
+    if (!dc)
+        return FALSE;
+    const auto count = std::int64_t(dc->savedStates.size());
+    const std::int64_t level = savedIndex < 0 ? count + 1 + savedIndex : savedIndex;
+    if (level < 1 || level > count)
+        return FALSE;
+    ApplyState(*dc, *dc->savedStates[std::size_t(level - 1)]);
+    dc->savedStates.resize(std::size_t(level - 1));
+    return TRUE;
+}
+
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom)
+{
+    if (!dc)
+        return ERROR_REGION;
+    const TRect everything { INT_MIN, INT_MIN, INT_MAX, INT_MAX };
+    const TRect current = dc->clip.value_or(everything);
+    const WideRect requested = ToDevice(*dc, { left, top, right, bottom });
+    dc->clip = ClipTo(requested, current);
+    return DrawableArea(*dc).IsEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+int GetClipBox(HDC dc, TRect* rect)
+{
+    if (!dc || !rect)
+        return ERROR_REGION;
+    const TRect area = DrawableArea(*dc);
+    if (area.IsEmpty()) {
+        *rect = {};
+        return NULLREGION;
+    }
+    const std::int64_t originX = dc->viewportOrigin.x;
+    const std::int64_t originY = dc->viewportOrigin.y;
+    *rect = { ClampToInt(area.Left - originX), ClampToInt(area.Top - originY), ClampToInt(area.Right - originX),
+        ClampToInt(area.Bottom - originY) };
+    return SIMPLEREGION;
+}
