@@ -18,6 +18,9 @@ enum class NameForm { Long, Short };
 
 AnsiString FileNameOf(const AnsiString& path, NameForm form)
 {
+    // The system call sees the name only up to a NUL byte, which would look up another entry.
+    if (!IsUsableFileName(path))
+        return {};
     WIN32_FIND_DATAA findData {};
     const HANDLE search = FindFirstFileA(path.c_str(), &findData);
     if (search == INVALID_HANDLE_VALUE)
@@ -58,6 +61,8 @@ AnsiString TrimTrailingBackslash(const AnsiString& directoryName)
 
 bool IsExistingDirectory(const AnsiString& name)
 {
+    if (!IsUsableFileName(name))
+        return false;
     const DWORD attributes = GetFileAttributesA(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

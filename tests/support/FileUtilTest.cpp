@@ -87,6 +87,15 @@ TEST_F(PathOnDisk, LongPathOfKeepsATrailingSeparator)
     EXPECT_EQ(LongPathOf(Base() + "\\pictures\\"), Base() + "\\Pictures\\");
 }
 
+TEST_F(PathOnDisk, ANameWithANulByteIsNeverCutShortAndLookedUp)
+{
+    // Cut at the NUL, each name would address an existing entry.
+    const std::string withNul = Base() + std::string("\\Pictures\0\\Missing", 18);
+    EXPECT_FALSE(IsExistingDirectory(withNul));
+    EXPECT_EQ(LongFileNameOf(withNul), "");
+    EXPECT_EQ(LongPathOf(Base() + std::string("\\pictures\0x", 11)), Base() + "\\");
+}
+
 TEST(LongPathOf, ThePartBeforeTheFirstSeparatorIsNeverLookedUp)
 {
     EXPECT_EQ(LongPathOf("C:\\"), "C:\\");
