@@ -4,6 +4,7 @@
 #include "platform/gdi/BlitEngine.h"
 #include "platform/gdi/DeviceArea.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/NearestSample.h"
 #include "platform/gdi/Rop3.h"
 
 #include <cstdint>
@@ -31,23 +32,18 @@ struct AxisRequest {
     int sourceLimit = 0; // the source bitmap's extent on this axis
 };
 
-// Nearest neighbour in exact integers: position j of n takes source index
-// ((2j + 1) * m) div (2n) of m, the source pixel under the centre of the destination
-// pixel. A mirrored span is the mirror image of the plain one. Lengths are at most 2^31,
-// so the product stays below 2^63.
+// Nearest neighbour in exact integers; a mirrored span is the mirror image of the plain one.
 AxisMap MapAxis(const AxisRequest& request)
 {
     AxisMap map;
     const std::int64_t first = std::max<std::int64_t>(request.destStart, request.areaStart);
     const std::int64_t last = std::min<std::int64_t>(request.destStart + request.destLength, request.areaEnd);
-    const auto sourceLength = std::uint64_t(request.sourceLength);
-    const auto twiceDestLength = 2 * std::uint64_t(request.destLength);
     // The map is monotonic, so the positions that read inside the source are one run.
     for (std::int64_t position = first; position < last; ++position) {
         std::int64_t offset = position - request.destStart;
         if (request.mirrored)
             offset = request.destLength - 1 - offset;
-        const auto index = std::int64_t((2 * std::uint64_t(offset) + 1) * sourceLength / twiceDestLength);
+        const std::int64_t index = NearestSourceIndex(offset, request.destLength, request.sourceLength);
         const std::int64_t sourceIndex = request.sourceStart + index;
         const bool inside = sourceIndex >= 0 && sourceIndex < request.sourceLimit;
         if (!inside && !map.sourceIndices.empty())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/gdi/PixelRaster.h"
+#include "platform/rtl/SysUtils.h"
 
 #include <cstdint>
 #include <span>
@@ -18,3 +19,7 @@ PixelRaster ReadBmp(std::span<const std::uint8_t> bytes);
 // palette black then white (a pixel is 1 when it is white). ReadBmp gives the raster back.
 // Throws EInvalidGraphicOperation for an empty raster.
 std::vector<std::uint8_t> WriteBmp(const PixelRaster& raster);
+
+// The error of a picture file that is not a sound bitmap, naming the file as the host
+// spells it: "Cannot load "<file>": <reason>".
+[[noreturn]] void ThrowCannotLoad(const AnsiString& fileName, const EInvalidGraphic& error);

@@ -2,7 +2,9 @@
 #include "platform/rtl/FileStorage.h"
 
 #include "platform/rtl/DirectoryListing.h"
+#include "platform/rtl/FileErrors.h"
 #include "platform/rtl/FileNames.h"
+#include "platform/rtl/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <atomic>
@@ -19,24 +21,6 @@ namespace {
 
 // One write or read call moves at most this much, well inside what every kernel accepts.
 constexpr std::size_t ChunkSize = std::size_t { 1 } << 24;
-
-AnsiString ReasonOf(int error)
-{
-    return std::strerror(error);
-}
-
-[[noreturn]] void RaiseCannot(const char* action, const AnsiString& hostPath, const AnsiString& reason)
-{
-    throw EInOutError(AnsiString("Cannot ") + action + " \"" + hostPath + "\": " + reason);
-}
-
-void CheckUsableFileName(const char* action, const AnsiString& hostPath)
-{
-    if (hostPath.empty())
-        RaiseCannot(action, hostPath, "No file name was given");
-    if (!IsUsableFileName(hostPath))
-        RaiseCannot(action, hostPath.c_str(), "The file name contains a NUL character");
-}
 
 class FileDescriptor {
 public:
@@ -206,36 +190,11 @@ void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> b
 
 std::vector<std::uint8_t> ReadFileBytes(const AnsiString& path)
 {
-    const AnsiString hostPath = HostPath(path);
-    CheckUsableFileName("open", hostPath);
-    // Non-blocking, so opening a pipe with no writer returns at once; it is refused below.
-    FileDescriptor file(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!file.IsOpen())
-        RaiseCannot("open", hostPath, ReasonOf(errno));
-    struct stat status {};
-    if (::fstat(file.Get(), &status) != 0)
-        RaiseCannot("open", hostPath, ReasonOf(errno));
-    if (S_ISDIR(status.st_mode))
-        RaiseCannot("open", hostPath, ReasonOf(EISDIR));
-    if (!S_ISREG(status.st_mode))
-        RaiseCannot("open", hostPath, "Not a regular file");
-    if (status.st_size > MaxReadFileSize)
-        RaiseCannot("open", hostPath, "The file is too large");
-
-    // The size taken now is what is read; a file that shrinks meanwhile ends sooner.
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const std::size_t chunk = std::min(bytes.size() - filled, ChunkSize);
-        const ssize_t count = ::read(file.Get(), bytes.data() + filled, chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            RaiseCannot("read", hostPath, ReasonOf(errno));
-        if (count == 0)
-            break;
-        filled += static_cast<std::size_t>(count);
-    }
-    bytes.resize(filled);
+    const TReadOnlyFile file(path);
+    if (file.Size() > std::uint64_t(MaxReadFileSize))
+        RaiseCannot("open", file.HostPath(), "The file is too large");
+    // The size taken at opening is what is read; a file that shrinks meanwhile ends sooner.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
+    bytes.resize(file.ReadAt(0, bytes));
     return bytes;
 }

@@ -77,7 +77,7 @@ void TGraphic::LoadFromFile(const AnsiString& fileName)
     try {
         LoadFromBytes(bytes);
     } catch (const EInvalidGraphic& error) {
-        throw EInvalidGraphic("Cannot load \"" + fileName + "\": " + error.Message());
+        ThrowCannotLoad(fileName, error);
     }
 }
 

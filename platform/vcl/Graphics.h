@@ -152,6 +152,10 @@ public:
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void Polyline(std::span<const TPoint> points);
+    // Measured in the canvas's font.
+    TSize TextExtent(const AnsiString& text);
+    int TextWidth(const AnsiString& text) { return TextExtent(text).cx; }
+    int TextHeight(const AnsiString& text) { return TextExtent(text).cy; }
 
     TNotifyEvent OnChange;
     TNotifyEvent OnChanging;

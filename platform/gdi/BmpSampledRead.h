@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// Reading a BMP file already shrunk or grown to a given size by nearest neighbour. An
+// uncompressed file is read in place: only the stored rows the stretch samples are read,
+// so a picture of any size costs a few rows of memory and reading.
+#pragma once
+
+#include "platform/gdi/PixelRaster.h"
+#include "platform/rtl/SysUtils.h"
+
+// The picture of the file stretched to width x height exactly as StretchBlt stretches the
+// whole decoded picture; a monochrome picture stays monochrome. Raises EInOutError when the
+// file cannot be opened or read and EInvalidGraphic when it is not a sound bitmap.
+PixelRaster ReadBmpFileSampled(const AnsiString& path, int width, int height);
+
+// The same sampling of a decoded picture.
+PixelRaster SampleRaster(const PixelRaster& source, int width, int height);

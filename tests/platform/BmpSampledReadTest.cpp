@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "platform/gdi/BmpSampledRead.h"
+
+#include "platform/gdi/BmpCodec.h"
+#include "platform/vcl/Graphics.h"
+#include "tests/platform/BmpTestFiles.h"
+#include "tests/platform/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Pixels = std::vector<COLORREF>;
+
+// Stored bytes whose every pixel differs, for a picture of the given depth.
+Bytes Varied(std::size_t count)
+{
+    Bytes bytes(count);
+    for (std::size_t index = 0; index < count; ++index)
+        bytes[index] = std::uint8_t(index * 37 + index / 7);
+    return bytes;
+}
+
+std::size_t Stride(int width, int bitCount) { return (std::size_t(width) * std::size_t(bitCount) + 31) / 32 * 4; }
+
+Bytes Uncompressed(int width, int height, int bitCount, Pixels palette = {})
+{
+    return AssembleBmp(BmpParts()
+                           .Width(width)
+                           .Height(height)
+                           .BitCount(std::uint16_t(bitCount))
+                           .ColorsUsed(std::uint32_t(palette.size()))
+                           .Palette(palette)
+                           .Pixels(Varied(Stride(width, bitCount) * std::size_t(height < 0 ? -height : height))));
+}
+
+Pixels GreyPalette(int count)
+{
+    Pixels palette;
+    for (int index = 0; index < count; ++index)
+        palette.push_back(RGB(std::uint8_t(index), std::uint8_t(255 - index), std::uint8_t(index * 3)));
+    return palette;
+}
+
+// What the canvas makes of the whole decoded picture: the reference every sample must meet.
+PixelRaster StretchedOnACanvas(const Bytes& file, int width, int height)
+{
+    TBitmap source;
+    source.SetRaster(ReadBmp(file));
+    TBitmap target;
+    target.SetMonochrome(source.Monochrome());
+    target.SetWidth(width);
+    target.SetHeight(height);
+    target.Canvas()->StretchDraw(Rect(0, 0, width, height), &source);
+    return target.Raster();
+}
+
+struct SampledCase {
+    const char* name;
+    Bytes file;
+};
+
+} // namespace
+
+TEST(BmpSampledRead, MatchesTheCanvasStretchForEveryLayoutAndSize)
+{
+    const SampledCase cases[] = {
+        { "24 bpp bottom-up", Uncompressed(37, 23, 24) },
+        { "24 bpp top-down", Uncompressed(37, -23, 24) },
+        { "32 bpp", Uncompressed(9, 5, 32) },
+        { "16 bpp", Uncompressed(17, 11, 16) },
+        { "8 bpp", Uncompressed(19, 13, 8, GreyPalette(256)) },
+        { "4 bpp", Uncompressed(21, 6, 4, GreyPalette(16)) },
+        { "monochrome", Uncompressed(33, 9, 1, { clBlack, clWhite }) },
+        { "rle8", AssembleBmp(BmpParts().Width(4).Height(2).BitCount(8).Compression(kRle8).ColorsUsed(3).Palette({ clRed, clBlue, clLime }).Pixels({ 4, 1, 0, 0, 4, 2, 0, 1 })) },
+    };
+    const std::pair<int, int> sizes[] = { { 128, 63 }, { 5, 3 }, { 1, 1 }, { 300, 2 } };
+    TemporaryDirectory directory;
+    for (const auto& [name, file] : cases) {
+        const std::string path = directory.Write("picture.bmp", std::string(file.begin(), file.end()));
+        for (const auto& [width, height] : sizes) {
+            const PixelRaster sampled = ReadBmpFileSampled(path, width, height);
+            EXPECT_EQ(sampled, StretchedOnACanvas(file, width, height)) << name << " to " << width << " x " << height;
+            EXPECT_EQ(sampled, SampleRaster(ReadBmp(file), width, height)) << name;
+        }
+    }
+}
+
+TEST(BmpSampledRead, ReadsOnlyTheHeaderOfALargePictureBeforeCheckingIt)
+{
+    // Far more pixels than the file holds: refused from the header, nothing allocated for them.
+    TemporaryDirectory directory;
+    const Bytes file = AssembleBmp(BmpParts().Width(100000).Height(100000));
+    const std::string path = directory.Write("huge.bmp", std::string(file.begin(), file.end()));
+    try {
+        ReadBmpFileSampled(path, 128, 63);
+        FAIL() << "a header larger than its file was accepted";
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_EQ(error.Message().rfind("Cannot load \"" + path + "\": The file is not a valid bitmap", 0), 0u) << error.Message();
+    }
+}
+
+TEST(BmpSampledRead, ReportsFilesThatCannotBeRead)
+{
+    TemporaryDirectory directory;
+    const std::string folder = directory.MakeDirectory("folder.bmp");
+    EXPECT_THROW(ReadBmpFileSampled(folder, 4, 4), EInOutError);
+    EXPECT_THROW(ReadBmpFileSampled(directory / "missing.bmp", 4, 4), EInOutError);
+    const std::string empty = directory.Write("empty.bmp", "");
+    EXPECT_THROW(ReadBmpFileSampled(empty, 4, 4), EInvalidGraphic);
+    const Bytes file = Uncompressed(4, 4, 24);
+    const std::string good = directory.Write("good.bmp", std::string(file.begin(), file.end()));
+    EXPECT_THROW(ReadBmpFileSampled(good, 0, 4), EInvalidGraphicOperation);
+}
