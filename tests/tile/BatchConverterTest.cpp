@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: MIT
+#include "tile/BatchConverter.h"
+
+#include "platform/rtl/FileNames.h"
+#include "tests/platform/TemporaryDirectory.h"
+#include "tests/tile/BatchTestPictures.h"
+#include "tile/TileComposer.h"
+#include "tile/TileFileConverters.h"
+
+#include <algorithm>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+// The window's side of a batch: its three pictures and the converter that uses them.
+struct WindowPictures {
+    TPicture source;
+    TPicture mask;
+    TPicture tile;
+    WindowPictures() { LoadHalfMask(mask); }
+    TConvertFile Converter() { return PictureTileConverter(source, mask, tile, 128, 63); }
+};
+
+PixelRaster ExpectedTile(const std::string& picturePath)
+{
+    WindowPictures pictures;
+    pictures.source.LoadFromFile(picturePath);
+    ComposeTile(pictures.source, pictures.mask, pictures.tile, 128, 63);
+    return pictures.tile.Bitmap()->Raster();
+}
+
+PixelRaster Loaded(const std::string& path)
+{
+    TBitmap bitmap;
+    bitmap.LoadFromFile(path);
+    return bitmap.Raster();
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class BatchTest : public ::testing::Test {
+protected:
+    TemporaryDirectory root;
+    std::string in = root.MakeDirectory("in");
+    std::string out = root.MakeDirectory("out");
+    WindowPictures window;
+
+    TBatchResult Run(const std::string& input, const std::string& output)
+    {
+        return RunBatch(input, output, window.Converter());
+    }
+};
+
+TEST_F(BatchTest, TwoPicturesGiveTwoTilesAndTheReportListingThem)
+{
+    WriteTestPicture(in + "/a.bmp", 300, 200, 1);
+    WriteTestPicture(in + "/b.bmp", 40, 30, 2);
+
+    const TBatchResult result = Run(in, out);
+
+    EXPECT_EQ(result.outcome, TBatchOutcome::Converted);
+    EXPECT_EQ(result.message, "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\r\nb.bmp\r\n");
+    EXPECT_EQ(Sorted(root.Names("out")), (std::vector<std::string> { "a.bmp", "b.bmp" }));
+    EXPECT_EQ(Loaded(out + "/a.bmp"), ExpectedTile(in + "/a.bmp"));
+    EXPECT_EQ(Loaded(out + "/b.bmp"), ExpectedTile(in + "/b.bmp"));
+    // The window is left showing the last file.
+    EXPECT_EQ(window.source.Bitmap()->Raster(), Loaded(in + "/b.bmp"));
+    EXPECT_EQ(window.tile.Bitmap()->Raster(), ExpectedTile(in + "/b.bmp"));
+}
+
+TEST_F(BatchTest, WithoutAMatchingFileNothingIsShownOrWritten)
+{
+    root.Write("in/x.png", "not a bmp");
+    const TBatchResult missingDirectory = Run(root / "missing", out);
+    const TBatchResult result = Run(in, out);
+
+    EXPECT_EQ(missingDirectory.outcome, TBatchOutcome::NothingFound);
+    EXPECT_EQ(result.outcome, TBatchOutcome::NothingFound);
+    EXPECT_EQ(result.message, "");
+    EXPECT_TRUE(root.Names("out").empty());
+    EXPECT_EQ(TemporaryDirectory::Read(in + "/x.png"), "not a bmp");
+    EXPECT_TRUE(window.source.Bitmap()->Empty());
+}
+
+TEST_F(BatchTest, TheInputDirectoryIsAskedForFirst)
+{
+    WriteTestPicture(in + "/a.bmp", 8, 8, 1);
+    EXPECT_EQ(Run("", "").message, "You havent selected input folder");
+    EXPECT_EQ(Run("", out).outcome, TBatchOutcome::NoInputDirectory);
+    const TBatchResult noOutput = Run(in, "");
+    EXPECT_EQ(noOutput.outcome, TBatchOutcome::NoOutputDirectory);
+    EXPECT_EQ(noOutput.message, "You havent selected output folder");
+    EXPECT_TRUE(root.Names("out").empty());
+}
+
+TEST_F(BatchTest, OutputEqualToInputReplacesEachPictureByItsTileOnce)
+{
+    WriteTestPicture(in + "/a.bmp", 300, 200, 1);
+    WriteTestPicture(in + "/b.bmp", 50, 60, 2);
+    const PixelRaster tileA = ExpectedTile(in + "/a.bmp");
+    const PixelRaster tileB = ExpectedTile(in + "/b.bmp");
+
+    const TBatchResult result = Run(in, in);
+
+    // A tile written into the searched directory is not found again and converted twice.
+    EXPECT_EQ(result.message, "Files batched:  In: " + in + " Out: " + in + " Files: a.bmp\r\nb.bmp\r\n");
+    EXPECT_EQ(Loaded(in + "/a.bmp"), tileA);
+    EXPECT_EQ(Loaded(in + "/b.bmp"), tileB);
+    EXPECT_EQ(Sorted(root.Names("in")), (std::vector<std::string> { "a.bmp", "b.bmp" }));
+}
+
+TEST_F(BatchTest, HiddenAndUpperCaseNamesAreConvertedAndOtherExtensionsLeftAlone)
+{
+    WriteTestPicture(in + "/.c.bmp", 20, 20, 3);
+    WriteTestPicture(in + "/D.BMP", 20, 20, 4);
+    root.Write("in/x.png", "png");
+    root.Write("in/e.bmp.txt", "text");
+
+    const TBatchResult result = Run(TemporaryDirectory::Backslashed(in), out);
+
+    EXPECT_EQ(result.outcome, TBatchOutcome::Converted);
+    EXPECT_EQ(Sorted(root.Names("out")), (std::vector<std::string> { ".c.bmp", "D.BMP" }));
+    EXPECT_EQ(Loaded(out + "/.c.bmp"), ExpectedTile(in + "/.c.bmp"));
+}
+
+TEST_F(BatchTest, ACorruptPictureEndsTheBatchThereAndKeepsEarlierTiles)
+{
+    WriteTestPicture(in + "/a.bmp", 30, 30, 1);
+    root.Write("in/b.bmp", "BM but not really a bitmap");
+    WriteTestPicture(in + "/c.bmp", 30, 30, 3);
+    std::vector<std::string> order;
+    const TBatchProgress progress = [&](const AnsiString& name, std::size_t, std::size_t) { order.push_back(name); };
+
+    try {
+        RunBatch(in, out, window.Converter(), progress);
+        FAIL() << "the corrupt picture was accepted";
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_NE(error.Message().find(in + "/b.bmp"), AnsiString::npos) << error.Message();
+    }
+
+    // Whatever order the search gives, the batch stops at b.bmp and keeps what came before.
+    const auto corrupt = std::find(order.begin(), order.end(), "b.bmp");
+    ASSERT_NE(corrupt, order.end());
+    const std::vector<std::string> converted(order.begin(), corrupt);
+    EXPECT_EQ(Sorted(root.Names("out")), Sorted(converted));
+}
+
+TEST_F(BatchTest, AMatchingSubdirectoryEndsTheBatchWithAnErrorNamingIt)
+{
+    root.MakeDirectory("in/folder.bmp");
+    try {
+        Run(in, out);
+        FAIL() << "the subdirectory was taken for a picture";
+    } catch (const Exception& error) {
+        EXPECT_NE(error.Message().find("folder.bmp"), AnsiString::npos) << error.Message();
+    }
+}
+
+TEST_F(BatchTest, AReadOnlyTileIsReportedAndKeptIntact)
+{
+    WriteTestPicture(in + "/a.bmp", 30, 30, 1);
+    const std::string old = root.Write("out/a.bmp", "the old tile");
+    ::chmod(old.c_str(), 0444);
+
+    EXPECT_THROW(Run(in, out), EInOutError);
+    EXPECT_EQ(TemporaryDirectory::Read(old), "the old tile");
+    EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.bmp" });
+}
+
+// Lowers the file size limit for the scope, with the signal it would raise ignored, so a
+// write past the limit fails with EFBIG half-way through the tile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        FPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &FPrevious);
+        rlimit lowered = FPrevious;
+        lowered.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &FPrevious);
+        std::signal(SIGXFSZ, FPreviousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit FPrevious {};
+    void (*FPreviousHandler)(int) = nullptr;
+};
+
+TEST_F(BatchTest, AWriteFailingHalfWayLeavesThePictureItReplacesIntact)
+{
+    WriteTestPicture(in + "/a.bmp", 30, 30, 1);
+    const std::string original = TemporaryDirectory::Read(in + "/a.bmp");
+    ASSERT_LT(original.size(), 10000u);
+
+    {
+        const FileSizeLimit limit(10000); // a 128 x 63 tile takes 24246 bytes
+        EXPECT_THROW(Run(in, in), EInOutError);
+    }
+
+    EXPECT_EQ(TemporaryDirectory::Read(in + "/a.bmp"), original);
+    EXPECT_EQ(root.Names("in"), std::vector<std::string> { "a.bmp" }); // no temporary left
+}
+
+TEST_F(BatchTest, TheSampledConverterWritesTheWindowsTiles)
+{
+    WriteTestPicture(in + "/large.bmp", 1000, 700, 1);
+    WriteTestPicture(in + "/small.bmp", 13, 7, 2);
+    TBitmap monochrome;
+    monochrome.SetRaster(PixelRaster { 3, 2, true, { clBlack, clWhite, clBlack, clWhite, clWhite, clBlack } });
+    monochrome.SaveToFile(in + "/mono.bmp");
+    const std::string sampled = root.MakeDirectory("sampled");
+
+    Run(in, out);
+    RunBatch(in, sampled, SampledTileConverter(window.mask.Graphic(), 128, 63));
+
+    for (const std::string name : { "large.bmp", "small.bmp", "mono.bmp" })
+        EXPECT_EQ(TemporaryDirectory::Read(sampled + "/" + name), TemporaryDirectory::Read(out + "/" + name)) << name;
+}
+
+} // namespace

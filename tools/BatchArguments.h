@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// The command line of durnik-batch, parsed and checked.
+#pragma once
+
+#include "platform/rtl/SysUtils.h"
+
+#include <optional>
+#include <span>
+
+struct TBatchArguments {
+    enum class Action { Convert, Help, Version } action = Action::Convert;
+    int width = 128;
+    int height = 63;
+    std::optional<AnsiString> maskFile; // default: mask/iso.bmp beside the program
+    AnsiString inputDirectory;
+    AnsiString outputDirectory;
+};
+
+// Accepts "--width W" and "--width=W" alike, and "--" before directories that start with
+// "-". Raises EConvertError with a message for the user on anything it cannot take.
+TBatchArguments ParseBatchArguments(std::span<const char* const> arguments);
+
+inline constexpr const char* kBatchUsage
+    = "Usage: durnik-batch [--width W] [--height H] [--mask FILE] INPUT_DIR OUTPUT_DIR\n";
