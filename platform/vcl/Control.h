@@ -39,6 +39,7 @@ enum TControlStateFlag : std::uint32_t {
     csCreatingHandle = 0x0040,
     csCustomPaint = 0x0080,
     csDestroyingHandle = 0x0100,
+    csPaintCopy = 0x0200, // painted as a copy into someone else's surface, not on its own window
 };
 using TControlState = std::uint32_t;
 

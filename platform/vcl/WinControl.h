@@ -72,6 +72,9 @@ public:
 
     // The VCL object behind a window handle of ours, or nullptr.
     static TWinControl* FindControl(HWND window);
+    // Paints the control's own content, without its children, on a DC the caller owns; public so
+    // that a transparent child can have its parent drawn beneath it.
+    virtual void PaintWindow(HDC dc);
 
 protected:
     friend class TControl;
@@ -84,7 +87,6 @@ protected:
     virtual void CreateWindowHandle(const TCreateParams& params);
     virtual void DestroyWnd();
     virtual void CreateHandle();
-    virtual void PaintWindow(HDC dc);
     void PaintControls(HDC dc, TControl* first);
     void PaintHandler(TMessage& message);
     // Hands mouse messages over a windowless child to it; true when it took the message.
