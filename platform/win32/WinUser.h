@@ -32,6 +32,7 @@ inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 inline constexpr DWORD BS_PUSHBUTTON = 0x0000;
 inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 inline constexpr DWORD ES_LEFT = 0x0000;
+inline constexpr DWORD ES_MULTILINE = 0x0004;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 inline constexpr DWORD ES_READONLY = 0x0800;
 

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+// The standard leaf controls: the native push button and line edit, the masked edit built
+// on it, and the two controls we paint ourselves, the label and the group box.
+#pragma once
+
+#include "platform/vcl/GraphicControl.h"
+#include "platform/vcl/WinControl.h"
+
+enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
+
+class TButton : public TWinControl {
+public:
+    explicit TButton(TComponent* owner);
+    const char* ClassName() const override { return "TButton"; }
+
+    // The answer a modal form takes when this button is clicked; 0 (none) leaves it open.
+    int ModalResult() const { return FModalResult; } // 0
+    void SetModalResult(int value) { FModalResult = value; }
+    // Drawn as the default push button of its form.
+    bool Default() const { return FDefault; } // false
+    void SetDefault(bool value);
+
+    static const TMessageTable& Messages();
+    const TMessageTable& MessageTable() const override { return Messages(); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CNCommand(TMessage& message);
+
+private:
+    int FModalResult = 0;
+    bool FDefault = false;
+};
+
+// A one-line native edit. Text, selection, the length limit and the read-only state live
+// in the window once it exists; before that the text is kept here.
+class TCustomEdit : public TWinControl {
+public:
+    explicit TCustomEdit(TComponent* owner);
+    const char* ClassName() const override { return "TCustomEdit"; }
+
+    bool AutoSelect() const { return FAutoSelect; } // true: focus entry selects all
+    void SetAutoSelect(bool value) { FAutoSelect = value; }
+    TBorderStyle BorderStyle() const { return FBorderStyle; } // bsSingle
+    void SetBorderStyle(TBorderStyle value);
+    bool Ctl3D() const { return FCtl3D; } // true
+    void SetCtl3D(bool value);
+    int MaxLength() const { return FMaxLength; } // 0: no limit
+    void SetMaxLength(int value);
+    bool ReadOnly() const { return FReadOnly; } // false
+    void SetReadOnly(bool value);
+    // True once the text has been changed other than by setting Text.
+    bool Modified() const { return FModified; } // false
+    void SetModified(bool value) { FModified = value; }
+
+    // Byte offsets, 0-based, as the window reports them; reading them creates the window.
+    int SelStart();
+    void SetSelStart(int value);
+    int SelLength();
+    void SetSelLength(int value);
+    AnsiString SelText();
+    // Replaces the selection and leaves the caret after the new text.
+    void SetSelText(const AnsiString& value);
+    void SelectAll();
+    void ClearSelection() { SetSelText(""); }
+    void Clear() { SetText(""); }
+
+    TNotifyEvent OnChange;
+
+    static const TMessageTable& Messages();
+    const TMessageTable& MessageTable() const override { return Messages(); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void SetTextBuffer(const AnsiString& value) override;
+    virtual void Change();
+    void CNCommand(TMessage& message);
+    void CMEnter(TMessage& message);
+
+private:
+    bool FAutoSelect = true;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FCtl3D = true;
+    int FMaxLength = 0;
+    bool FReadOnly = false;
+    bool FModified = false;
+    bool FSettingText = false;
+    bool FCreating = false;
+};
+
+// The edit with a mask of permitted input. Only the empty mask exists here: nothing in the
+// program needs a real one, so a non-empty mask is refused rather than silently ignored.
+class TCustomMaskEdit : public TCustomEdit {
+public:
+    explicit TCustomMaskEdit(TComponent* owner);
+    const char* ClassName() const override { return "TCustomMaskEdit"; }
+
+    AnsiString EditMask() const { return FEditMask; } // ""
+    void SetEditMask(const AnsiString& value);
+    bool IsMasked() const { return !FEditMask.empty(); }
+
+    static const TMessageTable& Messages();
+    const TMessageTable& MessageTable() const override { return Messages(); }
+
+protected:
+    // Whether the user may change the text now; cutting, pasting and clearing ask it.
+    virtual bool EditCanModify();
+    void WMEditingCommand(TMessage& message);
+
+private:
+    AnsiString FEditMask;
+};
+
+class TEdit : public TCustomEdit {
+public:
+    explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+    const char* ClassName() const override { return "TEdit"; }
+};
+
+class TMaskEdit : public TCustomMaskEdit {
+public:
+    explicit TMaskEdit(TComponent* owner) : TCustomMaskEdit(owner) {}
+    const char* ClassName() const override { return "TMaskEdit"; }
+};
+
+// A caption painted with the label's font into its parent's buffer.
+class TLabel : public TGraphicControl {
+public:
+    explicit TLabel(TComponent* owner);
+    const char* ClassName() const override { return "TLabel"; }
+
+    // Refits the bounds to the caption whenever caption or font change.
+    bool AutoSize() const { return FAutoSize; } // true
+    void SetAutoSize(bool value);
+    TAlignment Alignment() const { return FAlignment; } // taLeftJustify
+    void SetAlignment(TAlignment value);
+    bool WordWrap() const { return FWordWrap; } // false
+    void SetWordWrap(bool value);
+    // Without it "&" stands for itself instead of underlining the next character.
+    bool ShowAccelChar() const { return FShowAccelChar; } // true
+    void SetShowAccelChar(bool value);
+    // Leaves the parent's pixels under the caption instead of filling with Color.
+    bool Transparent() const { return FTransparent; } // false
+    void SetTransparent(bool value);
+
+    void Loaded() override;
+    static const TMessageTable& Messages();
+    const TMessageTable& MessageTable() const override { return Messages(); }
+
+protected:
+    void Paint() override;
+    void AdjustBounds();
+    UINT TextFormat() const;
+    void CMTextChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+
+private:
+    bool FAutoSize = true;
+    TAlignment FAlignment = taLeftJustify;
+    bool FWordWrap = false;
+    bool FShowAccelChar = true;
+    bool FTransparent = false;
+};
+
+// A container with an etched frame and its caption set into the top edge.
+class TGroupBox : public TCustomControl {
+public:
+    explicit TGroupBox(TComponent* owner);
+    const char* ClassName() const override { return "TGroupBox"; }
+
+    static const TMessageTable& Messages();
+    const TMessageTable& MessageTable() const override { return Messages(); }
+
+protected:
+    void Paint() override;
+    void CMTextChanged(TMessage& message);
+};

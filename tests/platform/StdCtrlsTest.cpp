@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: MIT
+#include "platform/vcl/StdCtrls.h"
+
+#include "ControlTestWindow.h"
+#include "platform/gdi/Text.h"
+#include "platform/win32/Host.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+COLORREF Rgb(TColor color) { return ColorToRGB(color); }
+
+// How many pixels of a colour lie inside a rectangle of the window.
+int CountPixels(TTestWindow& window, const TRect& area, COLORREF color)
+{
+    window.PaintNow();
+    const PixelRaster& raster = window.Handle()->paintBuffer.raster;
+    int count = 0;
+    for (int y = area.Top; y < area.Bottom; ++y)
+        for (int x = area.Left; x < area.Right; ++x)
+            count += raster.At(x, y) == color ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+TEST(Button, IsANativePushButtonCarryingItsCaption)
+{
+    TTestWindow window(200, 100);
+    auto* button = new TButton(&window);
+    button->SetParent(&window);
+    button->SetCaption("Open...");
+    ASSERT_EQ(button->Handle()->kind, WindowKind::NativeButton);
+    EXPECT_EQ(GetWindowTextString(button->Handle()), "Open...");
+    button->SetCaption("Save");
+    EXPECT_EQ(GetWindowTextString(button->Handle()), "Save");
+    EXPECT_TRUE(button->TabStop());
+}
+
+TEST(Button, AClickOfTheHostReachesOnClickThroughTheQueue)
+{
+    TTestWindow window(200, 100);
+    auto* button = new TButton(&window);
+    button->SetParent(&window);
+    int clicks = 0;
+    TObject* sender = nullptr;
+    button->OnClick = [&](TObject* from) {
+        ++clicks;
+        sender = from;
+    };
+    HostButtonClicked(button->Handle());
+    EXPECT_EQ(clicks, 0) << "the click waits in the queue";
+    TTestWindow::PumpMessages();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(sender, button);
+}
+
+TEST(Button, ADisabledButtonIgnoresClicks)
+{
+    TTestWindow window(200, 100);
+    auto* button = new TButton(&window);
+    button->SetParent(&window);
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    button->SetEnabled(false);
+    HostButtonClicked(button->Handle());
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+    TTestWindow::PumpMessages();
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST(Button, DefaultShowsInTheWindowStyle)
+{
+    TTestWindow window(200, 100);
+    auto* button = new TButton(&window);
+    button->SetParent(&window);
+    button->SetDefault(true);
+    EXPECT_EQ(GetWindowLongPtrA(button->Handle(), GWL_STYLE) & 0xF, LONG_PTR(BS_DEFPUSHBUTTON));
+    button->SetDefault(false);
+    EXPECT_EQ(GetWindowLongPtrA(button->Handle(), GWL_STYLE) & 0xF, LONG_PTR(BS_PUSHBUTTON));
+}
+
+TEST(Edit, TextSetBeforeTheWindowExistsGoesIntoIt)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetText("128");
+    edit->SetParent(&window);
+    ASSERT_EQ(edit->Handle()->kind, WindowKind::NativeEdit);
+    EXPECT_EQ(GetWindowTextString(edit->Handle()), "128");
+}
+
+TEST(Edit, TextRoundTripsThroughTheWindowText)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetParent(&window);
+    edit->SetText("abc");
+    EXPECT_EQ(GetWindowTextString(edit->Handle()), "abc");
+    SetWindowTextA(edit->Handle(), "xyz");
+    EXPECT_EQ(edit->Text(), "xyz");
+}
+
+TEST(Edit, OnChangeFiresForProgramAndUserChangesButOnlyTheUserModifies)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetText("63");
+    edit->SetParent(&window);
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    edit->HandleNeeded();
+    EXPECT_EQ(changes, 0) << "creating the window is no change";
+
+    edit->SetText("64");
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(edit->Modified());
+
+    HostEditChanged(edit->Handle(), "640", 3, 0);
+    TTestWindow::PumpMessages();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(edit->Text(), "640");
+    EXPECT_TRUE(edit->Modified());
+
+    edit->SetText("1");
+    EXPECT_FALSE(edit->Modified()) << "setting the text starts afresh";
+}
+
+TEST(Edit, SelectionIsReadAndReplacedInBytes)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetParent(&window);
+    edit->SetText("hello");
+    edit->SetSelStart(1);
+    edit->SetSelLength(3);
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 3);
+    EXPECT_EQ(edit->SelText(), "ell");
+
+    edit->SetSelText("ipp");
+    EXPECT_EQ(edit->Text(), "hippo");
+    EXPECT_EQ(edit->SelStart(), 4);
+    EXPECT_EQ(edit->SelLength(), 0);
+
+    edit->SelectAll();
+    EXPECT_EQ(edit->SelText(), "hippo");
+    edit->ClearSelection();
+    EXPECT_EQ(edit->Text(), "");
+}
+
+TEST(Edit, ReadOnlyAndMaxLengthReachTheWindowWhenCreatedAndLater)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetReadOnly(true);
+    edit->SetMaxLength(4);
+    edit->SetParent(&window);
+    EXPECT_TRUE(edit->Handle()->readOnly);
+    EXPECT_EQ(edit->Handle()->maxLength, 4);
+    edit->SetReadOnly(false);
+    edit->SetMaxLength(0);
+    EXPECT_FALSE(edit->Handle()->readOnly);
+    EXPECT_EQ(edit->Handle()->maxLength, 0);
+    EXPECT_THROW(edit->SetMaxLength(-1), EInvalidOperation);
+}
+
+TEST(Edit, FocusEntrySelectsAllUnlessAutoSelectIsOff)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetParent(&window);
+    edit->SetText("128");
+    edit->SetFocus();
+    EXPECT_EQ(edit->SelLength(), 3);
+
+    auto* other = new TEdit(&window);
+    other->SetParent(&window);
+    other->SetText("63");
+    other->SetAutoSelect(false);
+    other->SetFocus();
+    EXPECT_EQ(other->SelLength(), 0);
+}
+
+namespace {
+class TLockedMaskEdit : public TMaskEdit {
+public:
+    using TMaskEdit::TMaskEdit;
+    bool allowEdits = false;
+
+protected:
+    bool EditCanModify() override { return allowEdits; }
+};
+} // namespace
+
+TEST(MaskEdit, EditingCommandsAskWhetherTheTextMayChange)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TLockedMaskEdit(&window);
+    edit->SetParent(&window);
+    edit->SetText("keep");
+    edit->SelectAll();
+    SendMessageA(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->Text(), "keep");
+    edit->allowEdits = true;
+    SendMessageA(edit->Handle(), WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit->Text(), "");
+}
+
+TEST(MaskEdit, OnlyTheEmptyMaskIsAccepted)
+{
+    TMaskEdit edit(nullptr);
+    edit.SetEditMask("");
+    EXPECT_FALSE(edit.IsMasked());
+    EXPECT_THROW(edit.SetEditMask("999"), EInvalidOperation);
+    EXPECT_EQ(edit.EditMask(), "");
+}
+
+TEST(Label, CaptionIsDrawnInTheFontColourOnTheParentColour)
+{
+    TTestWindow window(100, 40, clBtnFace);
+    auto* label = new TLabel(&window);
+    label->SetParent(&window);
+    label->SetBounds(10, 10, 40, 13);
+    label->SetCaption("Input:");
+    const TRect area = label->BoundsRect();
+    EXPECT_GT(CountPixels(window, area, Rgb(clWindowText)), 0);
+    EXPECT_GT(CountPixels(window, area, Rgb(clBtnFace)), 0);
+    EXPECT_EQ(CountPixels(window, Rect(0, 0, 100, 10), Rgb(clWindowText)), 0) << "nothing outside the label";
+}
+
+TEST(Label, AutoSizeFitsTheCaptionAndFollowsItsChanges)
+{
+    TTestWindow window(200, 40);
+    auto* label = new TLabel(&window);
+    label->SetParent(&window);
+    label->SetCaption("Width:");
+    const int shortWidth = label->Width();
+    EXPECT_GT(shortWidth, 0);
+    label->SetCaption("Width: and more");
+    EXPECT_GT(label->Width(), shortWidth);
+    label->SetAutoSize(false);
+    label->SetCaption("W");
+    EXPECT_GT(label->Width(), shortWidth) << "without automatic sizing the bounds stay";
+}
+
+TEST(Label, AutoSizeWaitsWhileLoadingSoStoredBoundsSurviveReading)
+{
+    TTestWindow window(200, 40);
+    auto* label = new TLabel(&window);
+    label->IncludeState(csLoading | csReading);
+    label->SetParent(&window);
+    label->SetBounds(200, 36, 27, 13);
+    label->SetCaption("Input:");
+    EXPECT_EQ(label->Width(), 27);
+}
+
+TEST(Label, ADisabledCaptionIsEngraved)
+{
+    TTestWindow window(100, 40, clBtnFace);
+    auto* label = new TLabel(&window);
+    label->SetParent(&window);
+    label->SetCaption("Tile:");
+    label->SetEnabled(false);
+    const TRect area = Bounds(0, 0, label->Width() + 1, label->Height() + 1);
+    EXPECT_GT(CountPixels(window, area, Rgb(clBtnHighlight)), 0);
+    EXPECT_GT(CountPixels(window, area, Rgb(clBtnShadow)), 0);
+    EXPECT_EQ(CountPixels(window, area, Rgb(clWindowText)), 0);
+}
+
+TEST(Label, TransparentKeepsThePixelsBelow)
+{
+    TTestWindow window(100, 40, clBtnFace);
+    auto* label = new TLabel(&window);
+    label->SetParent(&window);
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 100, 40);
+    label->SetColor(clWhite);
+    label->SetCaption("");
+    EXPECT_EQ(window.PixelAt(50, 20), Rgb(clWhite));
+    label->SetTransparent(true);
+    EXPECT_EQ(window.PixelAt(50, 20), Rgb(clBtnFace));
+}
+
+TEST(GroupBox, FrameIsEtchedAroundTheBoxBelowHalfTheCaptionLine)
+{
+    TTestWindow window(120, 80, clBtnFace);
+    auto* box = new TGroupBox(&window);
+    box->SetParent(&window);
+    box->SetBounds(10, 10, 100, 60);
+    TEXTMETRIC metrics;
+    GetTextMetricsA(box->Canvas()->Handle(), &metrics);
+    const int top = 10 + metrics.tmHeight / 2 - 1;
+
+    EXPECT_EQ(window.PixelAt(10, top), Rgb(clBtnShadow)) << "outer top-left corner";
+    EXPECT_EQ(window.PixelAt(11, top + 1), Rgb(clBtnHighlight)) << "light line inside";
+    EXPECT_EQ(window.PixelAt(60, top), Rgb(clBtnShadow));
+    EXPECT_EQ(window.PixelAt(60, top + 1), Rgb(clBtnHighlight));
+    EXPECT_EQ(window.PixelAt(109, 40), Rgb(clBtnHighlight)) << "right edge is light outside";
+    EXPECT_EQ(window.PixelAt(108, 40), Rgb(clBtnShadow));
+    EXPECT_EQ(window.PixelAt(60, 69), Rgb(clBtnHighlight)) << "bottom edge";
+    EXPECT_EQ(window.PixelAt(60, 68), Rgb(clBtnShadow));
+    EXPECT_EQ(window.PixelAt(60, 40), Rgb(clBtnFace)) << "inside is the box colour";
+    EXPECT_EQ(window.PixelAt(5, 40), Rgb(clBtnFace)) << "outside is the window's";
+}
+
+TEST(GroupBox, CaptionInterruptsTheTopEdge)
+{
+    TTestWindow window(120, 80, clBtnFace);
+    auto* box = new TGroupBox(&window);
+    box->SetParent(&window);
+    box->SetBounds(0, 0, 120, 80);
+    TEXTMETRIC metrics;
+    GetTextMetricsA(box->Canvas()->Handle(), &metrics);
+    const int top = metrics.tmHeight / 2 - 1;
+    const TRect topEdge = Rect(9, top, 100, top + 2);
+    const int edgePixelsBefore = CountPixels(window, topEdge, Rgb(clBtnShadow));
+    box->SetCaption("Settings:");
+    box->Invalidate();
+    EXPECT_LT(CountPixels(window, topEdge, Rgb(clBtnShadow)), edgePixelsBefore);
+    EXPECT_GT(CountPixels(window, Rect(8, 0, 100, metrics.tmHeight), Rgb(clWindowText)), 0);
+    EXPECT_EQ(window.PixelAt(110, top), Rgb(clBtnShadow)) << "the edge goes on after the caption";
+}
+
+TEST(GroupBox, ChildrenPaintInsideItAndFollowItsColour)
+{
+    TTestWindow window(120, 80, clBtnFace);
+    auto* box = new TGroupBox(&window);
+    box->SetParent(&window);
+    box->SetBounds(0, 20, 120, 60);
+    auto* label = new TLabel(&window);
+    label->SetParent(box);
+    label->SetBounds(8, 16, 20, 13);
+    label->SetCaption("Tile:");
+    EXPECT_EQ(label->Color(), box->Color());
+    EXPECT_GT(CountPixels(window, Bounds(8, 36, label->Width(), label->Height()), Rgb(clWindowText)), 0);
+    box->Hide();
+    EXPECT_EQ(CountPixels(window, Bounds(8, 36, label->Width(), label->Height()), Rgb(clWindowText)), 0);
+}
