@@ -6,6 +6,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/win32/WinTypes.h"
 
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -92,6 +93,13 @@ public:
 // The installed host, or nullptr. The host installs itself and removes itself on exit.
 Host* CurrentHost();
 void InstallHost(Host* host);
+
+// Where the host hands an error caught at one of its event entries (a timer, a message
+// pumped under a modal dialog), so that no exception crosses the host's own loop. The
+// application object sets its default report here; without one the error is dropped.
+using HostErrorReport = std::function<void(const std::exception& error)>;
+void SetHostErrorReport(HostErrorReport report);
+void ReportHostError(const std::exception& error);
 
 // Host input enters our queue through these. A mouse message goes to the window that has
 // the capture, else to the deepest container under the point of the top-level client area.

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "platform/qt/QtHost.h"
+
+#include "platform/qt/QtHostBackend.h"
+
+QtHostSession::QtHostSession(int& argc, char** argv)
+    : FHost(std::make_unique<QtHost>(argc, argv))
+{
+}
+
+QtHostSession::~QtHostSession() = default;

@@ -1,0 +1,403 @@
+// SPDX-License-Identifier: MIT
+#include "platform/qt/QtHostBackend.h"
+
+#include "platform/qt/QtInputMapping.h"
+#include "platform/qt/QtSystemColors.h"
+#include "platform/qt/QtTopLevelWindow.h"
+#include "platform/win32/ResourceTable.h"
+#include "platform/win32/WinUser.h"
+#include "platform/win32/WindowRegistry.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+using namespace win32_internal;
+
+namespace {
+
+QtTopLevelWindow* TopLevelWidget(HWND window)
+{
+    return IsLive(window) && !window->parent ? static_cast<QtTopLevelWindow*>(window->hostData) : nullptr;
+}
+
+QString ToQString(const AnsiString& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+AnsiString FromQString(const QString& text) { return text.toUtf8().toStdString(); }
+
+// Edits keep byte offsets into UTF-8 text; Qt counts UTF-16 units.
+int ByteOffset(const QString& text, int unitOffset) { return int(text.left(unitOffset).toUtf8().size()); }
+int UnitOffset(const AnsiString& text, int byteOffset)
+{
+    const auto clamped = std::size_t(std::clamp(byteOffset, 0, int(text.size())));
+    return int(QString::fromUtf8(text.data(), qsizetype(clamped)).size());
+}
+
+void ReportEditState(HWND edit, QLineEdit* line)
+{
+    const QString text = line->text();
+    int start = line->cursorPosition();
+    int length = 0;
+    if (line->hasSelectedText()) {
+        start = line->selectionStart();
+        length = int(line->selectedText().size());
+    }
+    const int byteStart = ByteOffset(text, start);
+    HostEditChanged(edit, FromQString(text), byteStart, ByteOffset(text, start + length) - byteStart);
+}
+
+QIcon IconFor(const IconResource* icon)
+{
+    QIcon result;
+    if (!icon)
+        return result;
+    for (const IconImage& image : icon->images) {
+        const std::vector<std::uint32_t> pixels = image.ToArgb32();
+        const QImage picture(reinterpret_cast<const uchar*>(pixels.data()), image.color.width, image.color.height,
+            image.color.width * 4, QImage::Format_ARGB32);
+        result.addPixmap(QPixmap::fromImage(picture.copy()));
+    }
+    return result;
+}
+
+} // namespace
+
+QtHost::QtHost(int& argc, char** argv)
+{
+    if (!QApplication::instance())
+        FOwnApplication = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    qApp->installEventFilter(this);
+    InstallHost(this);
+    SetTextEngine(&FTextEngine);
+    SetSysColorResolver([](int index) { return SystemColorFromPalette(QApplication::palette(), index); });
+}
+
+QtHost::~QtHost()
+{
+    SetSysColorResolver({});
+    SetTextEngine(nullptr);
+    if (CurrentHost() == this)
+        InstallHost(nullptr);
+    qApp->removeEventFilter(this);
+    FTimers.clear();
+    // Windows still open belong to records that outlive us; they go with the application.
+    for (HWND window : TopLevelWindows()) {
+        delete TopLevelWidget(window);
+        window->hostData = nullptr;
+    }
+}
+
+bool QtHost::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        for (HWND window : TopLevelWindows())
+            PostMessageA(window, CM_SYSCOLORCHANGE, 0, 0);
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->isWindow())
+        return false;
+    const auto hwnd = static_cast<HWND>(widget->property("durnikWindow").value<void*>());
+    if (!IsLive(hwnd) || hwnd->hostData != widget)
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        HostFocusChanged(hwnd);
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (const int virtualKey = VirtualKeyFor(key->key()))
+            SetKeyDown(virtualKey, event->type() == QEvent::KeyPress);
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+QWidget* QtHost::CreateNativeControl(HWND window)
+{
+    QtTopLevelWindow* topLevel = TopLevelWidget(TopLevelOf(window));
+    if (!topLevel)
+        return nullptr;
+    QWidget* control = nullptr;
+    if (window->kind == WindowKind::NativeButton) {
+        auto* button = new QPushButton(ToQString(window->text), topLevel);
+        button->setAutoDefault(false);
+        QObject::connect(button, &QPushButton::clicked, button, [window] { HostButtonClicked(window); });
+        control = button;
+    } else {
+        auto* line = new QLineEdit(ToQString(window->text), topLevel);
+        line->setReadOnly(window->readOnly);
+        line->setCursorPosition(0);
+        QObject::connect(line, &QLineEdit::textEdited, line, [window, line] { ReportEditState(window, line); });
+        QObject::connect(line, &QLineEdit::cursorPositionChanged, line, [window, line] { ReportEditState(window, line); });
+        QObject::connect(line, &QLineEdit::selectionChanged, line, [window, line] { ReportEditState(window, line); });
+        control = line;
+    }
+    control->setProperty("durnikWindow", QVariant::fromValue<void*>(window));
+    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind == WindowKind::NativeEdit ? Qt::StrongFocus
+                                                                                                   : Qt::ClickFocus);
+    control->installEventFilter(this);
+    return control;
+}
+
+void QtHost::WindowCreated(HWND window)
+{
+    if (!window->parent) {
+        auto* widget = new QtTopLevelWindow(window);
+        widget->setWindowIcon(IconFor(window->icon ? window->icon : FindIconResource("MAINICON")));
+        window->hostData = widget;
+        if (window->visible)
+            widget->show();
+        return;
+    }
+    QWidget* control = CreateNativeControl(window);
+    window->hostData = control;
+    if (!control)
+        return;
+    if (window->font)
+        control->setFont(QtFontFor(window->font->logFont));
+    PlaceNativeControl(control, window);
+}
+
+void QtHost::WindowDestroyed(HWND window)
+{
+    auto* widget = static_cast<QWidget*>(window->hostData);
+    window->hostData = nullptr;
+    if (!widget)
+        return;
+    widget->removeEventFilter(this);
+    delete widget;
+}
+
+void QtHost::ApplyTopLevelChange(HWND window, WindowChange change)
+{
+    QtTopLevelWindow* widget = TopLevelWidget(window);
+    if (!widget)
+        return;
+    switch (change) {
+    case WindowChange::Bounds:
+        widget->ApplyBounds();
+        break;
+    case WindowChange::Visible:
+        if (window->visible) {
+            widget->show();
+            widget->raise();
+            widget->activateWindow();
+        } else
+            widget->hide();
+        break;
+    case WindowChange::Enabled:
+        widget->setEnabled(window->enabled);
+        break;
+    case WindowChange::Text:
+        widget->setWindowTitle(ToQString(window->text));
+        break;
+    case WindowChange::Icon:
+        widget->setWindowIcon(IconFor(window->icon));
+        break;
+    case WindowChange::Style:
+        widget->ApplyStyle();
+        break;
+    case WindowChange::Font:
+    case WindowChange::ReadOnly:
+    case WindowChange::MaxLength:
+    case WindowChange::Selection:
+    case WindowChange::ZOrder:
+        break;
+    }
+}
+
+void QtHost::ApplyNativeChange(HWND window, WindowChange change)
+{
+    auto* control = static_cast<QWidget*>(window->hostData);
+    if (!control)
+        return;
+    auto* button = qobject_cast<QPushButton*>(control);
+    auto* line = qobject_cast<QLineEdit*>(control);
+    switch (change) {
+    case WindowChange::Bounds:
+    case WindowChange::Visible:
+    case WindowChange::Enabled:
+    case WindowChange::ZOrder:
+        PlaceNativeControl(control, window);
+        break;
+    case WindowChange::Text:
+        if (button)
+            button->setText(ToQString(window->text));
+        else if (line && FromQString(line->text()) != window->text) {
+            const QSignalBlocker quiet(line);
+            line->setText(ToQString(window->text));
+            line->setCursorPosition(0);
+        }
+        break;
+    case WindowChange::Font:
+        if (window->font)
+            control->setFont(QtFontFor(window->font->logFont));
+        break;
+    case WindowChange::ReadOnly:
+        if (line)
+            line->setReadOnly(window->readOnly);
+        break;
+    case WindowChange::MaxLength:
+        if (line)
+            line->setMaxLength(window->maxLength > 0 ? window->maxLength : 32767);
+        break;
+    case WindowChange::Selection:
+        if (line) {
+            const QSignalBlocker quiet(line);
+            const int start = UnitOffset(window->text, window->selStart);
+            const int end = UnitOffset(window->text, window->selStart + window->selLength);
+            line->setSelection(start, end - start);
+        }
+        break;
+    case WindowChange::Style:
+        if (button)
+            button->setDefault((window->style & 0xF) == BS_DEFPUSHBUTTON);
+        control->setFocusPolicy(window->style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
+        break;
+    case WindowChange::Icon:
+        break;
+    }
+}
+
+void QtHost::WindowChanged(HWND window, WindowChange change)
+{
+    if (!IsLive(window))
+        return;
+    if (window->parent)
+        ApplyNativeChange(window, change);
+    else
+        ApplyTopLevelChange(window, change);
+}
+
+void QtHost::Present(HWND topLevel, const TRect& rect)
+{
+    if (QtTopLevelWindow* widget = TopLevelWidget(topLevel))
+        widget->Present(rect);
+}
+
+void QtHost::SetFocus(HWND window)
+{
+    if (!IsLive(window))
+        return;
+    if (IsNative(window)) {
+        if (auto* control = static_cast<QWidget*>(window->hostData))
+            control->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (QtTopLevelWindow* widget = TopLevelWidget(TopLevelOf(window)))
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+TPoint QtHost::ScreenOrigin(HWND topLevel)
+{
+    QtTopLevelWindow* widget = TopLevelWidget(topLevel);
+    if (!widget)
+        return IsLive(topLevel) ? Point(topLevel->bounds.Left, topLevel->bounds.Top) : TPoint {};
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    return Point(origin.x(), origin.y());
+}
+
+void QtHost::ProcessEvents(bool wait)
+{
+    if (FPumping)
+        return;
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+}
+
+void QtHost::WakeUp()
+{
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+int QtHost::StartTimer(int intervalMs, std::function<void()> onTimeout)
+{
+    const int id = FNextTimerId++;
+    auto timer = std::make_unique<QTimer>();
+    timer->setInterval(intervalMs);
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [callback = std::move(onTimeout)] {
+        try {
+            callback();
+        } catch (const std::exception& error) {
+            ReportHostError(error);
+        }
+    });
+    timer->start();
+    FTimers[id] = std::move(timer);
+    return id;
+}
+
+void QtHost::StopTimer(int timerId) { FTimers.erase(timerId); }
+
+TRect QtHost::ScreenRect()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return Rect(0, 0, 1024, 768);
+    const QRect geometry = screen->geometry();
+    return Bounds(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+}
+
+TPoint QtHost::CursorPos()
+{
+    const QPoint position = QCursor::pos();
+    return Point(position.x(), position.y());
+}
+
+void QtHost::SetCursor(HCURSOR cursor)
+{
+    const QCursor shape = QtCursorFor(cursor);
+    for (HWND window : TopLevelWindows())
+        if (QtTopLevelWindow* widget = TopLevelWidget(window))
+            widget->setCursor(shape);
+}
+
+AnsiString QtHost::ClipboardText() { return FromQString(QGuiApplication::clipboard()->text()); }
+
+void QtHost::SetClipboardText(const AnsiString& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+
+void QtHost::PumpQueue()
+{
+    if (FPumping)
+        return;
+    FPumping = true;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Left for the loop that owns the quit.
+            PostQuitMessage(int(message.wParam));
+            break;
+        }
+        try {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } catch (const std::exception& error) {
+            ReportHostError(error);
+        }
+    }
+    FPumping = false;
+}
+
+QWidget* QtHost::DialogParent() const
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (const HWND active = GetActiveWindow(); IsLive(active))
+        return TopLevelWidget(TopLevelOf(active));
+    return nullptr;
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// The Host of the win32 layer realised with Qt widgets.
+#pragma once
+
+#include "platform/qt/QtFonts.h"
+#include "platform/win32/Host.h"
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+class QApplication;
+class QTimer;
+class QWidget;
+
+class QtHost final : public Host, private QObject {
+public:
+    QtHost(int& argc, char** argv);
+    ~QtHost() override;
+
+    void WindowCreated(HWND window) override;
+    void WindowDestroyed(HWND window) override;
+    void WindowChanged(HWND window, WindowChange change) override;
+    void Present(HWND topLevel, const TRect& rect) override;
+    void SetFocus(HWND window) override;
+    TPoint ScreenOrigin(HWND topLevel) override;
+
+    void ProcessEvents(bool wait) override;
+    void WakeUp() override;
+    int StartTimer(int intervalMs, std::function<void()> onTimeout) override;
+    void StopTimer(int timerId) override;
+
+    TRect ScreenRect() override;
+    TPoint CursorPos() override;
+    void SetCursor(HCURSOR cursor) override;
+
+    AnsiString ClipboardText() override;
+    void SetClipboardText(const AnsiString& text) override;
+    int TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint) override;
+
+    bool FileDialog(const FileDialogRequest& request, AnsiString& chosenFile) override;
+    bool DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir) override;
+    int MessageBox(const AnsiString& text, const AnsiString& caption, UINT type) override;
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QWidget* CreateNativeControl(HWND window);
+    void ApplyNativeChange(HWND window, WindowChange change);
+    void ApplyTopLevelChange(HWND window, WindowChange change);
+    QWidget* DialogParent() const;
+    // Runs a modal Qt dialog while our own queue keeps being served.
+    template <class Run> auto RunModal(Run run);
+    void PumpQueue();
+
+    std::unique_ptr<QApplication> FOwnApplication;
+    QtTextEngine FTextEngine;
+    std::map<int, std::unique_ptr<QTimer>> FTimers;
+    int FNextTimerId = 1;
+    bool FPumping = false;
+};

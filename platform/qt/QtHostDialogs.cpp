@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// The modal parts of the host: file, directory and message dialogs and popup menus.
+#include "platform/qt/QtHostBackend.h"
+
+#include "platform/rtl/FileNames.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+QString ToQString(const AnsiString& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+AnsiString FromQString(const QString& text) { return text.toUtf8().toStdString(); }
+
+// "Bitmaps (*.bmp)|*.bmp|All|*.*" as Qt's name filters: "Bitmaps (*.bmp) (*.bmp)", ...
+QStringList NameFilters(const AnsiString& filter)
+{
+    QStringList filters;
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
+        QString patterns = parts[index + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(parts[index] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+QMessageBox::Icon IconFor(UINT type)
+{
+    switch (type & 0xF0) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+template <class Run> auto QtHost::RunModal(Run run)
+{
+    // Our windows keep painting, and timers keep ticking, while Qt runs the dialog's loop.
+    QTimer pump;
+    pump.setInterval(15);
+    QObject::connect(&pump, &QTimer::timeout, &pump, [this] { PumpQueue(); });
+    pump.start();
+    return run();
+}
+
+bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile)
+{
+    QFileDialog dialog(DialogParent(), ToQString(request.title), ToQString(HostPath(request.initialDir)));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save || !request.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = NameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1), filters.first()));
+    }
+    if (!request.defaultExt.empty())
+        dialog.setDefaultSuffix(ToQString(request.defaultExt));
+    if (!request.fileName.empty())
+        dialog.selectFile(ToQString(HostPath(request.fileName)));
+    if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    chosenFile = FromQString(dialog.selectedFiles().first());
+    return true;
+}
+
+bool QtHost::DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir)
+{
+    QFileDialog dialog(DialogParent(), ToQString(title), ToQString(HostPath(initialDir)));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    chosenDir = FromQString(dialog.selectedFiles().first());
+    return true;
+}
+
+int QtHost::MessageBox(const AnsiString& text, const AnsiString& caption, UINT type)
+{
+    QMessageBox box(IconFor(type), ToQString(caption), ToQString(text), QMessageBox::NoButton, DialogParent());
+    switch (type & 0xF) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    const int answer = RunModal([&] { return box.exec(); });
+    switch (answer) {
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return IDOK;
+    }
+}
+
+int QtHost::TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint)
+{
+    QMenu menu;
+    std::vector<QAction*> actions;
+    for (const PopupMenuItem& item : items) {
+        if (item.caption == "-") {
+            actions.push_back(menu.addSeparator());
+            continue;
+        }
+        QAction* action = menu.addAction(ToQString(item.caption));
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+        actions.push_back(action);
+    }
+    QAction* chosen = RunModal([&] { return menu.exec(QPoint(screenPoint.x, screenPoint.y)); });
+    for (std::size_t index = 0; index < actions.size(); ++index)
+        if (chosen && actions[index] == chosen)
+            return int(index);
+    return -1;
+}

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+#include "platform/qt/QtTopLevelWindow.h"
+
+#include "platform/qt/QtInputMapping.h"
+#include "platform/win32/Host.h"
+#include "platform/win32/WinUser.h"
+#include "platform/win32/WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+
+using namespace win32_internal;
+
+namespace {
+
+Qt::WindowFlags FlagsForStyle(DWORD style)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if ((style & WS_CAPTION) == 0 && (style & WS_POPUP))
+        return flags | Qt::FramelessWindowHint;
+    flags |= Qt::WindowTitleHint;
+    if (style & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (style & WS_MAXIMIZEBOX)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+} // namespace
+
+QtTopLevelWindow::QtTopLevelWindow(HWND window)
+    : FWindow(window)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setWindowTitle(QString::fromStdString(window->text));
+    ApplyStyle();
+    ApplyBounds();
+}
+
+void QtTopLevelWindow::ApplyStyle()
+{
+    const bool wasVisible = isVisible();
+    setWindowFlags(FlagsForStyle(FWindow->style));
+    ApplyBounds();
+    if (wasVisible)
+        show();
+}
+
+void QtTopLevelWindow::ApplyBounds()
+{
+    const TRect& bounds = FWindow->bounds;
+    const QSize size(std::max(bounds.Width(), 1), std::max(bounds.Height(), 1));
+    if (FWindow->style & WS_THICKFRAME) {
+        setMinimumSize(1, 1);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    } else
+        setFixedSize(size);
+    move(bounds.Left, bounds.Top);
+    if (FImage.size() != size) {
+        FImage = QImage(size, QImage::Format_RGB32);
+        FImage.fill(Qt::black);
+        Present(Rect(0, 0, size.width(), size.height()));
+    }
+}
+
+void QtTopLevelWindow::Present(const TRect& rect)
+{
+    const PixelRaster& raster = FWindow->paintBuffer.raster;
+    const TRect area = IntersectRects(rect,
+        Rect(0, 0, std::min(raster.width, FImage.width()), std::min(raster.height, FImage.height())));
+    if (area.IsEmpty())
+        return;
+    for (int row = area.Top; row < area.Bottom; ++row) {
+        const COLORREF* source = raster.Row(row);
+        auto* target = reinterpret_cast<QRgb*>(FImage.scanLine(row));
+        for (int column = area.Left; column < area.Right; ++column) {
+            const COLORREF pixel = source[column];
+            target[column] = qRgb(GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
+        }
+    }
+    update(QRect(area.Left, area.Top, area.Width(), area.Height()));
+}
+
+void QtTopLevelWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty, FImage, dirty);
+}
+
+void QtTopLevelWindow::PostMouse(QMouseEvent* event, UINT message)
+{
+    const QPoint point = event->position().toPoint();
+    PostHostMouseInput(FWindow, message, Point(point.x(), point.y()), MouseKeysFor(event->buttons(), event->modifiers()));
+}
+
+void QtTopLevelWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        PostMouse(event, WM_LBUTTONDOWN);
+    else if (event->button() == Qt::RightButton)
+        PostMouse(event, WM_RBUTTONDOWN);
+    else if (event->button() == Qt::MiddleButton)
+        PostMouse(event, WM_MBUTTONDOWN);
+}
+
+void QtTopLevelWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        PostMouse(event, WM_LBUTTONUP);
+    else if (event->button() == Qt::RightButton)
+        PostMouse(event, WM_RBUTTONUP);
+    else if (event->button() == Qt::MiddleButton)
+        PostMouse(event, WM_MBUTTONUP);
+}
+
+void QtTopLevelWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        PostMouse(event, WM_LBUTTONDBLCLK);
+    else if (event->button() == Qt::RightButton)
+        PostMouse(event, WM_RBUTTONDBLCLK);
+}
+
+void QtTopLevelWindow::mouseMoveEvent(QMouseEvent* event) { PostMouse(event, WM_MOUSEMOVE); }
+
+void QtTopLevelWindow::leaveEvent(QEvent*) { PostHostMouseInput(FWindow, WM_MOUSELEAVE, {}, 0); }
+
+void QtTopLevelWindow::PostKey(QKeyEvent* event, bool down)
+{
+    const int virtualKey = VirtualKeyFor(event->key());
+    if (virtualKey != 0)
+        PostHostKeyInput(FWindow, down ? WM_KEYDOWN : WM_KEYUP, WPARAM(virtualKey), 0);
+    if (!down)
+        return;
+    const QByteArray text = event->text().toUtf8();
+    for (const char character : text) {
+        const auto byte = static_cast<unsigned char>(character);
+        if (byte >= 0x20 && byte != 0x7F)
+            PostHostKeyInput(FWindow, WM_CHAR, WPARAM(byte), 0);
+    }
+}
+
+void QtTopLevelWindow::keyPressEvent(QKeyEvent* event) { PostKey(event, true); }
+void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event) { PostKey(event, false); }
+
+void QtTopLevelWindow::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // A click on our own painted area takes the keyboard from a native control; a
+    // container of this window that already has the focus keeps it.
+    const HWND focus = GetFocus();
+    if (!focus || TopLevelOf(focus) != FWindow || IsNative(focus))
+        HostFocusChanged(FWindow);
+}
+
+void QtTopLevelWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing is the program's decision: it hears of the wish and closes the window itself.
+    event->ignore();
+    PostMessageA(FWindow, WM_CLOSE, 0, 0);
+}
+
+bool QtTopLevelWindow::focusNextPrevChild(bool next)
+{
+    // The tab order is the toolkit's, not Qt's creation order.
+    SetKeyDown(VK_SHIFT, !next);
+    PostMessageA(FWindow, WM_KEYDOWN, VK_TAB, 0);
+    return true;
+}
+
+void PlaceNativeControl(QWidget* control, HWND window)
+{
+    const TPoint offset = OffsetInTopLevel(window);
+    const TRect visible = VisibleRectInTopLevel(window);
+    const bool shown = IsWindowVisible(window) && !visible.IsEmpty();
+    control->setGeometry(offset.x, offset.y, std::max(window->bounds.Width(), 1), std::max(window->bounds.Height(), 1));
+    if (shown && (visible.Width() < window->bounds.Width() || visible.Height() < window->bounds.Height()))
+        control->setMask(QRegion(visible.Left - offset.x, visible.Top - offset.y, visible.Width(), visible.Height()));
+    else
+        control->clearMask();
+    control->setEnabled(IsWindowEnabled(window));
+    control->setVisible(shown);
+}

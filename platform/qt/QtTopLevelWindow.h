@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// A top-level window of ours on the screen: it shows the client area as our own code
+// last painted it into the window's buffer, and turns the user's input into queued messages.
+#pragma once
+
+#include "platform/win32/WindowRecord.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QtTopLevelWindow final : public QWidget {
+public:
+    explicit QtTopLevelWindow(HWND window);
+
+    HWND Window() const { return FWindow; }
+    // Copies the rectangle (client coordinates) from the window's buffer and repaints it.
+    void Present(const TRect& rect);
+    void ApplyBounds();
+    void ApplyStyle();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void PostMouse(QMouseEvent* event, UINT message);
+    void PostKey(QKeyEvent* event, bool down);
+
+    HWND FWindow;
+    QImage FImage;
+};
+
+// Keeps a native control's place, size and visibility in step with its record: it sits at
+// its offset in the top-level client area, cut to what its containers let show.
+void PlaceNativeControl(QWidget* control, HWND window);

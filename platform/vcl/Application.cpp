@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include "platform/vcl/Application.h"
+
+#include "platform/rtl/ProgramPath.h"
+#include "platform/vcl/ControlCanvas.h"
+#include "platform/vcl/DialogService.h"
+#include "platform/win32/Host.h"
+
+TApplication* Application = new TApplication(nullptr);
+
+TApplication::TApplication(TComponent* owner)
+    : TComponent(owner)
+{
+    SetHostErrorReport([this](const std::exception& error) { HandleException(error); });
+}
+
+TApplication::~TApplication()
+{
+    SetHostErrorReport({});
+    Destroying();
+}
+
+void TApplication::Initialize() { FTerminated = false; }
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FMainForm)
+        FMainForm = nullptr;
+}
+
+AnsiString TApplication::ExeName() const { return ExecutableFileName(); }
+
+AnsiString TApplication::Title() const
+{
+    if (!FTitle.empty())
+        return FTitle;
+    AnsiString name = ExtractFileName(ExeName());
+    if (const auto dot = name.rfind('.'); dot != AnsiString::npos && dot > 0)
+        name.erase(dot);
+    return name;
+}
+
+void TApplication::Run()
+{
+    if (!FMainForm)
+        return;
+    FMainForm->Show();
+    while (!FTerminated && FMainForm)
+        HandleMessage();
+}
+
+bool TApplication::ProcessMessage()
+{
+    MSG message;
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (message.message == WM_QUIT) {
+        FTerminated = true;
+        return true;
+    }
+    try {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    } catch (const std::exception& error) {
+        HandleException(error);
+    }
+    return true;
+}
+
+void TApplication::HandleMessage()
+{
+    if (!ProcessMessage())
+        Idle();
+}
+
+void TApplication::ProcessMessages()
+{
+    while (ProcessMessage()) {
+    }
+}
+
+void TApplication::Idle()
+{
+    // What was drawn outside painting reaches the screen once the loop has nothing to do.
+    TControlCanvas::FreeDeviceContexts();
+    if (OnIdle)
+        OnIdle(this);
+    if (!FTerminated)
+        WaitMessage();
+}
+
+// The loop ends when it takes the quit message, after what is queued before it.
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::HandleException(const std::exception& error)
+{
+    if (OnException) {
+        OnException(this, error);
+        return;
+    }
+    ShowException(error);
+}
+
+void TApplication::ShowException(const std::exception& error)
+{
+    AnsiString text = error.what();
+    if (!text.empty() && text.back() != '.')
+        text += '.';
+    TDialogService::Instance().MessageBox(text, Title(), MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// The application object: creates the forms, runs the message loop until the main form
+// closes, and reports the errors that reach the loop.
+#pragma once
+
+#include "platform/vcl/Forms.h"
+
+#include <exception>
+#include <functional>
+
+using TExceptionEvent = std::function<void(TObject* sender, const std::exception& error)>;
+
+class TApplication : public TComponent {
+public:
+    explicit TApplication(TComponent* owner);
+    ~TApplication() override;
+    const char* ClassName() const override { return "TApplication"; }
+
+    void Initialize();
+    // Creates a form owned by the application and stores it in reference before its
+    // OnCreate runs; the first form created becomes the main form.
+    template <class FormClass> void CreateForm(FormClass*& reference)
+    {
+        auto* form = new FormClass(this);
+        reference = form;
+        if (!FMainForm)
+            FMainForm = form;
+        form->AfterConstruction();
+    }
+    // Shows the main form and dispatches messages until it closes.
+    void Run();
+    // Takes one message and dispatches it, or waits for input when none is queued.
+    void HandleMessage();
+    // Dispatches every queued message and returns.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+
+    TForm* MainForm() const { return FMainForm; }
+    // Full path of the running program.
+    AnsiString ExeName() const;
+    // The caption of the application's message boxes: the program's name by default.
+    AnsiString Title() const;
+    void SetTitle(const AnsiString& value) { FTitle = value; }
+
+    // The default report of an error that reached the loop: OnException when assigned,
+    // else ShowException. The program goes on afterwards.
+    void HandleException(const std::exception& error);
+    // A message box with the error's message and an OK button.
+    void ShowException(const std::exception& error);
+    TExceptionEvent OnException;
+    TNotifyEvent OnIdle;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    bool ProcessMessage();
+    void Idle();
+
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
+    AnsiString FTitle;
+};
+
+// The one application object, made before main runs.
+extern TApplication* Application;

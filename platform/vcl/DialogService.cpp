@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "platform/vcl/DialogService.h"
+
+namespace {
+
+const char* KindName(TDialogKind kind)
+{
+    switch (kind) {
+    case TDialogKind::OpenFile:
+        return "an open dialog";
+    case TDialogKind::SaveFile:
+        return "a save dialog";
+    case TDialogKind::Directory:
+        return "a directory dialog";
+    case TDialogKind::Message:
+        return "a message box";
+    }
+    return "a dialog";
+}
+
+} // namespace
+
+TDialogService& TDialogService::Instance()
+{
+    static TDialogService service;
+    return service;
+}
+
+void TDialogService::Prepare(const TDialogAnswer& answer) { FAnswers.push_back(answer); }
+
+void TDialogService::PrepareFile(TDialogKind kind, bool accepted, const AnsiString& fileName)
+{
+    Prepare({ kind, accepted, fileName, accepted ? IDOK : IDCANCEL });
+}
+
+void TDialogService::PrepareDirectory(bool accepted, const AnsiString& directory)
+{
+    Prepare({ TDialogKind::Directory, accepted, directory, accepted ? IDOK : IDCANCEL });
+}
+
+void TDialogService::PrepareMessage(int button) { Prepare({ TDialogKind::Message, true, {}, button }); }
+
+void TDialogService::Reset()
+{
+    FAnswers.clear();
+    FCalls.clear();
+    FScripted = false;
+}
+
+bool TDialogService::TakeAnswer(TDialogKind kind, TDialogAnswer& answer)
+{
+    if (FAnswers.empty())
+        return false;
+    if (FAnswers.front().Kind != kind)
+        throw EInvalidOperation(AnsiString("The next prepared answer is for ") + KindName(FAnswers.front().Kind)
+            + ", but " + KindName(kind) + " was opened");
+    answer = FAnswers.front();
+    FAnswers.pop_front();
+    return true;
+}
+
+void TDialogService::Record(const TDialogCall& call)
+{
+    if (FScripted || !FAnswers.empty())
+        FCalls.push_back(call);
+}
+
+bool TDialogService::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile)
+{
+    TDialogCall call;
+    call.Kind = request.save ? TDialogKind::SaveFile : TDialogKind::OpenFile;
+    call.File = request;
+    call.Title = request.title;
+    Record(call);
+    TDialogAnswer answer;
+    if (TakeAnswer(call.Kind, answer)) {
+        if (answer.Accepted)
+            chosenFile = answer.Value;
+        return answer.Accepted;
+    }
+    Host* host = CurrentHost();
+    if (FScripted || !host)
+        return false;
+    return host->FileDialog(request, chosenFile);
+}
+
+bool TDialogService::DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir)
+{
+    TDialogCall call;
+    call.Kind = TDialogKind::Directory;
+    call.Title = title;
+    call.InitialDir = initialDir;
+    Record(call);
+    TDialogAnswer answer;
+    if (TakeAnswer(call.Kind, answer)) {
+        if (answer.Accepted)
+            chosenDir = answer.Value;
+        return answer.Accepted;
+    }
+    Host* host = CurrentHost();
+    if (FScripted || !host)
+        return false;
+    return host->DirectoryDialog(title, initialDir, chosenDir);
+}
+
+int TDialogService::MessageBox(const AnsiString& text, const AnsiString& caption, UINT type)
+{
+    TDialogCall call;
+    call.Kind = TDialogKind::Message;
+    call.Title = caption;
+    call.Text = text;
+    call.Type = type;
+    Record(call);
+    TDialogAnswer answer;
+    if (TakeAnswer(call.Kind, answer))
+        return answer.Button;
+    Host* host = CurrentHost();
+    if (FScripted || !host)
+        return IDOK;
+    return host->MessageBox(text, caption, type);
+}

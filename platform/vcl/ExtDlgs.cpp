@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include "platform/vcl/ExtDlgs.h"
+
+TOpenPictureDialog::TOpenPictureDialog(TComponent* owner)
+    : TOpenDialog(owner)
+{
+    SetFilter(kGraphicFilter);
+}
+
+bool TSavePictureDialog::Execute() { return DoExecute(true); }
