@@ -24,8 +24,14 @@ std::unique_ptr<TBitmap> MakeDisabledBitmap(TBitmap* glyph, TColor outlineColor)
 void DrawParentBackdrop(TControl* control, TCanvas* dest);
 
 // Negative when the rectangle is inverted.
-inline int RectWidth(const TRect& rect) { return rect.Right - rect.Left; }
-inline int RectHeight(const TRect& rect) { return rect.Bottom - rect.Top; }
+inline int RectWidth(const TRect& rect)
+{
+    return rect.Right - rect.Left;
+}
+inline int RectHeight(const TRect& rect)
+{
+    return rect.Bottom - rect.Top;
+}
 
 // Drops the first queued message of that number for the window (nullptr: any window of the
 // calling thread), without waiting. A pending quit request is never lost on the way.

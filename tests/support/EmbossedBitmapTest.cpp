@@ -67,8 +67,8 @@ TEST(MakeDisabledBitmap, ASinglePixelGetsShadowAndAHighlightBelowRightOnTheFace)
 
 TEST(MakeEmbossedBitmap, TheShadowOfADiagonalNeighbourCoversTheFirstHighlight)
 {
-    EXPECT_EQ(Embossed({ "#....", ".#...", ".....", "....." }),
-        (Picture { "sbbbb", "bsbbb", "bbhbb", "bbbbb" }));
+    EXPECT_EQ(
+        Embossed({ "#....", ".#...", ".....", "....." }), (Picture { "sbbbb", "bsbbb", "bbhbb", "bbbbb" }));
 }
 
 TEST(MakeEmbossedBitmap, HighlightsFallingOffTheLastColumnOrRowAreDropped)

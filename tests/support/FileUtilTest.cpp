@@ -24,9 +24,10 @@ INSTANTIATE_TEST_SUITE_P(Names, TrimTrailingBackslashRow,
     testing::Values(TrimCase { "Directory", "C:\\Dir\\", "C:\\Dir" },
         TrimCase { "DriveRoot", "C:\\", "C:\\" }, TrimCase { "LowerCaseDriveRoot", "c:\\", "c:\\" },
         TrimCase { "DigitIsNoDrive", "1:\\", "1:" }, TrimCase { "LoneBackslash", "\\", "\\" },
-        TrimCase { "TwoBackslashes", "\\\\", "\\" }, TrimCase { "OnlyOneRemoved", "C:\\Dir\\\\", "C:\\Dir\\" },
-        TrimCase { "Empty", "", "" }, TrimCase { "NoSeparator", "Dir", "Dir" },
-        TrimCase { "HostDirectory", "/home/user/", "/home/user" }, TrimCase { "HostRoot", "/", "/" },
+        TrimCase { "TwoBackslashes", "\\\\", "\\" },
+        TrimCase { "OnlyOneRemoved", "C:\\Dir\\\\", "C:\\Dir\\" }, TrimCase { "Empty", "", "" },
+        TrimCase { "NoSeparator", "Dir", "Dir" }, TrimCase { "HostDirectory", "/home/user/", "/home/user" },
+        TrimCase { "HostRoot", "/", "/" },
         TrimCase { "MultiByteLastCharacter", "Bilder\xC3\xA9\\", "Bilder\xC3\xA9" }),
     [](const auto& row) { return std::string(row.param.name); });
 

@@ -25,7 +25,8 @@ constexpr TColor Cyan = 0xFFFF00;
 // that the clip to its client area shows.
 class TParent : public TCustomControl {
 public:
-    TParent() : TCustomControl(nullptr)
+    TParent()
+        : TCustomControl(nullptr)
     {
         SetColor(Green);
         SetBounds(0, 0, 20, 10);
@@ -43,7 +44,9 @@ protected:
 // whether it and its parent were in the paint-copy state at the time.
 class TBlock : public TGraphicControl {
 public:
-    TBlock(TParent& parent, TColor colour, TRect bounds) : TGraphicControl(nullptr), FColour(colour)
+    TBlock(TParent& parent, TColor colour, TRect bounds)
+        : TGraphicControl(nullptr)
+        , FColour(colour)
     {
         SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
         SetParent(&parent);
@@ -70,7 +73,8 @@ private:
 // A windowed sibling; it must never be painted into the backdrop.
 class TWindowedBlock : public TCustomControl {
 public:
-    explicit TWindowedBlock(TParent& parent) : TCustomControl(nullptr)
+    explicit TWindowedBlock(TParent& parent)
+        : TCustomControl(nullptr)
     {
         SetBounds(3, 1, 4, 4);
         SetParent(&parent);

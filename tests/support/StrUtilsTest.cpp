@@ -81,7 +81,8 @@ TEST(NextDelimitedItem, NeverSplitsAMultiByteCharacter)
     // "é" is C3 A9; a set holding A9 must not cut it, while "©" alone (broken UTF-8) still delimits.
     const TCharSet delimiters = CharSetOf("\xA9");
     EXPECT_EQ(WalkItems("\xC3\xA9\xA9x", delimiters).items, (Items { "\xC3\xA9", "x" }));
-    EXPECT_EQ(WalkItems("C:\\Bilder \xC3\xA9t\xC3\xA9;D:\\").items, (Items { "C:\\Bilder \xC3\xA9t\xC3\xA9", "D:\\" }));
+    EXPECT_EQ(WalkItems("C:\\Bilder \xC3\xA9t\xC3\xA9;D:\\").items,
+        (Items { "C:\\Bilder \xC3\xA9t\xC3\xA9", "D:\\" }));
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "support/VCLUtils.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Byte offsets at which each character of the text starts, and the text's length at the end.
+std::vector<std::size_t> CharacterStarts(const AnsiString& text)
+{
+    std::vector<std::size_t> starts;
+    for (std::size_t offset = 0; offset < text.size(); offset += Utf8CharLength(text, offset))
+        starts.push_back(offset);
+    starts.push_back(text.size());
+    return starts;
+}
+
+} // namespace
+
+AnsiString ShortenTextToWidth(const AnsiString& text, TCanvas* canvas, int maxWidth)
+{
+    if (canvas->TextWidth(text) <= maxWidth)
+        return text;
+    const std::vector<std::size_t> starts = CharacterStarts(text);
+    const int characters = int(starts.size()) - 1;
+    AnsiString result = text;
+    // The first candidate drops two characters: one would leave no room for the ellipsis.
+    for (int dropped = 2; dropped <= characters + 1; ++dropped) {
+        const int kept = std::max(0, characters - dropped);
+        result = text.substr(0, starts[std::size_t(kept)]) + "...";
+        if (canvas->TextWidth(result) <= maxWidth)
+            break;
+    }
+    return result;
+}
