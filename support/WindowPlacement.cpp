@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "support/VCLUtils.h"
 
+namespace {
+
+// Moves the span [low, high) into [0, limit), keeping its length. The far edge is pulled in
+// first, so a span longer than the screen ends up starting at 0.
+void FitSpan(int& low, int& high, int limit)
+{
+    if (high > limit) {
+        low = limit - (high - low);
+        high = limit;
+    }
+    if (low < 0) {
+        high -= low;
+        low = 0;
+    }
+}
+
+} // namespace
+
 void FitRectToScreen(TRect& rect)
 {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    // Right and bottom are pulled in first, so a rectangle larger than the screen ends up with
-    // its left and top edges on the screen.
-    if (rect.Right > screenWidth) {
-        rect.Left = screenWidth - RectWidth(rect);
-        rect.Right = screenWidth;
-    }
-    if (rect.Left < 0) {
-        rect.Right -= rect.Left;
-        rect.Left = 0;
-    }
-    if (rect.Bottom > screenHeight) {
-        rect.Top = screenHeight - RectHeight(rect);
-        rect.Bottom = screenHeight;
-    }
-    if (rect.Top < 0) {
-        rect.Bottom -= rect.Top;
-        rect.Top = 0;
-    }
+    FitSpan(rect.Left, rect.Right, GetSystemMetrics(SM_CXSCREEN));
+    FitSpan(rect.Top, rect.Bottom, GetSystemMetrics(SM_CYSCREEN));
 }
 
 void CenterWindowOnScreen(HWND window)

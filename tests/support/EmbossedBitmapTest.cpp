@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/VCLUtils.h"
 
+#include "tests/support/PixelLetters.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,8 +10,6 @@
 #include <vector>
 
 namespace {
-
-using Picture = std::vector<std::string>;
 
 constexpr COLORREF Red = 0x0000FF;
 constexpr COLORREF Paper = 0xFFFFFF;
@@ -32,19 +32,10 @@ std::unique_ptr<TBitmap> GlyphOf(const Picture& rows)
     return glyph;
 }
 
-// One letter per pixel: 'b' back, 'h' highlight, 's' shadow, for the colours given.
+// 'b' back, 'h' highlight, 's' shadow, for the colours given.
 Picture PictureOf(const TBitmap& bitmap, COLORREF back, COLORREF highlight, COLORREF shadow)
 {
-    const std::map<COLORREF, char> letters { { back, 'b' }, { highlight, 'h' }, { shadow, 's' } };
-    Picture rows;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        rows.emplace_back();
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const auto found = letters.find(bitmap.Raster().At(x, y));
-            rows.back() += found == letters.end() ? '?' : found->second;
-        }
-    }
-    return rows;
+    return LettersOf(bitmap, { { back, 'b' }, { highlight, 'h' }, { shadow, 's' } });
 }
 
 Picture Embossed(const Picture& glyph, bool drawHighlight = true, TColor outline = clBlack)

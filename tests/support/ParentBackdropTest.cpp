@@ -2,6 +2,7 @@
 #include "support/VCLUtils.h"
 
 #include "platform/vcl/GraphicControl.h"
+#include "tests/support/PixelLetters.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace {
-
-using Picture = std::vector<std::string>;
 
 constexpr TColor Green = 0x00AA00;
 constexpr TColor Blue = 0xFF0000;
@@ -85,20 +84,12 @@ protected:
     void Paint() override { ++Paints; }
 };
 
-// One letter per pixel: G green, B blue, R red, Y yellow, M magenta, C cyan, . black (untouched).
+// G green, B blue, R red, Y yellow, M magenta, C cyan, . black (untouched).
 Picture PictureOf(const TBitmap& bitmap)
 {
-    const std::map<COLORREF, char> letters { { Green, 'G' }, { Blue, 'B' }, { Red, 'R' }, { Yellow, 'Y' },
-        { Magenta, 'M' }, { Cyan, 'C' }, { Black, '.' } };
-    Picture rows;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        rows.emplace_back();
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const auto found = letters.find(bitmap.Raster().At(x, y));
-            rows.back() += found == letters.end() ? '?' : found->second;
-        }
-    }
-    return rows;
+    return LettersOf(bitmap,
+        { { Green, 'G' }, { Blue, 'B' }, { Red, 'R' }, { Yellow, 'Y' }, { Magenta, 'M' }, { Cyan, 'C' },
+            { Black, '.' } });
 }
 
 class Backdrop : public testing::Test {
