@@ -4,6 +4,8 @@
 #include "platform/vcl/GraphicControl.h"
 #include "platform/vcl/WinControl.h"
 
+#include <cassert>
+
 namespace {
 
 // Sets a control's paint-copy flag for a scope; the flag returns to what it was, so a backdrop
@@ -60,6 +62,7 @@ void PlaceSurface(HDC dc, TPoint base, int x, int y, int width, int height)
 
 void DrawParentBackdrop(TControl* control, TCanvas* dest)
 {
+    assert(dest && "the backdrop is painted into a canvas");
     if (!control || !control->Parent())
         return;
     TWinControl& parent = *control->Parent();

@@ -2,6 +2,7 @@
 #include "support/VCLUtils.h"
 
 #include <algorithm>
+#include <cassert>
 #include <vector>
 
 namespace {
@@ -20,6 +21,7 @@ std::vector<std::size_t> CharacterStarts(const AnsiString& text)
 
 AnsiString ShortenTextToWidth(const AnsiString& text, TCanvas* canvas, int maxWidth)
 {
+    assert(canvas && "text is measured on a canvas");
     if (canvas->TextWidth(text) <= maxWidth)
         return text;
     const std::vector<std::size_t> starts = CharacterStarts(text);
