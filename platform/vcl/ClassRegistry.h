@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// Component classes by name for the form reader: how to create one, and its published
+// properties and events as tables of setters. A class inherits the tables of its base.
+#pragma once
+
+#include "platform/gdi/Color.h"
+#include "platform/vcl/Component.h"
+#include "platform/vcl/FormParser.h"
+
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+using TPropertySetter = std::function<void(TComponent& component, const TFormValue& value)>;
+using TEventSetter = std::function<void(TComponent& component, TNotifyEvent handler)>;
+
+// Conversions of stored values; a value of the wrong kind raises EReadError saying what
+// was expected. Names are compared without regard to letter case.
+int IntegerValue(const TFormValue& value);
+AnsiString StringValue(const TFormValue& value);
+bool BooleanValue(const TFormValue& value);
+TColor ColorValue(const TFormValue& value); // a cl* name or a number
+using TIdentTable = std::vector<std::pair<const char*, int>>;
+int IdentValue(const TFormValue& value, const TIdentTable& names);
+// The union of the elements' bits.
+int SetValue(const TFormValue& value, const TIdentTable& names);
+
+class TComponentClass {
+public:
+    TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory);
+
+    const AnsiString& Name() const { return FName; }
+    const TComponentClass* Base() const;
+    bool CanCreate() const { return bool(FFactory); }
+    TComponent* Create(TComponent* owner) const;
+
+    void AddProperty(const AnsiString& name, TPropertySetter setter);
+    void AddEvent(const AnsiString& name, TEventSetter setter);
+    // Looked up here first, then in the base classes.
+    const TPropertySetter* FindProperty(const AnsiString& name) const;
+    const TEventSetter* FindEvent(const AnsiString& name) const;
+
+    // Shorthands for the usual setter shapes of class C.
+    template <class C> void Integer(const AnsiString& name, void (C::*setter)(int))
+    {
+        AddProperty(name, [setter, name](TComponent& component, const TFormValue& value) {
+            (Cast<C>(component, name).*setter)(IntegerValue(value));
+        });
+    }
+    template <class C> void String(const AnsiString& name, void (C::*setter)(const AnsiString&))
+    {
+        AddProperty(name, [setter, name](TComponent& component, const TFormValue& value) {
+            (Cast<C>(component, name).*setter)(StringValue(value));
+        });
+    }
+    template <class C> void Boolean(const AnsiString& name, void (C::*setter)(bool))
+    {
+        AddProperty(name, [setter, name](TComponent& component, const TFormValue& value) {
+            (Cast<C>(component, name).*setter)(BooleanValue(value));
+        });
+    }
+    template <class C> void Color(const AnsiString& name, void (C::*setter)(TColor))
+    {
+        AddProperty(name, [setter, name](TComponent& component, const TFormValue& value) {
+            (Cast<C>(component, name).*setter)(ColorValue(value));
+        });
+    }
+    template <class C, class E> void Ident(const AnsiString& name, void (C::*setter)(E), TIdentTable names)
+    {
+        AddProperty(name, [setter, name, names](TComponent& component, const TFormValue& value) {
+            (Cast<C>(component, name).*setter)(E(IdentValue(value, names)));
+        });
+    }
+    template <class C, class S> void Set(const AnsiString& name, void (C::*setter)(S), TIdentTable names)
+    {
+        AddProperty(name, [setter, name, names](TComponent& component, const TFormValue& value) {
+            (Cast<C>(component, name).*setter)(S(SetValue(value, names)));
+        });
+    }
+    template <class C> void Event(const AnsiString& name, TNotifyEvent C::*member)
+    {
+        AddEvent(name, [member, name](TComponent& component, TNotifyEvent handler) {
+            Cast<C>(component, name).*member = std::move(handler);
+        });
+    }
+
+    // The component as the class that published a property; a stranger raises EReadError.
+    template <class C> static C& Cast(TComponent& component, const AnsiString& property)
+    {
+        auto* typed = dynamic_cast<C*>(&component);
+        if (!typed)
+            throw EReadError("Property " + property + " does not apply to a " + component.ClassName());
+        return *typed;
+    }
+
+private:
+    AnsiString FName;
+    AnsiString FBaseName;
+    TComponentFactory FFactory;
+    std::map<AnsiString, TPropertySetter> FProperties; // by upper-case name
+    std::map<AnsiString, TEventSetter> FEvents;
+};
+
+// Registering a name again returns the class already there, so its tables can be extended.
+TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName, TComponentFactory factory = {});
+template <class C> TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName)
+{
+    return RegisterComponentClass(name, baseName, [](TComponent* owner) -> TComponent* { return new C(owner); });
+}
+// nullptr when no class of that name is registered.
+const TComponentClass* FindComponentClass(const AnsiString& name);
+
+// The toolkit's own controls; the registry runs it once before its first use.
+void RegisterStandardClasses();
