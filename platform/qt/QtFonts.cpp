@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -67,8 +68,10 @@ TEXTMETRIC QtTextEngine::Metrics(const LOGFONT& font)
     const QFont qtFont = QtFontFor(font);
     const QFontMetrics metrics(qtFont);
     TEXTMETRIC result;
-    result.tmAscent = metrics.ascent();
-    result.tmDescent = metrics.descent();
+    // Rounded up apart, as the classic fonts' cells were: Liberation Sans at 11 pixels gives
+    // the 13-pixel line of "MS Sans Serif" 8 point.
+    result.tmAscent = int(std::ceil(QFontMetricsF(qtFont).ascent()));
+    result.tmDescent = int(std::ceil(QFontMetricsF(qtFont).descent()));
     result.tmHeight = result.tmAscent + result.tmDescent;
     result.tmInternalLeading = std::max(0, result.tmHeight - qtFont.pixelSize());
     result.tmExternalLeading = std::max(0, metrics.leading());
@@ -90,12 +93,13 @@ void QtTextEngine::DrawLine(PixelRaster& raster, const TRect& clip, int x, int y
     if (raster.monochrome)
         qtFont.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(qtFont);
+    const int ascent = int(std::ceil(QFontMetricsF(qtFont).ascent()));
     const QString line = QString::fromUtf8(text.data(), qsizetype(text.size()));
     // Glyphs may reach a little past their advance (italics, overhangs), so the area drawn
     // through is wider than the line; the clip still bounds it.
     const int overhang = std::max(2, metrics.height() / 4);
     const TRect area = IntersectRects(
-        clip, Bounds(x - overhang, y, metrics.horizontalAdvance(line) + 2 * overhang, metrics.height()));
+        clip, Bounds(x - overhang, y, metrics.horizontalAdvance(line) + 2 * overhang, metrics.height() + 2));
     if (area.IsEmpty())
         return;
 
@@ -111,7 +115,7 @@ void QtTextEngine::DrawLine(PixelRaster& raster, const TRect& clip, int x, int y
         QPainter painter(&image);
         painter.setFont(qtFont);
         painter.setPen(QColor(ToQRgb(color)));
-        painter.drawText(x - area.Left, y - area.Top + metrics.ascent(), line);
+        painter.drawText(x - area.Left, y - area.Top + ascent, line);
     }
     for (int row = 0; row < area.Height(); ++row) {
         const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(row));

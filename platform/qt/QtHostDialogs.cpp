@@ -23,7 +23,13 @@ QStringList NameFilters(const AnsiString& filter)
     for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
         QString patterns = parts[index + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(parts[index] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        // Qt reads the patterns from the last parentheses; a description that shows them
+        // already ("Bitmaps (*.bmp)") is taken as it is.
+        const QString& description = parts[index];
+        if (description.endsWith(QStringLiteral("(") + patterns + QLatin1Char(')')))
+            filters.append(description);
+        else
+            filters.append(description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     return filters;
 }
@@ -58,8 +64,11 @@ template <class Run> auto QtHost::RunModal(Run run)
 
 bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile)
 {
-    QFileDialog dialog(DialogParent(), ToQString(request.title), ToQString(HostPath(request.initialDir)));
+    QFileDialog dialog(DialogParent(), ToQString(request.title));
+    // Options first: switching to Qt's own dialog builds it anew and forgets the directory.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!request.initialDir.empty())
+        dialog.setDirectory(ToQString(HostPath(request.initialDir)));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save || !request.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.overwritePrompt)
@@ -81,8 +90,10 @@ bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile
 
 bool QtHost::DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir)
 {
-    QFileDialog dialog(DialogParent(), ToQString(title), ToQString(HostPath(initialDir)));
+    QFileDialog dialog(DialogParent(), ToQString(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!initialDir.empty())
+        dialog.setDirectory(ToQString(HostPath(initialDir)));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())

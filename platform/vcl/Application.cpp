@@ -29,7 +29,7 @@ void TApplication::Notification(TComponent* component, TOperation operation)
         FMainForm = nullptr;
 }
 
-AnsiString TApplication::ExeName() const { return ExecutableFileName(); }
+AnsiString TApplication::ExeName() const { return FExeName.empty() ? ExecutableFileName() : FExeName; }
 
 AnsiString TApplication::Title() const
 {

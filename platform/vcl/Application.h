@@ -37,8 +37,10 @@ public:
     bool Terminated() const { return FTerminated; }
 
     TForm* MainForm() const { return FMainForm; }
-    // Full path of the running program.
+    // Full path of the running program. Tests that need the program's data elsewhere
+    // name another place with SetExeName; "" returns to the running program.
     AnsiString ExeName() const;
+    void SetExeName(const AnsiString& value) { FExeName = value; }
     // The caption of the application's message boxes: the program's name by default.
     AnsiString Title() const;
     void SetTitle(const AnsiString& value) { FTitle = value; }
@@ -61,6 +63,7 @@ private:
     TForm* FMainForm = nullptr;
     bool FTerminated = false;
     AnsiString FTitle;
+    AnsiString FExeName;
 };
 
 // The one application object, made before main runs.

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+struct ControlPlace {
+    const char* name;
+    int left, top, width, height;
+    const char* caption;
+    int tabOrder; // -1: windowless
+};
+
+// The stored layout, control by control.
+constexpr ControlPlace kPlaces[] = {
+    { "IsoImg", 136, 80, 209, 73, "", -1 },
+    { "MaskImg", 0, 80, 128, 63, "", -1 },
+    { "BMPImg", 0, 7, 128, 63, "", -1 },
+    { "OpenBtn", 136, 0, 73, 25, "Open...", 0 },
+    { "SaveBtn", 208, 0, 73, 25, "Save", 2 },
+    { "MaskBtn", 136, 24, 73, 25, "Mask", 3 },
+    { "GenBtn", 136, 48, 73, 25, "Generate", 1 },
+    { "BatchBtn", 208, 24, 73, 25, "Batch", 4 },
+    { "SettBtn", 208, 48, 73, 25, "Settings...", 5 },
+    { "SettGroup", 0, 160, 385, 97, "Settings:", 6 },
+    { "InLbl", 200, 36, 27, 13, "Input:", -1 },
+    { "OutLbl", 200, 68, 35, 13, "Output:", -1 },
+    { "BatchLbl", 200, 16, 31, 13, "Batch:", -1 },
+    { "Label1", 8, 16, 20, 13, "Tile:", -1 },
+    { "Label2", 16, 32, 31, 13, "Width:", -1 },
+    { "Label3", 16, 56, 34, 13, "Height:", -1 },
+    { "OutDir", 256, 64, 121, 21, "", 0 },
+    { "InDir", 256, 32, 121, 21, "", 1 },
+    { "wEdt", 72, 32, 121, 21, "128", 2 },
+    { "hEdt", 72, 56, 121, 21, "63", 3 },
+    { "ABtn", 280, 0, 65, 73, "About", 7 },
+};
+
+TEST_F(MainWindowTest, WindowOpensAsStored)
+{
+    TMainForm* window = CreateWindow();
+    EXPECT_EQ(window->Name(), "MainForm");
+    EXPECT_EQ(window->Caption(), "Kalvora ");
+    EXPECT_EQ(window->ClientWidth(), 384);
+    EXPECT_EQ(window->ClientHeight(), 153);
+    EXPECT_EQ(window->Left(), 309);
+    EXPECT_EQ(window->Top(), 211);
+    EXPECT_EQ(window->BorderStyle(), bsSingle);
+    EXPECT_EQ(window->BorderIcons(), biSystemMenu | biMinimize);
+    EXPECT_EQ(window->Position(), poDesigned);
+    EXPECT_EQ(window->Color(), clBtnFace);
+    EXPECT_FALSE(window->AutoSize());
+    EXPECT_EQ(window->Font()->Name(), "MS Sans Serif");
+    EXPECT_EQ(window->Font()->Height(), -11);
+    EXPECT_EQ(Application->MainForm(), window);
+
+    // A single border without a maximize box, as the host is told.
+    const auto style = DWORD(GetWindowLongPtrA(window->Handle(), GWL_STYLE));
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    TMainForm* window = CreateWindow();
+    for (const ControlPlace& place : kPlaces) {
+        SCOPED_TRACE(place.name);
+        auto* control = dynamic_cast<TControl*>(window->FindComponent(place.name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->Left(), place.left);
+        EXPECT_EQ(control->Top(), place.top);
+        // Labels fit themselves to their caption in the host's font, a pixel or two off
+        // the stored size; everything else keeps it.
+        if (dynamic_cast<TLabel*>(control)) {
+            EXPECT_NEAR(control->Width(), place.width, 3);
+            EXPECT_EQ(control->Height(), place.height);
+        } else {
+            EXPECT_EQ(control->Width(), place.width);
+            EXPECT_EQ(control->Height(), place.height);
+        }
+        EXPECT_EQ(control->Caption(), place.caption);
+        if (place.tabOrder >= 0) {
+            EXPECT_EQ(dynamic_cast<TWinControl*>(control)->TabOrder(), place.tabOrder);
+        }
+    }
+    EXPECT_EQ(window->InDir->Parent(), window->SettGroup);
+    EXPECT_EQ(window->Label3->Parent(), window->SettGroup);
+    EXPECT_EQ(window->ABtn->Parent(), window);
+}
+
+TEST_F(MainWindowTest, PicturesStartEmptyAndThePanelHidden)
+{
+    TMainForm* window = CreateWindow();
+    EXPECT_FALSE(window->SettGroup->Visible());
+    EXPECT_TRUE(window->MaskImg->Stretch());
+    EXPECT_TRUE(window->BMPImg->Stretch());
+    EXPECT_FALSE(window->IsoImg->Stretch());
+    EXPECT_EQ(window->BMPImg->Picture()->Graphic(), nullptr);
+    EXPECT_EQ(window->IsoImg->Picture()->Graphic(), nullptr);
+    // No mask file beside the program: silently empty.
+    EXPECT_EQ(window->MaskImg->Picture()->Graphic(), nullptr);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MainWindowTest, DialogsCarryTheirStoredProperties)
+{
+    TMainForm* window = CreateWindow();
+    EXPECT_EQ(window->OpenDlg->Title(), "Open image");
+    EXPECT_EQ(window->OpenDlg->DefaultExt(), "*.bmp");
+    EXPECT_EQ(window->OpenDlg->Filter(), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(window->OpenDlg->Options(), TOpenOptions(ofHideReadOnly | ofEnableSizing));
+    EXPECT_EQ(window->OpenDlg->InitialDir(), "");
+    EXPECT_EQ(window->SaveDlg->Title(), "Save image");
+    EXPECT_EQ(window->SaveDlg->DefaultExt(), "*.bmp");
+    EXPECT_EQ(window->SaveDlg->Filter(), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(window->SaveDlg->Options(), TOpenOptions(ofOverwritePrompt | ofHideReadOnly | ofEnableSizing));
+}
+
+TEST_F(MainWindowTest, SettingsShowsThePanelAndGrowsTheWindowThenShrinksBack)
+{
+    TMainForm* window = CreateWindow();
+    Click(window->SettBtn);
+    EXPECT_TRUE(window->SettGroup->Visible());
+    EXPECT_TRUE(window->AutoSize());
+    EXPECT_EQ(window->ClientWidth(), 385);
+    EXPECT_EQ(window->ClientHeight(), 257);
+    TRect client;
+    GetClientRect(window->Handle(), &client);
+    EXPECT_EQ(client, Rect(0, 0, 385, 257));
+
+    Click(window->SettBtn);
+    EXPECT_FALSE(window->SettGroup->Visible());
+    EXPECT_FALSE(window->AutoSize());
+    EXPECT_EQ(window->ClientWidth(), 384);
+    EXPECT_EQ(window->ClientHeight(), 153);
+}
+
+TEST_F(MainWindowTest, AboutShowsItsTextInAMessageBox)
+{
+    TMainForm* window = CreateWindow();
+    Click(window->ABtn);
+    ASSERT_EQ(Dialogs().Calls().size(), 1u);
+    const TDialogCall& call = Dialogs().Calls().front();
+    EXPECT_EQ(call.Kind, TDialogKind::Message);
+    EXPECT_EQ(call.Text.rfind("Durnik 0.9, ", 0), 0u) << call.Text;
+    EXPECT_GT(call.Text.size(), std::string("Durnik 0.9, ").size());
+    EXPECT_EQ(call.Text.find('\n'), AnsiString::npos);
+    EXPECT_EQ(call.Type & 0xF, MB_OK);
+}
+
+} // namespace
