@@ -129,14 +129,23 @@ int SetValue(const TFormValue& value, const TIdentTable& names)
     return bits;
 }
 
-TComponentClass::TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory)
+TComponentClass::TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory, TInstanceTest isInstance)
     : FName(std::move(name))
     , FBaseName(std::move(baseName))
     , FFactory(std::move(factory))
+    , FIsInstance(std::move(isInstance))
 {
 }
 
 const TComponentClass* TComponentClass::Base() const { return FBaseName.empty() ? nullptr : FindComponentClass(FBaseName); }
+
+int TComponentClass::Depth() const
+{
+    int depth = 0;
+    for (const TComponentClass* base = Base(); base; base = base->Base())
+        ++depth;
+    return depth;
+}
 
 TComponent* TComponentClass::Create(TComponent* owner) const
 {
@@ -171,12 +180,13 @@ const TEventSetter* TComponentClass::FindEvent(const AnsiString& name) const
     return nullptr;
 }
 
-TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName, TComponentFactory factory)
+TComponentClass& RegisterComponentClass(
+    const AnsiString& name, const AnsiString& baseName, TComponentFactory factory, TInstanceTest isInstance)
 {
     assert(IsValidIdent(name) && "a class name is an identifier");
     auto& slot = Registry()[Upper(name)];
     if (!slot)
-        slot = std::make_unique<TComponentClass>(name, baseName, std::move(factory));
+        slot = std::make_unique<TComponentClass>(name, baseName, std::move(factory), std::move(isInstance));
     return *slot;
 }
 
@@ -185,4 +195,13 @@ const TComponentClass* FindComponentClass(const AnsiString& name)
     const TRegistry& registry = Registry();
     const auto found = registry.find(Upper(name));
     return found == registry.end() ? nullptr : found->second.get();
+}
+
+const TComponentClass* NearestComponentClass(const TComponent& component)
+{
+    const TComponentClass* nearest = nullptr;
+    for (const auto& [key, componentClass] : Registry())
+        if (componentClass->IsInstance(component) && (!nearest || componentClass->Depth() > nearest->Depth()))
+            nearest = componentClass.get();
+    return nearest;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+using TInstanceTest = std::function<bool(const TComponent& component)>;
 using TPropertySetter = std::function<void(TComponent& component, const TFormValue& value)>;
 using TEventSetter = std::function<void(TComponent& component, TNotifyEvent handler)>;
 
@@ -29,10 +30,12 @@ int SetValue(const TFormValue& value, const TIdentTable& names);
 
 class TComponentClass {
 public:
-    TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory);
+    TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory, TInstanceTest isInstance);
 
     const AnsiString& Name() const { return FName; }
     const TComponentClass* Base() const;
+    int Depth() const; // 0 for a class without a base
+    bool IsInstance(const TComponent& component) const { return FIsInstance && FIsInstance(component); }
     bool CanCreate() const { return bool(FFactory); }
     TComponent* Create(TComponent* owner) const;
 
@@ -99,18 +102,34 @@ private:
     AnsiString FName;
     AnsiString FBaseName;
     TComponentFactory FFactory;
+    TInstanceTest FIsInstance;
     std::map<AnsiString, TPropertySetter> FProperties; // by upper-case name
     std::map<AnsiString, TEventSetter> FEvents;
 };
 
 // Registering a name again returns the class already there, so its tables can be extended.
-TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName, TComponentFactory factory = {});
+// Without a factory the class is a table only; without an instance test no root takes it.
+TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName,
+    TComponentFactory factory = {}, TInstanceTest isInstance = {});
+template <class C> TInstanceTest InstanceTestOf()
+{
+    return [](const TComponent& component) { return dynamic_cast<const C*>(&component) != nullptr; };
+}
+// A class descriptions can name in their objects.
 template <class C> TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName)
 {
-    return RegisterComponentClass(name, baseName, [](TComponent* owner) -> TComponent* { return new C(owner); });
+    return RegisterComponentClass(
+        name, baseName, [](TComponent* owner) -> TComponent* { return new C(owner); }, InstanceTestOf<C>());
+}
+// A class registered for its tables only: its descendants and roots of its kind use them.
+template <class C> TComponentClass& RegisterAbstractClass(const AnsiString& name, const AnsiString& baseName)
+{
+    return RegisterComponentClass(name, baseName, {}, InstanceTestOf<C>());
 }
 // nullptr when no class of that name is registered.
 const TComponentClass* FindComponentClass(const AnsiString& name);
+// The most derived registered class that component is an instance of, or nullptr.
+const TComponentClass* NearestComponentClass(const TComponent& component);
 
 // The toolkit's own controls; the registry runs it once before its first use.
 void RegisterStandardClasses();

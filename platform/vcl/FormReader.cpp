@@ -21,9 +21,11 @@ public:
         FRoot->IncludeState(csLoading | csReading);
         FLoaded.push_back(FRoot);
         try {
+            // The description names the root's own class, which need not be registered:
+            // a form class takes the tables of the nearest registered class it derives from.
             const TComponentClass* rootClass = FindComponentClass(description.ClassName);
-            if (!rootClass)
-                rootClass = FindComponentClass(FRoot->ClassName());
+            if (!rootClass || !rootClass->IsInstance(*FRoot))
+                rootClass = NearestComponentClass(*FRoot);
             if (!rootClass)
                 Fail(description.Line, "Class " + description.ClassName + " not found");
             if (!description.Name.empty())

@@ -41,9 +41,9 @@ const TIdentTable kFontStyles = { { "fsBold", fsBold }, { "fsItalic", fsItalic }
 
 void RegisterControl()
 {
-    RegisterComponentClass("TComponent", "").Integer<TComponent>("Tag", &TComponent::SetTag);
+    RegisterAbstractClass<TComponent>("TComponent", "").Integer<TComponent>("Tag", &TComponent::SetTag);
 
-    TComponentClass& control = RegisterComponentClass("TControl", "TComponent");
+    TComponentClass& control = RegisterAbstractClass<TControl>("TControl", "TComponent");
     control.Integer<TControl>("Left", &TControl::SetLeft);
     control.Integer<TControl>("Top", &TControl::SetTop);
     control.Integer<TControl>("Width", &TControl::SetWidth);
@@ -81,12 +81,12 @@ void RegisterControl()
     control.Event<TControl>("OnClick", &TControl::OnClick);
     control.Event<TControl>("OnDblClick", &TControl::OnDblClick);
 
-    TComponentClass& window = RegisterComponentClass("TWinControl", "TControl");
+    TComponentClass& window = RegisterAbstractClass<TWinControl>("TWinControl", "TControl");
     window.Integer<TWinControl>("TabOrder", &TWinControl::SetTabOrder);
     window.Boolean<TWinControl>("TabStop", &TWinControl::SetTabStop);
 
-    RegisterComponentClass("TGraphicControl", "TControl");
-    RegisterComponentClass("TCustomControl", "TWinControl");
+    RegisterAbstractClass<TGraphicControl>("TGraphicControl", "TControl");
+    RegisterAbstractClass<TCustomControl>("TCustomControl", "TWinControl");
 }
 
 void RegisterStdCtrls()
@@ -103,7 +103,7 @@ void RegisterStdCtrls()
         TComponentClass::Cast<TButton>(component, "ModalResult").SetModalResult(result);
     });
 
-    TComponentClass& edit = RegisterComponentClass("TCustomEdit", "TWinControl");
+    TComponentClass& edit = RegisterAbstractClass<TCustomEdit>("TCustomEdit", "TWinControl");
     edit.String<TControl>("Text", &TControl::SetText);
     edit.Integer<TCustomEdit>("MaxLength", &TCustomEdit::SetMaxLength);
     edit.Boolean<TCustomEdit>("ReadOnly", &TCustomEdit::SetReadOnly);
@@ -113,7 +113,7 @@ void RegisterStdCtrls()
         "BorderStyle", &TCustomEdit::SetBorderStyle, { { "bsNone", bsNone }, { "bsSingle", bsSingle } });
     edit.Event<TCustomEdit>("OnChange", &TCustomEdit::OnChange);
     RegisterComponentClass<TEdit>("TEdit", "TCustomEdit");
-    RegisterComponentClass("TCustomMaskEdit", "TCustomEdit")
+    RegisterAbstractClass<TCustomMaskEdit>("TCustomMaskEdit", "TCustomEdit")
         .String<TCustomMaskEdit>("EditMask", &TCustomMaskEdit::SetEditMask);
     RegisterComponentClass<TMaskEdit>("TMaskEdit", "TCustomMaskEdit");
 

@@ -40,6 +40,11 @@ private:
     int FMark = 0;
 };
 
+class TAbstractThing : public TComponent {
+public:
+    using TComponent::TComponent;
+};
+
 void RegisterProbes();
 
 class TProbeForm : public TWinControl {
@@ -71,8 +76,8 @@ public:
 void RegisterProbes()
 {
     RegisterComponentClass<TProbe>("TProbe", "TComponent").Integer<TProbe>("Mark", &TProbe::SetMark);
-    RegisterComponentClass("TProbeForm", "TWinControl");
-    RegisterComponentClass("TAbstractThing", "TComponent");
+    RegisterAbstractClass<TProbeForm>("TProbeForm", "TWinControl");
+    RegisterAbstractClass<TAbstractThing>("TAbstractThing", "TComponent");
 }
 
 AnsiString ReadError(TComponent* root, std::string_view text)
@@ -209,7 +214,7 @@ TEST(FormReader, ComponentsLoadWhileReadingAndLoadedRunsAfterwardsRootFirst)
         EXPECT_EQ(component->ComponentState() & (csLoading | csReading), 0);
 }
 
-TEST(FormReader, TheRootIsFoundByItsOwnClassWhenTheDescriptionNamesAnother)
+TEST(FormReader, TheRootTakesTheTablesOfTheNearestRegisteredClassItDerivesFrom)
 {
     TProbeForm form;
     ReadComponentText(&form, "object Designed: TUnregisteredForm\n  Width = 50\nend\n");
