@@ -27,7 +27,7 @@ AnsiString ShortenTextToWidth(const AnsiString& text, TCanvas* canvas, int maxWi
     const std::vector<std::size_t> starts = CharacterStarts(text);
     const int characters = int(starts.size()) - 1;
     AnsiString result = text;
-    // The first candidate drops two characters: one would leave no room for the ellipsis.
+    // The first candidate drops two characters, each later one a character more.
     for (int dropped = 2; dropped <= characters + 1; ++dropped) {
         const int kept = std::max(0, characters - dropped);
         result = text.substr(0, starts[std::size_t(kept)]) + "...";
