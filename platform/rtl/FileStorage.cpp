@@ -149,15 +149,6 @@ std::optional<mode_t> CheckReplaceableTarget(const AnsiString& target, const Ans
     return status.st_mode & 07777;
 }
 
-void SyncDirectory(const AnsiString& directoryPart)
-{
-    const AnsiString name = directoryPart.empty() ? AnsiString(".") : directoryPart;
-    const FileDescriptor directory(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    // The new content is in place already; this only hastens the rename to the disk.
-    if (directory.IsOpen())
-        ::fsync(directory.Get());
-}
-
 } // namespace
 
 void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> bytes)
@@ -179,13 +170,15 @@ void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> b
         RaiseCannot("save", hostPath, ReasonOf(errno));
     if (const int error = WriteAll(descriptor.Get(), bytes))
         RaiseCannot("save", hostPath, ReasonOf(error));
-    if (::fsync(descriptor.Get()) != 0)
+    // Replacing a file, the new content must be on the disk before the rename, or a crash
+    // could leave neither version. A new file risks nothing, and a batch of new tiles would
+    // otherwise wait for the disk once per tile.
+    if (keptMode && ::fsync(descriptor.Get()) != 0)
         RaiseCannot("save", hostPath, ReasonOf(errno));
     if (descriptor.Close() != 0)
         RaiseCannot("save", hostPath, ReasonOf(errno));
     if (const int error = temporary.RenameTo(target))
         RaiseCannot("save", hostPath, ReasonOf(error));
-    SyncDirectory(directoryPart);
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const AnsiString& path)

@@ -1,0 +1,99 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# The batch job of bench/README.md: 200 pictures of 1024 x 768 and 10 of 6000 x 4000,
+# 24-bit, into 128 x 63 tiles with the iso mask, timed against the tools a user would pick
+# instead. Runs are interleaved (one of each tool per round) so that a slow spell of the
+# machine hits every tool alike; the table gives medians and peak memory.
+#
+#   bench/batch_workload.py BUILD_DIR [--rounds N] [--work DIR]
+#
+# BUILD_DIR is an optimised build (cmake --preset release): it must hold durnik-batch and
+# mask/iso.bmp. The pictures are generated into the work directory (default
+# /tmp/durnik-bench) once and reused; they are never committed.
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+SETS = {"small": (200, 1024, 768), "large": (10, 6000, 4000)}
+
+
+def generate(directory, count, width, height):
+    from PIL import Image
+
+    marker = os.path.join(directory, ".complete")
+    if os.path.exists(marker):
+        return
+    shutil.rmtree(directory, ignore_errors=True)
+    os.makedirs(directory)
+    for index in range(count):
+        # Random bytes: no tool gains from repetition or compression.
+        Image.frombytes("RGB", (width, height), os.urandom(width * height * 3)).save(
+            os.path.join(directory, "picture%03d.bmp" % index), "BMP")
+    open(marker, "w").close()
+
+
+def run(command):
+    """Wall time in seconds and peak resident memory in MiB of one command."""
+    if isinstance(command, str):
+        command = ["sh", "-c", command]
+    # GNU time reports the peak of its own child; measured from here, a child forked from
+    # this Python process would start with Python's memory.
+    start = time.perf_counter()
+    finished = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.PIPE, text=True)
+    elapsed = time.perf_counter() - start
+    if finished.returncode != 0:
+        sys.exit("failed: %s\n%s" % (command, finished.stderr))
+    return elapsed, int(finished.stderr.strip().splitlines()[-1]) / 1024
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build")
+    parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--work", default="/tmp/durnik-bench")
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+    mask = os.path.join(build, "mask", "iso.bmp")
+    here = os.path.dirname(os.path.abspath(__file__))
+    negated = os.path.join(args.work, "negated-mask.bmp")
+    from PIL import Image, ImageOps
+    os.makedirs(args.work, exist_ok=True)
+    ImageOps.invert(Image.open(mask).convert("RGB")).save(negated, "BMP")
+
+    print("| set | tool | median s | peak MiB | durnik-batch faster by |")
+    print("|---|---|---|---|---|")
+    for name, (count, width, height) in SETS.items():
+        pictures = os.path.join(args.work, name)
+        generate(pictures, count, width, height)
+        files = sorted(os.path.join(pictures, f) for f in os.listdir(pictures) if f.endswith(".bmp"))
+        out = os.path.join(args.work, name + "-out")
+        tools = {
+            "durnik-batch": [os.path.join(build, "durnik-batch"), pictures, out],
+            "Pillow": [sys.executable, os.path.join(here, "pillow_batch.py"), mask, pictures, out],
+            "ImageMagick mogrify": ["mogrify", "-path", out, "-sample", "128x63!", "-draw",
+                                    "image Lighten 0,0 0,0 '%s'" % negated] + files,
+            "cat": "cat %s/*.bmp > /dev/null" % pictures,
+        }
+        times = {tool: [] for tool in tools}
+        memory = {tool: 0.0 for tool in tools}
+        for _ in range(args.rounds):
+            for tool, command in tools.items():
+                shutil.rmtree(out, ignore_errors=True)
+                os.makedirs(out)
+                elapsed, peak = run(command)
+                times[tool].append(elapsed)
+                memory[tool] = max(memory[tool], peak)
+        # Ratios pair by pair: the same round's runs are compared, then the median is taken.
+        for tool in tools:
+            ratios = [other / ours for other, ours in zip(times[tool], times["durnik-batch"])]
+            ratio = "" if tool == "durnik-batch" else "%.1f x" % statistics.median(ratios)
+            print("| %s | %s | %.3f | %.1f | %s |" % (name, tool, statistics.median(times[tool]), memory[tool], ratio))
+
+
+if __name__ == "__main__":
+    main()
