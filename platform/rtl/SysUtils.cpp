@@ -105,6 +105,14 @@ AnsiString Trim(const AnsiString& text)
     return text.substr(first, last - first);
 }
 
+AnsiString TrimRight(const AnsiString& text)
+{
+    std::size_t last = text.size();
+    while (last > 0 && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(0, last);
+}
+
 std::size_t Utf8CharLength(std::string_view text, std::size_t offset)
 {
     if (offset >= text.size())

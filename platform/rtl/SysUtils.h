@@ -35,6 +35,7 @@ class EReadError : public Exception { using Exception::Exception; };
 int StrToInt(const AnsiString& text);
 AnsiString IntToStr(std::int64_t value);
 AnsiString Trim(const AnsiString& text);
+AnsiString TrimRight(const AnsiString& text); // drops trailing blanks and control characters
 
 // Bytes taken by the UTF-8 character that starts at offset: 1 for ASCII and for a byte that
 // does not start a well-formed sequence, so a scan by characters always moves on.

@@ -87,6 +87,13 @@ TEST(Trim, RemovesBlanksAndControlCharactersAtBothEnds)
     EXPECT_EQ(Trim(" \xC3\xA9 "), "\xC3\xA9");
 }
 
+TEST(TrimRight, KeepsTheLeadingBlanks)
+{
+    EXPECT_EQ(TrimRight("  a b \t\r\n"), "  a b");
+    EXPECT_EQ(TrimRight("\r\n"), "");
+    EXPECT_EQ(TrimRight("\xC3\xA9"), "\xC3\xA9");
+}
+
 TEST(Utf8CharLength, CountsWholeSequencesAndStepsOverBrokenOnes)
 {
     EXPECT_EQ(Utf8CharLength("a", 0), 1u);
