@@ -2,6 +2,7 @@
 #include "platform/vcl/StdCtrls.h"
 
 #include "platform/gdi/Text.h"
+#include "platform/vcl/Forms.h"
 
 // ---- TButton ----------------------------------------------------------------------------
 
@@ -40,6 +41,17 @@ void TButton::CNCommand(TMessage& message)
 {
     if (HIWORD(message.WParam) == BN_CLICKED)
         Click();
+}
+
+void TButton::Click()
+{
+    // The form's answer is in place before OnClick runs, so a handler can still change it.
+    for (TWinControl* parent = Parent(); parent; parent = parent->Parent())
+        if (auto* form = dynamic_cast<TForm*>(parent)) {
+            form->SetModalResult(FModalResult);
+            break;
+        }
+    TWinControl::Click();
 }
 
 // ---- TCustomEdit ------------------------------------------------------------------------

@@ -21,6 +21,8 @@ public:
     bool Default() const { return FDefault; } // false
     void SetDefault(bool value);
 
+    // Hands ModalResult to the form the button is on, then fires OnClick.
+    void Click() override;
     static const TMessageTable& Messages();
     const TMessageTable& MessageTable() const override { return Messages(); }
 

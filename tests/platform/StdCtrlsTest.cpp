@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/vcl/StdCtrls.h"
 
+#include "platform/vcl/Forms.h"
+
 #include "ControlTestWindow.h"
 #include "platform/gdi/Text.h"
 #include "platform/win32/Host.h"
@@ -68,6 +70,21 @@ TEST(Button, ADisabledButtonIgnoresClicks)
     SendMessageA(button->Handle(), BM_CLICK, 0, 0);
     TTestWindow::PumpMessages();
     EXPECT_EQ(clicks, 0);
+}
+
+TEST(Button, AClickGivesTheFormItsModalResultBeforeOnClick)
+{
+    TForm form(nullptr);
+    auto* group = new TGroupBox(&form);
+    group->SetParent(&form);
+    auto* button = new TButton(&form);
+    button->SetParent(group);
+    button->SetModalResult(mrOk);
+    TModalResult seenByHandler = mrNone;
+    button->OnClick = [&](TObject*) { seenByHandler = form.ModalResult(); };
+    button->Click();
+    EXPECT_EQ(form.ModalResult(), mrOk);
+    EXPECT_EQ(seenByHandler, mrOk);
 }
 
 TEST(Button, DefaultShowsInTheWindowStyle)
