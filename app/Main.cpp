@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/Main.h"
 
-#include "app/MainLayout.h"
+#include "app/MainDescription.h"
 #include "platform/vcl/Application.h"
+#include "platform/vcl/FormReader.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileComposer.h"
-
-#include <map>
 
 TMainForm* MainForm = nullptr;
 
@@ -28,7 +27,7 @@ template <class Component> Component* Find(TComponent* root, const char* name)
 TMainForm::TMainForm(TComponent* owner)
     : TForm(owner)
 {
-    LoadMainFormLayout(this);
+    ReadComponentText(this, kMainFormDescription);
     BindFields();
 }
 
@@ -61,8 +60,7 @@ void TMainForm::BindFields()
 
 TNotifyEvent TMainForm::FindMethod(const AnsiString& name)
 {
-    using Handler = void (TMainForm::*)(TObject*);
-    static const std::map<AnsiString, Handler> handlers = {
+    static const TMethodTable<TMainForm> methods {
         { "FormCreate", &TMainForm::FormCreate },
         { "OpenBtnClick", &TMainForm::OpenBtnClick },
         { "GenBtnClick", &TMainForm::GenBtnClick },
@@ -72,9 +70,8 @@ TNotifyEvent TMainForm::FindMethod(const AnsiString& name)
         { "BatchBtnClick", &TMainForm::BatchBtnClick },
         { "ABtnClick", &TMainForm::ABtnClick },
     };
-    for (const auto& [handlerName, handler] : handlers)
-        if (SameText(handlerName, name))
-            return [this, method = handler](TObject* sender) { (this->*method)(sender); };
+    if (TNotifyEvent method = methods.Find(this, name))
+        return method;
     return TForm::FindMethod(name);
 }
 

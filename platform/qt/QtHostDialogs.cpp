@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -84,7 +85,11 @@ bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile
         dialog.selectFile(ToQString(HostPath(request.fileName)));
     if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    chosenFile = FromQString(dialog.selectedFiles().first());
+    QString chosen = dialog.selectedFiles().first();
+    // A name typed without an extension gets the default one, however the dialog ended.
+    if (request.save && !request.defaultExt.empty() && QFileInfo(chosen).suffix().isEmpty())
+        chosen += QLatin1Char('.') + ToQString(request.defaultExt);
+    chosenFile = FromQString(chosen);
     return true;
 }
 

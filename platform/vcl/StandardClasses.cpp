@@ -2,6 +2,7 @@
 // The published properties and events of the toolkit's own controls.
 #include "platform/vcl/ClassRegistry.h"
 #include "platform/vcl/ExtCtrls.h"
+#include "platform/vcl/FormClasses.h"
 #include "platform/vcl/StdCtrls.h"
 
 namespace {
@@ -9,13 +10,28 @@ namespace {
 const TIdentTable& CursorNames()
 {
     static const TIdentTable names = {
-        { "crDefault", crDefault }, { "crNone", crNone }, { "crArrow", crArrow }, { "crCross", crCross },
-        { "crIBeam", crIBeam }, { "crSizeNESW", crSizeNESW }, { "crSizeNS", crSizeNS },
-        { "crSizeNWSE", crSizeNWSE }, { "crSizeWE", crSizeWE }, { "crUpArrow", crUpArrow },
-        { "crHourGlass", crHourGlass }, { "crDrag", crDrag }, { "crNoDrop", crNoDrop },
-        { "crHSplit", crHSplit }, { "crVSplit", crVSplit }, { "crMultiDrag", crMultiDrag },
-        { "crSQLWait", crSQLWait }, { "crNo", crNo }, { "crAppStart", crAppStart }, { "crHelp", crHelp },
-        { "crHandPoint", crHandPoint }, { "crSizeAll", crSizeAll },
+        { "crDefault", crDefault },
+        { "crNone", crNone },
+        { "crArrow", crArrow },
+        { "crCross", crCross },
+        { "crIBeam", crIBeam },
+        { "crSizeNESW", crSizeNESW },
+        { "crSizeNS", crSizeNS },
+        { "crSizeNWSE", crSizeNWSE },
+        { "crSizeWE", crSizeWE },
+        { "crUpArrow", crUpArrow },
+        { "crHourGlass", crHourGlass },
+        { "crDrag", crDrag },
+        { "crNoDrop", crNoDrop },
+        { "crHSplit", crHSplit },
+        { "crVSplit", crVSplit },
+        { "crMultiDrag", crMultiDrag },
+        { "crSQLWait", crSQLWait },
+        { "crNo", crNo },
+        { "crAppStart", crAppStart },
+        { "crHelp", crHelp },
+        { "crHandPoint", crHandPoint },
+        { "crSizeAll", crSizeAll },
     };
     return names;
 }
@@ -31,13 +47,13 @@ int CharsetValue(const TFormValue& value)
     if (value.Kind == TFormValueKind::Integer)
         return IntegerValue(value);
     return IdentValue(value,
-        { { "ANSI_CHARSET", 0 }, { "DEFAULT_CHARSET", 1 }, { "SYMBOL_CHARSET", 2 }, { "EASTEUROPE_CHARSET", 238 },
-            { "RUSSIAN_CHARSET", 204 }, { "GREEK_CHARSET", 161 }, { "TURKISH_CHARSET", 162 },
-            { "BALTIC_CHARSET", 186 }, { "OEM_CHARSET", 255 } });
+        { { "ANSI_CHARSET", 0 }, { "DEFAULT_CHARSET", 1 }, { "SYMBOL_CHARSET", 2 },
+            { "EASTEUROPE_CHARSET", 238 }, { "RUSSIAN_CHARSET", 204 }, { "GREEK_CHARSET", 161 },
+            { "TURKISH_CHARSET", 162 }, { "BALTIC_CHARSET", 186 }, { "OEM_CHARSET", 255 } });
 }
 
-const TIdentTable kFontStyles = { { "fsBold", fsBold }, { "fsItalic", fsItalic }, { "fsUnderline", fsUnderline },
-    { "fsStrikeOut", fsStrikeOut } };
+const TIdentTable kFontStyles = { { "fsBold", fsBold }, { "fsItalic", fsItalic },
+    { "fsUnderline", fsUnderline }, { "fsStrikeOut", fsStrikeOut } };
 
 void RegisterControl()
 {
@@ -61,7 +77,9 @@ void RegisterControl()
         TComponentClass::Cast<TControl>(component, "Cursor").SetCursor(CursorValue(value));
     });
     control.AddProperty("Font.Charset", [](TComponent& component, const TFormValue& value) {
-        TComponentClass::Cast<TControl>(component, "Font.Charset").Font()->SetCharset(std::uint8_t(CharsetValue(value)));
+        TComponentClass::Cast<TControl>(component, "Font.Charset")
+            .Font()
+            ->SetCharset(std::uint8_t(CharsetValue(value)));
     });
     control.AddProperty("Font.Color", [](TComponent& component, const TFormValue& value) {
         TComponentClass::Cast<TControl>(component, "Font.Color").Font()->SetColor(ColorValue(value));
@@ -76,7 +94,9 @@ void RegisterControl()
         TComponentClass::Cast<TControl>(component, "Font.Name").Font()->SetName(StringValue(value));
     });
     control.AddProperty("Font.Style", [](TComponent& component, const TFormValue& value) {
-        TComponentClass::Cast<TControl>(component, "Font.Style").Font()->SetStyle(TFontStyles(SetValue(value, kFontStyles)));
+        TComponentClass::Cast<TControl>(component, "Font.Style")
+            .Font()
+            ->SetStyle(TFontStyles(SetValue(value, kFontStyles)));
     });
     control.Event<TControl>("OnClick", &TControl::OnClick);
     control.Event<TControl>("OnDblClick", &TControl::OnDblClick);
@@ -121,12 +141,14 @@ void RegisterStdCtrls()
     label.String<TControl>("Caption", &TControl::SetCaption);
     label.Boolean<TLabel>("AutoSize", &TLabel::SetAutoSize);
     label.Ident<TLabel, TAlignment>("Alignment", &TLabel::SetAlignment,
-        { { "taLeftJustify", taLeftJustify }, { "taRightJustify", taRightJustify }, { "taCenter", taCenter } });
+        { { "taLeftJustify", taLeftJustify }, { "taRightJustify", taRightJustify },
+            { "taCenter", taCenter } });
     label.Boolean<TLabel>("WordWrap", &TLabel::SetWordWrap);
     label.Boolean<TLabel>("ShowAccelChar", &TLabel::SetShowAccelChar);
     label.Boolean<TLabel>("Transparent", &TLabel::SetTransparent);
 
-    RegisterComponentClass<TGroupBox>("TGroupBox", "TCustomControl").String<TControl>("Caption", &TControl::SetCaption);
+    RegisterComponentClass<TGroupBox>("TGroupBox", "TCustomControl")
+        .String<TControl>("Caption", &TControl::SetCaption);
 }
 
 void RegisterExtCtrls()
@@ -143,4 +165,5 @@ void RegisterStandardClasses()
     RegisterControl();
     RegisterStdCtrls();
     RegisterExtCtrls();
+    RegisterFormClasses();
 }

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+// The real Qt dialogs, answered by a timer that finds the open dialog.
+#include "platform/qt/QtInputMapping.h"
+#include "platform/win32/CursorRecord.h"
+#include "platform/win32/Host.h"
+#include "tests/platform/TemporaryDirectory.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBitmap>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs answer on the modal dialog once it is open.
+template <class Dialog> void WhenOpen(std::function<void(Dialog*)> answer)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+TEST(QtDialogs, MessageBoxShowsTextAndCaptionAndReturnsTheButton)
+{
+    QString seenText;
+    QString seenTitle;
+    WhenOpen<QMessageBox>([&](QMessageBox* box) {
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(CurrentHost()->MessageBox("Replace the tile?", "durnik", MB_YESNO | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(seenText, QStringLiteral("Replace the tile?"));
+    EXPECT_EQ(seenTitle, QStringLiteral("durnik"));
+}
+
+TEST(QtDialogs, FileDialogStartsWhereAskedAndReturnsTheChosenFile)
+{
+    TemporaryDirectory directory;
+    directory.Write("grass.bmp");
+    FileDialogRequest request;
+    request.title = "Open image";
+    request.initialDir = directory.Path();
+    request.filter = "Bitmaps (*.bmp)|*.bmp";
+    request.defaultExt = "bmp";
+    QString seenDirectory;
+    QStringList seenFilters;
+    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        seenDirectory = dialog->directory().absolutePath();
+        seenFilters = dialog->nameFilters();
+        dialog->selectFile(QStringLiteral("grass.bmp"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    AnsiString chosen;
+    ASSERT_TRUE(CurrentHost()->FileDialog(request, chosen));
+    EXPECT_EQ(chosen, directory / "grass.bmp");
+    EXPECT_EQ(seenDirectory.toStdString(), directory.Path());
+    EXPECT_EQ(seenFilters, QStringList { QStringLiteral("Bitmaps (*.bmp)") });
+}
+
+TEST(QtDialogs, CancelledFileDialogReturnsFalse)
+{
+    WhenOpen<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    FileDialogRequest request;
+    request.save = true;
+    AnsiString chosen = "unchanged";
+    EXPECT_FALSE(CurrentHost()->FileDialog(request, chosen));
+    EXPECT_EQ(chosen, "unchanged");
+}
+
+TEST(QtDialogs, SaveDialogAddsTheDefaultExtension)
+{
+    TemporaryDirectory directory;
+    FileDialogRequest request;
+    request.save = true;
+    request.initialDir = directory.Path();
+    request.filter = "Bitmaps (*.bmp)|*.bmp";
+    request.defaultExt = "bmp";
+    WhenOpen<QFileDialog>([](QFileDialog* dialog) {
+        dialog->selectFile(QStringLiteral("tile"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    AnsiString chosen;
+    ASSERT_TRUE(CurrentHost()->FileDialog(request, chosen));
+    EXPECT_EQ(chosen, directory / "tile.bmp");
+}
+
+TEST(QtDialogs, ClipboardKeepsOurText)
+{
+    CurrentHost()->SetClipboardText("C:\\tiles ü");
+    EXPECT_EQ(CurrentHost()->ClipboardText(), "C:\\tiles ü");
+}
+
+TEST(QtCursors, OurMonochromeCursorKeepsItsHotSpotAndShape)
+{
+    CursorRecord record;
+    record.andMask = PixelRaster { 4, 4, true, std::vector<COLORREF>(16, 0xFFFFFF) };
+    record.xorMask = PixelRaster { 4, 4, true, std::vector<COLORREF>(16, 0x000000) };
+    record.andMask.At(1, 2) = 0x000000; // black
+    record.andMask.At(2, 2) = 0x000000; // white
+    record.xorMask.At(2, 2) = 0xFFFFFF;
+    record.hotSpot = { 2, 3 };
+    const QCursor cursor = QtCursorFor(&record);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(2, 3));
+    const QImage bitmap = cursor.bitmap().toImage();
+    const QImage mask = cursor.mask().toImage();
+    // Shown where the AND mask is 0; ink (bitmap 1) only for black.
+    EXPECT_EQ(mask.pixelIndex(0, 0) != mask.pixelIndex(1, 2), true);
+    EXPECT_EQ(mask.pixelIndex(1, 2), mask.pixelIndex(2, 2));
+    EXPECT_NE(bitmap.pixelIndex(1, 2), bitmap.pixelIndex(2, 2));
+}
+
+TEST(QtCursors, StandardShapesMapToQtShapes)
+{
+    EXPECT_EQ(QtCursorFor(LoadCursorA(HInstance, IDC_IBEAM)).shape(), Qt::IBeamCursor);
+    EXPECT_EQ(QtCursorFor(LoadCursorA(HInstance, IDC_ARROW)).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(QtCursorFor(LoadCursorA(HInstance, IDC_WAIT)).shape(), Qt::WaitCursor);
+}
+
+} // namespace
