@@ -10,7 +10,8 @@ namespace {
 
 AnsiString Upper(AnsiString text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return char(std::toupper(static_cast<unsigned char>(c))); });
+    std::transform(text.begin(), text.end(), text.begin(),
+        [](char c) { return char(std::toupper(static_cast<unsigned char>(c))); });
     return text;
 }
 
@@ -43,23 +44,49 @@ const std::pair<const char*, int>* FindName(const TIdentTable& names, const Ansi
 const TIdentTable& ColorNames()
 {
     static const TIdentTable names = {
-        { "clBlack", int(clBlack) }, { "clMaroon", int(clMaroon) }, { "clGreen", int(clGreen) },
-        { "clOlive", int(clOlive) }, { "clNavy", int(clNavy) }, { "clPurple", int(clPurple) },
-        { "clTeal", int(clTeal) }, { "clGray", int(clGray) }, { "clSilver", int(clSilver) },
-        { "clRed", int(clRed) }, { "clLime", int(clLime) }, { "clYellow", int(clYellow) },
-        { "clBlue", int(clBlue) }, { "clFuchsia", int(clFuchsia) }, { "clAqua", int(clAqua) },
-        { "clWhite", int(clWhite) }, { "clNone", int(clNone) }, { "clDefault", int(clDefault) },
-        { "clScrollBar", int(clScrollBar) }, { "clBackground", int(clBackground) },
-        { "clActiveCaption", int(clActiveCaption) }, { "clInactiveCaption", int(clInactiveCaption) },
-        { "clMenu", int(clMenu) }, { "clWindow", int(clWindow) }, { "clWindowFrame", int(clWindowFrame) },
-        { "clMenuText", int(clMenuText) }, { "clWindowText", int(clWindowText) },
-        { "clCaptionText", int(clCaptionText) }, { "clActiveBorder", int(clActiveBorder) },
-        { "clInactiveBorder", int(clInactiveBorder) }, { "clAppWorkSpace", int(clAppWorkSpace) },
-        { "clHighlight", int(clHighlight) }, { "clHighlightText", int(clHighlightText) },
-        { "clBtnFace", int(clBtnFace) }, { "clBtnShadow", int(clBtnShadow) }, { "clGrayText", int(clGrayText) },
-        { "clBtnText", int(clBtnText) }, { "clInactiveCaptionText", int(clInactiveCaptionText) },
-        { "clBtnHighlight", int(clBtnHighlight) }, { "cl3DDkShadow", int(cl3DDkShadow) },
-        { "cl3DLight", int(cl3DLight) }, { "clInfoText", int(clInfoText) }, { "clInfoBk", int(clInfoBk) },
+        { "clBlack", int(clBlack) },
+        { "clMaroon", int(clMaroon) },
+        { "clGreen", int(clGreen) },
+        { "clOlive", int(clOlive) },
+        { "clNavy", int(clNavy) },
+        { "clPurple", int(clPurple) },
+        { "clTeal", int(clTeal) },
+        { "clGray", int(clGray) },
+        { "clSilver", int(clSilver) },
+        { "clRed", int(clRed) },
+        { "clLime", int(clLime) },
+        { "clYellow", int(clYellow) },
+        { "clBlue", int(clBlue) },
+        { "clFuchsia", int(clFuchsia) },
+        { "clAqua", int(clAqua) },
+        { "clWhite", int(clWhite) },
+        { "clNone", int(clNone) },
+        { "clDefault", int(clDefault) },
+        { "clScrollBar", int(clScrollBar) },
+        { "clBackground", int(clBackground) },
+        { "clActiveCaption", int(clActiveCaption) },
+        { "clInactiveCaption", int(clInactiveCaption) },
+        { "clMenu", int(clMenu) },
+        { "clWindow", int(clWindow) },
+        { "clWindowFrame", int(clWindowFrame) },
+        { "clMenuText", int(clMenuText) },
+        { "clWindowText", int(clWindowText) },
+        { "clCaptionText", int(clCaptionText) },
+        { "clActiveBorder", int(clActiveBorder) },
+        { "clInactiveBorder", int(clInactiveBorder) },
+        { "clAppWorkSpace", int(clAppWorkSpace) },
+        { "clHighlight", int(clHighlight) },
+        { "clHighlightText", int(clHighlightText) },
+        { "clBtnFace", int(clBtnFace) },
+        { "clBtnShadow", int(clBtnShadow) },
+        { "clGrayText", int(clGrayText) },
+        { "clBtnText", int(clBtnText) },
+        { "clInactiveCaptionText", int(clInactiveCaptionText) },
+        { "clBtnHighlight", int(clBtnHighlight) },
+        { "cl3DDkShadow", int(cl3DDkShadow) },
+        { "cl3DLight", int(cl3DLight) },
+        { "clInfoText", int(clInfoText) },
+        { "clInfoBk", int(clInfoBk) },
     };
     return names;
 }
@@ -129,7 +156,8 @@ int SetValue(const TFormValue& value, const TIdentTable& names)
     return bits;
 }
 
-TComponentClass::TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory, TInstanceTest isInstance)
+TComponentClass::TComponentClass(
+    AnsiString name, AnsiString baseName, TComponentFactory factory, TInstanceTest isInstance)
     : FName(std::move(name))
     , FBaseName(std::move(baseName))
     , FFactory(std::move(factory))
@@ -137,7 +165,10 @@ TComponentClass::TComponentClass(AnsiString name, AnsiString baseName, TComponen
 {
 }
 
-const TComponentClass* TComponentClass::Base() const { return FBaseName.empty() ? nullptr : FindComponentClass(FBaseName); }
+const TComponentClass* TComponentClass::Base() const
+{
+    return FBaseName.empty() ? nullptr : FindComponentClass(FBaseName);
+}
 
 int TComponentClass::Depth() const
 {
@@ -154,9 +185,15 @@ TComponent* TComponentClass::Create(TComponent* owner) const
     return FFactory(owner);
 }
 
-void TComponentClass::AddProperty(const AnsiString& name, TPropertySetter setter) { FProperties[Upper(name)] = std::move(setter); }
+void TComponentClass::AddProperty(const AnsiString& name, TPropertySetter setter)
+{
+    FProperties[Upper(name)] = std::move(setter);
+}
 
-void TComponentClass::AddEvent(const AnsiString& name, TEventSetter setter) { FEvents[Upper(name)] = std::move(setter); }
+void TComponentClass::AddEvent(const AnsiString& name, TEventSetter setter)
+{
+    FEvents[Upper(name)] = std::move(setter);
+}
 
 const TPropertySetter* TComponentClass::FindProperty(const AnsiString& name) const
 {

@@ -30,7 +30,8 @@ int SetValue(const TFormValue& value, const TIdentTable& names);
 
 class TComponentClass {
 public:
-    TComponentClass(AnsiString name, AnsiString baseName, TComponentFactory factory, TInstanceTest isInstance);
+    TComponentClass(
+        AnsiString name, AnsiString baseName, TComponentFactory factory, TInstanceTest isInstance);
 
     const AnsiString& Name() const { return FName; }
     const TComponentClass* Base() const;

@@ -9,7 +9,10 @@ TImage::TImage(TComponent* owner)
     SetBounds(0, 0, 105, 105);
 }
 
-TImage::~TImage() { FPicture->OnChange = nullptr; }
+TImage::~TImage()
+{
+    FPicture->OnChange = nullptr;
+}
 
 void TImage::SetStretch(bool value)
 {

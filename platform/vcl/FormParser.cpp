@@ -8,10 +8,22 @@
 
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentPart(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsIdentStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsIdentPart(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsDigit(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+bool IsHexDigit(char c)
+{
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 int HexDigitValue(char c)
 {
@@ -41,7 +53,10 @@ void AppendUtf8(AnsiString& text, std::uint32_t code)
 
 class TFormTextParser {
 public:
-    explicit TFormTextParser(std::string_view text) : FText(text) {}
+    explicit TFormTextParser(std::string_view text)
+        : FText(text)
+    {
+    }
 
     TFormObject ParseRoot()
     {
@@ -54,7 +69,10 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const AnsiString& what) const { throw EReadError("Line " + IntToStr(FLine) + ": " + what); }
+    [[noreturn]] void Fail(const AnsiString& what) const
+    {
+        throw EReadError("Line " + IntToStr(FLine) + ": " + what);
+    }
 
     bool AtEnd() const { return FPosition >= FText.size(); }
     char Peek(std::size_t ahead = 0) const
@@ -75,13 +93,17 @@ private:
             Next();
     }
 
-    static AnsiString Quoted(const AnsiString& word) { return word.empty() ? AnsiString("end of text") : "'" + word + "'"; }
+    static AnsiString Quoted(const AnsiString& word)
+    {
+        return word.empty() ? AnsiString("end of text") : "'" + word + "'";
+    }
 
     // The next run of non-blank characters, for messages.
     AnsiString PeekWord() const
     {
         std::size_t end = FPosition;
-        while (end < FText.size() && !std::isspace(static_cast<unsigned char>(FText[end])) && end - FPosition < 20)
+        while (end < FText.size() && !std::isspace(static_cast<unsigned char>(FText[end]))
+            && end - FPosition < 20)
             ++end;
         return AnsiString(FText.substr(FPosition, end - FPosition));
     }
@@ -135,7 +157,8 @@ private:
         for (;;) {
             SkipBlanks();
             if (AtEnd())
-                Fail("'end' of " + (object.Name.empty() ? object.ClassName : object.Name) + " expected but end of text found");
+                Fail("'end' of " + (object.Name.empty() ? object.ClassName : object.Name)
+                    + " expected but end of text found");
             const std::size_t mark = FPosition;
             const int markLine = FLine;
             const AnsiString word = ReadIdentifier("property, 'object' or 'end'");
@@ -144,6 +167,7 @@ private:
             if (SameText(word, "object")) {
                 FPosition = mark;
                 FLine = markLine;
+                TNesting nesting(*this);
                 object.Children.push_back(ParseObject());
                 continue;
             }
@@ -307,6 +331,7 @@ private:
                 Next();
                 return value;
             }
+            TNesting nesting(*this);
             value.Items.push_back(ParseValue());
         }
     }
@@ -339,13 +364,35 @@ private:
     }
 
     std::string_view FText;
+    // Objects and lists nest by recursion; a bound keeps a malformed text from exhausting
+    // the stack.
+    static constexpr int kMaxNesting = 200;
+    class TNesting {
+    public:
+        explicit TNesting(TFormTextParser& parser) : FParser(parser)
+        {
+            if (++FParser.FNesting > kMaxNesting)
+                FParser.Fail("objects or lists nested too deeply");
+        }
+        ~TNesting() { --FParser.FNesting; }
+        TNesting(const TNesting&) = delete;
+        TNesting& operator=(const TNesting&) = delete;
+
+    private:
+        TFormTextParser& FParser;
+    };
+
+    int FNesting = 0;
     std::size_t FPosition = 0;
     int FLine = 1;
 };
 
 } // namespace
 
-TFormObject ParseFormText(std::string_view text) { return TFormTextParser(text).ParseRoot(); }
+TFormObject ParseFormText(std::string_view text)
+{
+    return TFormTextParser(text).ParseRoot();
+}
 
 AnsiString DescribeFormValue(const TFormValue& value)
 {

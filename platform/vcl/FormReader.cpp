@@ -5,7 +5,10 @@
 
 namespace {
 
-[[noreturn]] void Fail(int line, const AnsiString& what) { throw EReadError("Line " + IntToStr(line) + ": " + what); }
+[[noreturn]] void Fail(int line, const AnsiString& what)
+{
+    throw EReadError("Line " + IntToStr(line) + ": " + what);
+}
 
 AnsiString DisplayName(const TFormObject& object)
 {
@@ -14,7 +17,10 @@ AnsiString DisplayName(const TFormObject& object)
 
 class TFormBuilder {
 public:
-    explicit TFormBuilder(TComponent* root) : FRoot(root) {}
+    explicit TFormBuilder(TComponent* root)
+        : FRoot(root)
+    {
+    }
 
     void Read(const TFormObject& description)
     {
@@ -84,7 +90,8 @@ private:
         const AnsiString where = "Error reading " + DisplayName(object) + "." + property.Name + ": ";
         if (const TEventSetter* setEvent = componentClass.FindEvent(property.Name)) {
             if (property.Value.Kind != TFormValueKind::Identifier)
-                Fail(property.Line, where + "a method name expected but " + DescribeFormValue(property.Value) + " found");
+                Fail(property.Line,
+                    where + "a method name expected but " + DescribeFormValue(property.Value) + " found");
             TNotifyEvent handler = FRoot->FindMethod(property.Value.Text);
             if (!handler)
                 Fail(property.Line, where + "Method " + property.Value.Text + " not found");
@@ -93,7 +100,8 @@ private:
         }
         const TPropertySetter* setProperty = componentClass.FindProperty(property.Name);
         if (!setProperty)
-            Fail(property.Line, where + "Property " + property.Name + " does not exist in " + componentClass.Name());
+            Fail(property.Line,
+                where + "Property " + property.Name + " does not exist in " + componentClass.Name());
         Apply(property.Line, where, [&] { (*setProperty)(component, property.Value); });
     }
 

@@ -23,7 +23,10 @@ template <class Form> class TMethodTable {
 public:
     using Method = void (Form::*)(TObject* sender);
 
-    TMethodTable(std::initializer_list<std::pair<const char*, Method>> entries) : FEntries(entries) {}
+    TMethodTable(std::initializer_list<std::pair<const char*, Method>> entries)
+        : FEntries(entries)
+    {
+    }
 
     TNotifyEvent Find(Form* form, const AnsiString& name) const
     {

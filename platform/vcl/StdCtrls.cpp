@@ -171,7 +171,10 @@ int TCustomEdit::SelStart()
     return int(start);
 }
 
-void TCustomEdit::SetSelStart(int value) { SendMessageA(Handle(), EM_SETSEL, WPARAM(value), value); }
+void TCustomEdit::SetSelStart(int value)
+{
+    SendMessageA(Handle(), EM_SETSEL, WPARAM(value), value);
+}
 
 int TCustomEdit::SelLength()
 {
@@ -205,7 +208,10 @@ void TCustomEdit::SetSelText(const AnsiString& value)
     SendMessageA(Handle(), EM_SETSEL, WPARAM(caret), caret);
 }
 
-void TCustomEdit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+void TCustomEdit::SelectAll()
+{
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
 
 void TCustomEdit::Change()
 {
@@ -257,7 +263,10 @@ void TCustomMaskEdit::SetEditMask(const AnsiString& value)
     FEditMask = value;
 }
 
-bool TCustomMaskEdit::EditCanModify() { return !ReadOnly(); }
+bool TCustomMaskEdit::EditCanModify()
+{
+    return !ReadOnly();
+}
 
 void TCustomMaskEdit::WMEditingCommand(TMessage& message)
 {
@@ -423,12 +432,15 @@ TGroupBox::TGroupBox(TComponent* owner)
 
 const TMessageTable& TGroupBox::Messages()
 {
-    static const TMessageTable table(
-        &TWinControl::Messages(), { { CM_TEXTCHANGED, &MessageHandler<TGroupBox, &TGroupBox::CMTextChanged> } });
+    static const TMessageTable table(&TWinControl::Messages(),
+        { { CM_TEXTCHANGED, &MessageHandler<TGroupBox, &TGroupBox::CMTextChanged> } });
     return table;
 }
 
-void TGroupBox::CMTextChanged(TMessage&) { Invalidate(); }
+void TGroupBox::CMTextChanged(TMessage&)
+{
+    Invalidate();
+}
 
 void TGroupBox::Paint()
 {

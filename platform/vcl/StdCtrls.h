@@ -117,13 +117,19 @@ private:
 
 class TEdit : public TCustomEdit {
 public:
-    explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+    explicit TEdit(TComponent* owner)
+        : TCustomEdit(owner)
+    {
+    }
     const char* ClassName() const override { return "TEdit"; }
 };
 
 class TMaskEdit : public TCustomMaskEdit {
 public:
-    explicit TMaskEdit(TComponent* owner) : TCustomMaskEdit(owner) {}
+    explicit TMaskEdit(TComponent* owner)
+        : TCustomMaskEdit(owner)
+    {
+    }
     const char* ClassName() const override { return "TMaskEdit"; }
 };
 

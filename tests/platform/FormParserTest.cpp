@@ -100,6 +100,23 @@ TEST(FormParser, KeywordsIgnoreLetterCase)
     EXPECT_EQ(root.Children.size(), 1u);
 }
 
+TEST(FormParser, DeepNestingIsRefusedInsteadOfExhaustingTheStack)
+{
+    AnsiString objects;
+    for (int level = 0; level < 100000; ++level)
+        objects += "object A: TA\n";
+    EXPECT_EQ(ErrorOf(objects), "Line 202: objects or lists nested too deeply");
+    const AnsiString lists = "object A: TA\n  L = " + AnsiString(100000, '(') + "\nend";
+    EXPECT_EQ(ErrorOf(lists), "Line 2: objects or lists nested too deeply");
+
+    AnsiString allowed;
+    for (int level = 0; level < 150; ++level)
+        allowed += "object A: TA\n";
+    for (int level = 0; level < 150; ++level)
+        allowed += "end\n";
+    EXPECT_NO_THROW(ParseFormText(allowed));
+}
+
 struct SyntaxErrorCase {
     const char* name;
     const char* text;
@@ -116,16 +133,25 @@ TEST_P(FormParserErrors, NameTheLineAndWhatWasWrong)
 INSTANTIATE_TEST_SUITE_P(FormParser, FormParserErrors,
     testing::Values(SyntaxErrorCase { "UnterminatedString", "object A: TA\n  Caption = 'open\nend",
                         "Line 2: unterminated string" },
-        SyntaxErrorCase { "MissingEnd", "object A: TA\n  Left = 1\n", "Line 3: 'end' of A expected but end of text found" },
-        SyntaxErrorCase { "MissingEquals", "object A: TA\n  Left 1\nend", "Line 2: '=' expected but '1' found" },
-        SyntaxErrorCase { "NoValue", "object A: TA\n  Left =\nend", "Line 3: value expected but 'end' found" },
-        SyntaxErrorCase { "TextAfterEnd", "object A: TA\nend\nobject", "Line 3: text after the final 'end': 'object'" },
+        SyntaxErrorCase {
+            "MissingEnd", "object A: TA\n  Left = 1\n", "Line 3: 'end' of A expected but end of text found" },
+        SyntaxErrorCase {
+            "MissingEquals", "object A: TA\n  Left 1\nend", "Line 2: '=' expected but '1' found" },
+        SyntaxErrorCase {
+            "NoValue", "object A: TA\n  Left =\nend", "Line 3: value expected but 'end' found" },
+        SyntaxErrorCase {
+            "TextAfterEnd", "object A: TA\nend\nobject", "Line 3: text after the final 'end': 'object'" },
         SyntaxErrorCase { "NotAnObject", "form A: TA\nend", "Line 1: 'object' expected but 'form' found" },
-        SyntaxErrorCase { "FloatingPoint", "object A: TA\n  Size = 8.5\nend", "Line 2: invalid number: '.5'" },
-        SyntaxErrorCase { "HugeNumber", "object A: TA\n  N = 99999999999999999999\nend", "Line 2: number too large" },
-        SyntaxErrorCase { "BadCharacterCode", "object A: TA\n  S = #\nend", "Line 2: character code expected after '#'" },
-        SyntaxErrorCase { "CharacterCodeTooLarge", "object A: TA\n  S = #1114112\nend", "Line 2: character code out of range" },
-        SyntaxErrorCase { "OddBinary", "object A: TA\n  D = {ABC}\nend", "Line 2: binary data with an odd number of digits" },
+        SyntaxErrorCase {
+            "FloatingPoint", "object A: TA\n  Size = 8.5\nend", "Line 2: invalid number: '.5'" },
+        SyntaxErrorCase {
+            "HugeNumber", "object A: TA\n  N = 99999999999999999999\nend", "Line 2: number too large" },
+        SyntaxErrorCase {
+            "BadCharacterCode", "object A: TA\n  S = #\nend", "Line 2: character code expected after '#'" },
+        SyntaxErrorCase { "CharacterCodeTooLarge", "object A: TA\n  S = #1114112\nend",
+            "Line 2: character code out of range" },
+        SyntaxErrorCase { "OddBinary", "object A: TA\n  D = {ABC}\nend",
+            "Line 2: binary data with an odd number of digits" },
         SyntaxErrorCase { "BadSet", "object A: TA\n  S = [a b]\nend", "Line 2: ',' expected but 'b]' found" },
         SyntaxErrorCase { "DanglingPlus", "object A: TA\n  S = 'a' +\n  T = 'b'\nend",
             "Line 3: string expected after '+' but 'T' found" },

@@ -49,7 +49,11 @@ void RegisterProbes();
 
 class TProbeForm : public TWinControl {
 public:
-    TProbeForm() : TWinControl(nullptr) { RegisterProbes(); }
+    TProbeForm()
+        : TWinControl(nullptr)
+    {
+        RegisterProbes();
+    }
     const char* ClassName() const override { return "TProbeForm"; }
 
     TNotifyEvent FindMethod(const AnsiString& name) override
@@ -90,7 +94,10 @@ AnsiString ReadError(TComponent* root, std::string_view text)
     return "no error";
 }
 
-template <class T> T* Find(TComponent& root, const char* name) { return dynamic_cast<T*>(root.FindComponent(name)); }
+template <class T> T* Find(TComponent& root, const char* name)
+{
+    return dynamic_cast<T*>(root.FindComponent(name));
+}
 
 } // namespace
 
@@ -241,8 +248,8 @@ TEST_P(FormReaderErrors, RaiseEReadErrorNamingLineAndProperty)
 }
 
 INSTANTIATE_TEST_SUITE_P(FormReader, FormReaderErrors,
-    testing::Values(
-        ReadErrorCase { "UnknownClass", "  object X: TNoSuchThing\n  end\n", "Line 2: Class TNoSuchThing not found" },
+    testing::Values(ReadErrorCase { "UnknownClass", "  object X: TNoSuchThing\n  end\n",
+                        "Line 2: Class TNoSuchThing not found" },
         ReadErrorCase { "AbstractClass", "  object X: TAbstractThing\n  end\n",
             "Line 2: Class TAbstractThing cannot be created from a form description" },
         ReadErrorCase { "UnknownProperty", "  object OkBtn: TButton\n    Widht = 3\n  end\n",
@@ -257,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(FormReader, FormReaderErrors,
             "Line 3: Error reading L.Alignment: Unknown value taMiddle" },
         ReadErrorCase { "UnknownSetElement", "  Font.Style = [fsBold, fsBlink]\n",
             "Line 2: Error reading ProbeForm.Font.Style: Unknown set element fsBlink" },
-        ReadErrorCase { "UnknownColour", "  Color = clPlaid\n", "Line 2: Error reading ProbeForm.Color: Unknown colour clPlaid" },
+        ReadErrorCase { "UnknownColour", "  Color = clPlaid\n",
+            "Line 2: Error reading ProbeForm.Color: Unknown colour clPlaid" },
         ReadErrorCase { "NumberOutOfRange", "  Width = 5000000000\n",
             "Line 2: Error reading ProbeForm.Width: The number 5000000000 is out of range" },
         ReadErrorCase { "SetterRefusesTheValue", "  object E: TEdit\n    MaxLength = -1\n  end\n",

@@ -42,12 +42,13 @@ TEST(Image, WithoutStretchThePictureSitsAtItsNaturalSizeTopLeft)
     image->SetParent(&window);
     image->SetBounds(1, 1, 3, 3);
     LoadTinyPicture(*image);
-    EXPECT_EQ(WindowPixels(window, 4, 4), (Pixels {
-                                             F, F, F, F, //
-                                             F, R, G, F, //
-                                             F, B, W, F, //
-                                             F, F, F, F, //
-                                         }));
+    EXPECT_EQ(WindowPixels(window, 4, 4),
+        (Pixels {
+            F, F, F, F, //
+            F, R, G, F, //
+            F, B, W, F, //
+            F, F, F, F, //
+        }));
 }
 
 TEST(Image, APictureLargerThanTheControlIsCutAtItsEdges)
@@ -68,12 +69,13 @@ TEST(Image, WithStretchThePictureCoversTheClientArea)
     image->SetBounds(0, 0, 4, 4);
     image->SetStretch(true);
     LoadTinyPicture(*image);
-    EXPECT_EQ(WindowPixels(window, 4, 4), (Pixels {
-                                             R, R, G, G, //
-                                             R, R, G, G, //
-                                             B, B, W, W, //
-                                             B, B, W, W, //
-                                         }));
+    EXPECT_EQ(WindowPixels(window, 4, 4),
+        (Pixels {
+            R, R, G, G, //
+            R, R, G, G, //
+            B, B, W, W, //
+            B, B, W, W, //
+        }));
 }
 
 TEST(Image, AnEmptyPictureLeavesThePixelsBelow)

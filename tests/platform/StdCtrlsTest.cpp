@@ -11,7 +11,10 @@
 
 namespace {
 
-COLORREF Rgb(TColor color) { return ColorToRGB(color); }
+COLORREF Rgb(TColor color)
+{
+    return ColorToRGB(color);
+}
 
 // How many pixels of a colour lie inside a rectangle of the window.
 int CountPixels(TTestWindow& window, const TRect& area, COLORREF color)
