@@ -16,7 +16,8 @@ TRect DrawButtonBorder(TCanvas* canvas, const TRect& client, bool isDown, bool i
             Frame3D(canvas, rect, clWindowFrame, clWindowFrame, 1);
             // Only top and left: the pressed face shifts down and right under it.
             canvas->Pen()->SetColor(clBtnShadow);
-            const TPoint shadow[] = { { rect.Left, rect.Bottom - 1 }, { rect.Left, rect.Top }, { rect.Right, rect.Top } };
+            const TPoint shadow[]
+                = { { rect.Left, rect.Bottom - 1 }, { rect.Left, rect.Top }, { rect.Right, rect.Top } };
             canvas->Polyline(shadow);
         }
     } else if (newStyle) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ButtonGlyph.h"
 
-TButtonGlyph::TButtonGlyph() : FSourceGlyph(std::make_unique<TBitmap>())
+TButtonGlyph::TButtonGlyph()
+    : FSourceGlyph(std::make_unique<TBitmap>())
 {
     FSourceGlyph->OnChange = [this](TObject* sender) { SourceChanged(sender); };
     if (!SharedGlyphCache)

@@ -20,7 +20,7 @@ inline constexpr int kGlyphStateCount = 5;
 enum TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 inline constexpr UINT AlignmentFlags[] = { DT_LEFT, DT_RIGHT, DT_CENTER }; // by TAlignment
-inline constexpr UINT WordWrapFlags[] = { 0, DT_WORDBREAK };               // by WordWrap
+inline constexpr UINT WordWrapFlags[] = { 0, DT_WORDBREAK }; // by WordWrap
 
 class TButtonGlyph : public TObject {
 public:
@@ -33,7 +33,7 @@ public:
     TBitmap* SourceGlyph() const { return FSourceGlyph.get(); }
     void SetSourceGlyph(TBitmap* value); // copies value
     int NumGlyphs() const { return FNumGlyphs; } // 1
-    void SetNumGlyphs(int value);                // outside 1..5 ignored
+    void SetNumGlyphs(int value); // outside 1..5 ignored
     TColor TransparentColor() const { return FTransparentColor; } // clFuchsia, then the strip's
     bool WordWrap() const { return FWordWrap; } // false
     void SetWordWrap(bool value) { FWordWrap = value; }
@@ -57,13 +57,14 @@ public:
     // is cut with "..." to fit.
     AnsiString FitCaption(TCanvas* canvas, const AnsiString& caption, int maxLength, int width) const;
     // Leaves the canvas font in the colour it drew last.
-    void DrawCaption(TCanvas* canvas, const AnsiString& caption, const TRect& textBounds, TGlyphState state, UINT flags);
+    void DrawCaption(
+        TCanvas* canvas, const AnsiString& caption, const TRect& textBounds, TGlyphState state, UINT flags);
     // Margin and spacing -1 are chosen automatically; caption becomes the fitted caption.
-    void ComputeLayout(TCanvas* canvas, const TRect& client, AnsiString& caption, TButtonLayout layout, int margin,
-        int spacing, bool popupMark, TPoint& glyphPos, TRect& textBounds, UINT flags);
+    void ComputeLayout(TCanvas* canvas, const TRect& client, AnsiString& caption, TButtonLayout layout,
+        int margin, int spacing, bool popupMark, TPoint& glyphPos, TRect& textBounds, UINT flags);
     // Draws glyph, caption and, when asked, the drop-down mark; returns the text bounds.
-    TRect Render(TCanvas* canvas, const TRect& client, const AnsiString& caption, TButtonLayout layout, int margin,
-        int spacing, bool popupMark, TGlyphState state, UINT flags);
+    TRect Render(TCanvas* canvas, const TRect& client, const AnsiString& caption, TButtonLayout layout,
+        int margin, int spacing, bool popupMark, TGlyphState state, UINT flags);
 
     TNotifyEvent OnChange; // after the strip changed
 

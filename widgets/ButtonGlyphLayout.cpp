@@ -29,7 +29,10 @@ std::vector<AnsiString> SplitCaptionLines(const AnsiString& text)
     return lines;
 }
 
-bool IsHorizontal(TButtonLayout layout) { return layout == blGlyphLeft || layout == blGlyphRight; }
+bool IsHorizontal(TButtonLayout layout)
+{
+    return layout == blGlyphLeft || layout == blGlyphRight;
+}
 
 } // namespace
 
@@ -47,7 +50,8 @@ AnsiString TButtonGlyph::CaptionBuffer(const AnsiString& caption, int maxLength)
     return caption.substr(0, end);
 }
 
-AnsiString TButtonGlyph::FitCaption(TCanvas* canvas, const AnsiString& caption, int maxLength, int width) const
+AnsiString TButtonGlyph::FitCaption(
+    TCanvas* canvas, const AnsiString& caption, int maxLength, int width) const
 {
     if (FWordWrap)
         return CaptionBuffer(caption, maxLength);
@@ -61,8 +65,9 @@ AnsiString TButtonGlyph::FitCaption(TCanvas* canvas, const AnsiString& caption, 
     return CaptionBuffer(TrimRight(fitted), maxLength);
 }
 
-void TButtonGlyph::ComputeLayout(TCanvas* canvas, const TRect& client, AnsiString& caption, TButtonLayout layout,
-    int margin, int spacing, bool popupMark, TPoint& glyphPos, TRect& textBounds, UINT flags)
+void TButtonGlyph::ComputeLayout(TCanvas* canvas, const TRect& client, AnsiString& caption,
+    TButtonLayout layout, int margin, int spacing, bool popupMark, TPoint& glyphPos, TRect& textBounds,
+    UINT flags)
 {
     const TPoint clientSize { RectWidth(client), RectHeight(client) };
     TPoint glyphSize;
@@ -88,8 +93,10 @@ void TButtonGlyph::ComputeLayout(TCanvas* canvas, const TRect& client, AnsiStrin
         DrawTextA(canvas->Handle(), caption.c_str(), -1, &textBounds,
             DT_CALCRECT | DT_VCENTER | DT_CENTER | WordWrapFlags[FWordWrap] | flags);
     }
-    textBounds.Bottom = std::max(textBounds.Top, textBounds.Top + std::min(available.y, RectHeight(textBounds)));
-    textBounds.Right = std::max(textBounds.Left, textBounds.Left + std::min(available.x, RectWidth(textBounds)));
+    textBounds.Bottom
+        = std::max(textBounds.Top, textBounds.Top + std::min(available.y, RectHeight(textBounds)));
+    textBounds.Right
+        = std::max(textBounds.Left, textBounds.Left + std::min(available.x, RectWidth(textBounds)));
     TPoint textSize { RectWidth(textBounds), RectHeight(textBounds) };
 
     if (popupMark) {

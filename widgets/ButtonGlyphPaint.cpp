@@ -28,8 +28,8 @@ void TButtonGlyph::DrawDropMark(TCanvas* canvas, int x, int y, TGlyphState state
     DrawMarkPixels(canvas, x, y, clBtnText);
 }
 
-void TButtonGlyph::DrawCaption(TCanvas* canvas, const AnsiString& caption, const TRect& textBounds,
-    TGlyphState state, UINT flags)
+void TButtonGlyph::DrawCaption(
+    TCanvas* canvas, const AnsiString& caption, const TRect& textBounds, TGlyphState state, UINT flags)
 {
     TRect bounds = textBounds;
     canvas->Brush()->SetStyle(bsClear);
@@ -46,8 +46,8 @@ void TButtonGlyph::DrawCaption(TCanvas* canvas, const AnsiString& caption, const
     DrawTextA(canvas->Handle(), text.c_str(), -1, &bounds, flags);
 }
 
-TRect TButtonGlyph::Render(TCanvas* canvas, const TRect& client, const AnsiString& caption, TButtonLayout layout,
-    int margin, int spacing, bool popupMark, TGlyphState state, UINT flags)
+TRect TButtonGlyph::Render(TCanvas* canvas, const TRect& client, const AnsiString& caption,
+    TButtonLayout layout, int margin, int spacing, bool popupMark, TGlyphState state, UINT flags)
 {
     AnsiString fitted = caption;
     TPoint glyphPos;

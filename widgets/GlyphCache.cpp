@@ -5,7 +5,10 @@
 
 TGlyphCache* SharedGlyphCache = nullptr;
 
-TGlyphList::TGlyphList(int width, int height) : TImageList(width, height) {}
+TGlyphList::TGlyphList(int width, int height)
+    : TImageList(width, height)
+{
+}
 
 TGlyphList::~TGlyphList() = default;
 

@@ -16,18 +16,20 @@ constexpr COLORREF kSetBit = 0xFFFFFF;
 
 struct ImageSlot {
     GdiBitmap image; // colour; transparent pixels are kept black, see DrawSlot
-    GdiBitmap mask;  // monochrome; white marks a transparent pixel
+    GdiBitmap mask; // monochrome; white marks a transparent pixel
 };
 
 PixelRaster SolidRaster(int width, int height, bool monochrome, COLORREF color)
 {
-    return PixelRaster { width, height, monochrome, std::vector<COLORREF>(std::size_t(width) * std::size_t(height), color) };
+    return PixelRaster { width, height, monochrome,
+        std::vector<COLORREF>(std::size_t(width) * std::size_t(height), color) };
 }
 
 // A memory DC holding one of the list's images for the length of a draw.
 class SlotDc {
 public:
-    explicit SlotDc(GdiBitmap& bitmap) : FDc(CreateCompatibleDC(nullptr))
+    explicit SlotDc(GdiBitmap& bitmap)
+        : FDc(CreateCompatibleDC(nullptr))
     {
         if (FDc)
             SelectObject(FDc, &bitmap);
@@ -82,7 +84,8 @@ struct GdiImageList {
     bool Covers(const PixelRaster& image, const PixelRaster* mask, int count) const
     {
         const std::int64_t needed = std::int64_t(count) * width;
-        const auto covers = [&](const PixelRaster& raster) { return raster.width >= needed && raster.height >= height; };
+        const auto covers
+            = [&](const PixelRaster& raster) { return raster.width >= needed && raster.height >= height; };
         return covers(image) && (!mask || covers(*mask));
     }
 };
@@ -112,7 +115,10 @@ BOOL ImageList_Destroy(HIMAGELIST list)
     return TRUE;
 }
 
-int ImageList_GetImageCount(HIMAGELIST list) { return list ? int(list->slots.size()) : 0; }
+int ImageList_GetImageCount(HIMAGELIST list)
+{
+    return list ? int(list->slots.size()) : 0;
+}
 
 BOOL ImageList_SetImageCount(HIMAGELIST list, UINT count)
 {

@@ -7,8 +7,8 @@ HIMAGELIST CreateNativeList(int width, int height)
 {
     HIMAGELIST list = ImageList_Create(width, height, ILC_MASK | ILC_COLOR24, 4, 4);
     if (!list)
-        throw EOutOfResources("Out of system resources: cannot create an image list of "
-            + IntToStr(width) + " x " + IntToStr(height) + " images");
+        throw EOutOfResources("Out of system resources: cannot create an image list of " + IntToStr(width)
+            + " x " + IntToStr(height) + " images");
     return list;
 }
 
@@ -17,7 +17,8 @@ GdiBitmap MaskOf(TBitmap& image, COLORREF maskColor)
 {
     GdiBitmap mask;
     const PixelRaster& pixels = image.Raster();
-    mask.raster = PixelRaster { pixels.width, pixels.height, true, std::vector<COLORREF>(pixels.pixels.size()) };
+    mask.raster
+        = PixelRaster { pixels.width, pixels.height, true, std::vector<COLORREF>(pixels.pixels.size()) };
     for (std::size_t index = 0; index < pixels.pixels.size(); ++index)
         mask.raster.pixels[index] = (pixels.pixels[index] & 0xFFFFFF) == maskColor ? 0xFFFFFF : 0;
     return mask;
@@ -41,7 +42,10 @@ TCustomImageList::TCustomImageList(int width, int height)
 {
 }
 
-TCustomImageList::~TCustomImageList() { ImageList_Destroy(FHandle); }
+TCustomImageList::~TCustomImageList()
+{
+    ImageList_Destroy(FHandle);
+}
 
 void TCustomImageList::Change()
 {
@@ -76,8 +80,8 @@ void TCustomImageList::ReplaceMasked(int index, TBitmap* newImage, TColor maskCo
 {
     CheckIndex(index);
     if (!newImage || newImage->Width() < FWidth || newImage->Height() < FHeight)
-        throw EInvalidOperation("Invalid image size: the image list holds images of " + IntToStr(FWidth) + " x "
-            + IntToStr(FHeight) + " pixels");
+        throw EInvalidOperation("Invalid image size: the image list holds images of " + IntToStr(FWidth)
+            + " x " + IntToStr(FHeight) + " pixels");
     GdiBitmap mask = MaskOf(*newImage, ColorToRGB(maskColor));
     if (!ImageList_Replace(FHandle, index, newImage->Handle(), &mask))
         throw EInvalidOperation("Cannot replace image " + IntToStr(index) + " of the image list");

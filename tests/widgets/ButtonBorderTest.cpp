@@ -23,7 +23,7 @@ struct BorderRow {
     TButtonStyle style;
     bool isFlat;
     std::vector<Frame> frames; // outer first
-    bool pressedShadow;        // the old pressed look: a shadow line top and left inside
+    bool pressedShadow; // the old pressed look: a shadow line top and left inside
     TRect inside;
 };
 
@@ -43,7 +43,7 @@ void ExpectFrame(const TBitmap& bitmap, int inset, const Frame& frame)
     }
 }
 
-class ButtonBorder : public GlyphTest, public ::testing::WithParamInterface<BorderRow> {};
+class ButtonBorder : public GlyphTest, public ::testing::WithParamInterface<BorderRow> { };
 
 } // namespace
 
@@ -51,7 +51,8 @@ TEST_P(ButtonBorder, DrawsItsFramesAndReturnsTheAreaInside)
 {
     const BorderRow& row = GetParam();
     auto target = Filled(kSize, kSize, D);
-    const TRect inside = DrawButtonBorder(target->Canvas(), Rect(0, 0, kSize, kSize), row.isDown, row.isFlat, row.style);
+    const TRect inside
+        = DrawButtonBorder(target->Canvas(), Rect(0, 0, kSize, kSize), row.isDown, row.isFlat, row.style);
     EXPECT_EQ(inside, row.inside);
 
     const int rings = int(row.frames.size());
@@ -66,18 +67,19 @@ TEST_P(ButtonBorder, DrawsItsFramesAndReturnsTheAreaInside)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLooks, ButtonBorder,
-    ::testing::Values(
-        BorderRow { "DownNew", true, bsNew, false, { { kFrame, kHighlight }, { kShadow, kFace } }, false,
-            Rect(3, 3, 22, 22) },
+    ::testing::Values(BorderRow { "DownNew", true, bsNew, false,
+                          { { kFrame, kHighlight }, { kShadow, kFace } }, false, Rect(3, 3, 22, 22) },
         BorderRow { "DownNewFlat", true, bsNew, true, { { kFrame, kHighlight } }, false, Rect(2, 2, 23, 23) },
         BorderRow { "DownOld", true, bsWin31, false, { { kFrame, kFrame } }, true, Rect(2, 2, 23, 23) },
-        BorderRow { "DownOldFlat", true, bsWin31, true, { { kFrame, kHighlight } }, false, Rect(2, 2, 23, 23) },
+        BorderRow {
+            "DownOldFlat", true, bsWin31, true, { { kFrame, kHighlight } }, false, Rect(2, 2, 23, 23) },
         BorderRow { "UpNew", false, bsNew, false, { { kHighlight, kFrame }, { kFace, kShadow } }, false,
             Rect(3, 3, 22, 22) },
         BorderRow { "UpNewFlat", false, bsNew, true, { { kHighlight, kShadow } }, false, Rect(2, 2, 23, 23) },
         BorderRow { "UpOld", false, bsWin31, false, { { kFrame, kFrame }, { kHighlight, kShadow } }, false,
             Rect(3, 3, 22, 22) },
-        BorderRow { "UpOldFlat", false, bsWin31, true, { { kHighlight, kFrame } }, false, Rect(2, 2, 23, 23) }),
+        BorderRow {
+            "UpOldFlat", false, bsWin31, true, { { kHighlight, kFrame } }, false, Rect(2, 2, 23, 23) }),
     [](const ::testing::TestParamInfo<BorderRow>& rowInfo) { return std::string(rowInfo.param.name); });
 
 TEST_F(GlyphTest, ASmallRaisedBorderPixelByPixel)
@@ -85,13 +87,16 @@ TEST_F(GlyphTest, ASmallRaisedBorderPixelByPixel)
     auto target = Filled(5, 5, D);
     const TRect inside = DrawButtonBorder(target->Canvas(), Rect(0, 0, 5, 5), false, false, bsNew);
     EXPECT_EQ(inside, Rect(3, 3, 2, 2));
-    EXPECT_EQ(PixelsOf(*target), FromRows({
+    const Picture expected {
         "HHHHK",
         "HFFSK",
         "HF.SK",
         "HSSSK",
         "KKKKK",
-    }, { { 'H', kHighlight }, { 'K', kFrame }, { 'F', kFace }, { 'S', kShadow }, { '.', D } }));
+    };
+    EXPECT_EQ(LettersOf(*target,
+                  { { kHighlight, 'H' }, { kFrame, 'K' }, { kFace, 'F' }, { kShadow, 'S' }, { D, '.' } }),
+        expected);
 }
 
 TEST_F(GlyphTest, TheAutomaticStyleFollowsTheSystemLook)

@@ -21,7 +21,10 @@ std::unique_ptr<TBitmap> Strip(int count)
 }
 
 // Image i of Strip as drawn on the backdrop.
-Pixels ImageOnBackdrop(COLORREF color) { return { color, color, D, color }; }
+Pixels ImageOnBackdrop(COLORREF color)
+{
+    return { color, color, D, color };
+}
 
 Pixels DrawnState(TButtonGlyph& renderer, TGlyphState state)
 {
@@ -124,8 +127,8 @@ TEST_F(GlyphTest, GreyIsTheWeightedLevelOfTheResolvedColour)
 
 struct BuiltState {
     TGlyphState state;
-    int slot;          // StateIndexes afterwards
-    Pixels drawn;      // what a draw of the state shows
+    int slot; // StateIndexes afterwards
+    Pixels drawn; // what a draw of the state shows
 };
 
 struct StateTableRow {
@@ -133,7 +136,7 @@ struct StateTableRow {
     std::vector<BuiltState> states; // built in this order
 };
 
-class StateGlyphs : public GlyphTest, public ::testing::WithParamInterface<StateTableRow> {};
+class StateGlyphs : public GlyphTest, public ::testing::WithParamInterface<StateTableRow> { };
 
 TEST_P(StateGlyphs, EachStateShowsItsImageFromItsOwnSlot)
 {
@@ -154,10 +157,9 @@ const Pixels kGrey = ImageOnBackdrop(kGreyOfRed);
 const Pixels kEmpty = { D, D, D, D }; // synthesised disabled glyph of a glyph without black
 
 INSTANTIATE_TEST_SUITE_P(ByImageCount, StateGlyphs,
-    ::testing::Values(
-        StateTableRow { 1,
-            { { gsUp, 0, kUp }, { gsDisabled, 1, kEmpty }, { gsDown, -1, kUp }, { gsExclusive, 2, kUp },
-                { gsInactive, 3, kGrey } } },
+    ::testing::Values(StateTableRow { 1,
+                          { { gsUp, 0, kUp }, { gsDisabled, 1, kEmpty }, { gsDown, -1, kUp },
+                              { gsExclusive, 2, kUp }, { gsInactive, 3, kGrey } } },
         StateTableRow { 2,
             { { gsUp, 0, kUp }, { gsDisabled, 1, ImageOnBackdrop(G) }, { gsDown, -1, kUp },
                 { gsExclusive, 2, kUp }, { gsInactive, 3, kGrey } } },
@@ -170,7 +172,9 @@ INSTANTIATE_TEST_SUITE_P(ByImageCount, StateGlyphs,
         StateTableRow { 5,
             { { gsInactive, 0, ImageOnBackdrop(C) }, { gsUp, 1, kUp }, { gsDisabled, 2, ImageOnBackdrop(G) },
                 { gsDown, 3, ImageOnBackdrop(B) }, { gsExclusive, 4, ImageOnBackdrop(Y) } } }),
-    [](const ::testing::TestParamInfo<StateTableRow>& rowInfo) { return std::to_string(rowInfo.param.images) + "Images"; });
+    [](const ::testing::TestParamInfo<StateTableRow>& rowInfo) {
+        return std::to_string(rowInfo.param.images) + "Images";
+    });
 
 TEST_F(GlyphTest, AStateIsBuiltOnceAndDrawnFromItsSlotAfterwards)
 {
@@ -187,11 +191,13 @@ TEST_F(GlyphTest, AStateIsBuiltOnceAndDrawnFromItsSlotAfterwards)
 // One image with black outline pixels, the face colour and the transparent lower-left.
 std::unique_ptr<TBitmap> OutlinedGlyph()
 {
+    // clang-format off
     return MakeBitmap(3, 3, {
         K, R, W,
         G, K, kFace,
         M, B, Y,
     });
+    // clang-format on
 }
 
 TEST_F(GlyphTest, WithOneImageTheDisabledGlyphIsEmbossedFromTheBlackPixels)
@@ -202,11 +208,12 @@ TEST_F(GlyphTest, WithOneImageTheDisabledGlyphIsEmbossedFromTheBlackPixels)
     renderer->DrawStateGlyph(target->Canvas(), 0, 0, gsDisabled);
     // Shadow on the black pixels; the highlight of (0, 0) falls on (1, 1), which is black
     // itself, so only that of (1, 1) shows; the face around is transparent.
-    EXPECT_EQ(PixelsOf(*target), (Pixels {
-        kShadow, D, D,
-        D, kShadow, D,
-        D, D, kHighlight,
-    }));
+    const Picture expected {
+        "S..",
+        ".S.",
+        "..H",
+    };
+    EXPECT_EQ(LettersOf(*target, { { D, '.' }, { kShadow, 'S' }, { kHighlight, 'H' } }), expected);
 }
 
 TEST_F(GlyphTest, WithFewerThanFiveImagesTheInactiveGlyphIsTheGreyOfImageZero)
@@ -216,11 +223,14 @@ TEST_F(GlyphTest, WithFewerThanFiveImagesTheInactiveGlyphIsTheGreyOfImageZero)
     auto target = Filled(3, 3, D);
     renderer->DrawStateGlyph(target->Canvas(), 0, 0, gsInactive);
     // Transparent pixels stay transparent and the face colour keeps its colour.
-    EXPECT_EQ(PixelsOf(*target), (Pixels {
-        K, 0x4C4C4C, W,
-        0x959595, K, kFace,
-        D, 0x1C1C1C, 0xE2E2E2,
-    }));
+    const std::map<COLORREF, char> greys { { D, '.' }, { K, '0' }, { 0x1C1C1C, '1' }, { 0x4C4C4C, '4' },
+        { 0x959595, '9' }, { kFace, 'F' }, { 0xE2E2E2, 'E' }, { W, 'W' } };
+    const Picture expected {
+        "04W",
+        "90F",
+        ".1E",
+    };
+    EXPECT_EQ(LettersOf(*target, greys), expected);
 }
 
 TEST_F(GlyphTest, AnEmptyStripBuildsAndDrawsNothing)

@@ -20,12 +20,12 @@ protected:
         auto strip = Filled(size, size, R);
         FRenderer.SetSourceGlyph(strip.get());
     }
-    Layout Compute(const TRect& client, const AnsiString& caption, TButtonLayout layout, int margin, int spacing,
-        bool popupMark = false, UINT flags = 0)
+    Layout Compute(const TRect& client, const AnsiString& caption, TButtonLayout layout, int margin,
+        int spacing, bool popupMark = false, UINT flags = 0)
     {
         Layout result { {}, {}, caption };
-        FRenderer.ComputeLayout(FCanvasOwner->Canvas(), client, result.caption, layout, margin, spacing, popupMark,
-            result.glyphPos, result.textBounds, flags);
+        FRenderer.ComputeLayout(FCanvasOwner->Canvas(), client, result.caption, layout, margin, spacing,
+            popupMark, result.glyphPos, result.textBounds, flags);
         return result;
     }
     TButtonGlyph FRenderer;

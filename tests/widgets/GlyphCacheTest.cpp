@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "widgets/ButtonGlyph.h"
 #include "widgets/GlyphCache.h"
+#include "widgets/ButtonGlyph.h"
 
 #include "GlyphTestSupport.h"
 
@@ -14,7 +14,10 @@ Pixels DrawnSlot(TGlyphList& list, int index)
     return PixelsOf(*target);
 }
 
-std::unique_ptr<TBitmap> Glyph(COLORREF color) { return MakeBitmap(2, 1, { color, M }); }
+std::unique_ptr<TBitmap> Glyph(COLORREF color)
+{
+    return MakeBitmap(2, 1, { color, M });
+}
 
 // A renderer whose strip is one square image of that size.
 std::unique_ptr<TButtonGlyph> RendererWithGlyph(int width, int height)

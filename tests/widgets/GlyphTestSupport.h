@@ -5,6 +5,7 @@
 
 #include "platform/gdi/Text.h"
 #include "platform/vcl/Graphics.h"
+#include "tests/support/PixelLetters.h"
 
 #include <gtest/gtest.h>
 
@@ -110,33 +111,25 @@ inline std::unique_ptr<TBitmap> Filled(int width, int height, COLORREF color)
     return MakeBitmap(width, height, Pixels(std::size_t(width) * std::size_t(height), color));
 }
 
-inline Pixels PixelsOf(const TBitmap& bitmap) { return bitmap.Raster().pixels; }
-
-// The pixels of the rectangle, row by row.
-inline Pixels PixelsIn(const TBitmap& bitmap, const TRect& rect)
+inline Pixels PixelsOf(const TBitmap& bitmap)
 {
-    Pixels result;
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-        for (int x = rect.Left; x < rect.Right; ++x)
-            result.push_back(bitmap.Raster().At(x, y));
-    return result;
+    return bitmap.Raster().pixels;
 }
 
-// A golden picture written as rows of letters, each letter standing for a colour.
-inline Pixels FromRows(std::initializer_list<const char*> rows, std::initializer_list<std::pair<char, COLORREF>> legend)
+// The part of bitmap inside rect, as a bitmap of its own.
+inline std::unique_ptr<TBitmap> Crop(const TBitmap& bitmap, const TRect& rect)
 {
-    Pixels result;
-    for (const char* row : rows)
-        for (const char* letter = row; *letter; ++letter)
-            for (const auto& [key, color] : legend)
-                if (key == *letter)
-                    result.push_back(color);
-    return result;
+    Pixels pixels;
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x)
+            pixels.push_back(bitmap.Raster().At(x, y));
+    return MakeBitmap(rect.Width(), rect.Height(), pixels);
 }
 
 // How many pixels differ from the backdrop colour.
 inline long CountDrawn(const TBitmap& bitmap, COLORREF backdrop)
 {
     const Pixels& pixels = bitmap.Raster().pixels;
-    return long(std::count_if(pixels.begin(), pixels.end(), [&](COLORREF pixel) { return pixel != backdrop; }));
+    return long(
+        std::count_if(pixels.begin(), pixels.end(), [&](COLORREF pixel) { return pixel != backdrop; }));
 }
