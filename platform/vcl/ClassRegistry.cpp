@@ -195,26 +195,28 @@ void TComponentClass::AddEvent(const AnsiString& name, TEventSetter setter)
     FEvents[Upper(name)] = std::move(setter);
 }
 
-const TPropertySetter* TComponentClass::FindProperty(const AnsiString& name) const
+template <class Setter>
+const Setter* TComponentClass::FindIn(
+    std::map<AnsiString, Setter> TComponentClass::*table, const AnsiString& name) const
 {
     const AnsiString key = Upper(name);
     for (const TComponentClass* current = this; current; current = current->Base()) {
-        const auto found = current->FProperties.find(key);
-        if (found != current->FProperties.end())
+        const auto& entries = current->*table;
+        const auto found = entries.find(key);
+        if (found != entries.end())
             return &found->second;
     }
     return nullptr;
 }
 
+const TPropertySetter* TComponentClass::FindProperty(const AnsiString& name) const
+{
+    return FindIn(&TComponentClass::FProperties, name);
+}
+
 const TEventSetter* TComponentClass::FindEvent(const AnsiString& name) const
 {
-    const AnsiString key = Upper(name);
-    for (const TComponentClass* current = this; current; current = current->Base()) {
-        const auto found = current->FEvents.find(key);
-        if (found != current->FEvents.end())
-            return &found->second;
-    }
-    return nullptr;
+    return FindIn(&TComponentClass::FEvents, name);
 }
 
 TComponentClass& RegisterComponentClass(

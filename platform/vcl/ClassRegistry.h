@@ -100,6 +100,9 @@ public:
     }
 
 private:
+    template <class Setter>
+    const Setter* FindIn(std::map<AnsiString, Setter> TComponentClass::*table, const AnsiString& name) const;
+
     AnsiString FName;
     AnsiString FBaseName;
     TComponentFactory FFactory;

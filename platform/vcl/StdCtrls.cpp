@@ -109,12 +109,7 @@ void TCustomEdit::SetBorderStyle(TBorderStyle value)
     if (value == FBorderStyle)
         return;
     FBorderStyle = value;
-    if (!HandleAllocated())
-        return;
-    TCreateParams params;
-    CreateParams(params);
-    SetWindowLongPtrA(FHandle, GWL_STYLE, LONG_PTR(params.Style));
-    SetWindowLongPtrA(FHandle, GWL_EXSTYLE, LONG_PTR(params.ExStyle));
+    UpdateFrameStyle();
 }
 
 void TCustomEdit::SetCtl3D(bool value)
@@ -122,13 +117,18 @@ void TCustomEdit::SetCtl3D(bool value)
     if (value == FCtl3D)
         return;
     FCtl3D = value;
-    if (HandleAllocated()) {
-        TCreateParams params;
-        CreateParams(params);
-        SetWindowLongPtrA(FHandle, GWL_STYLE, LONG_PTR(params.Style));
-        SetWindowLongPtrA(FHandle, GWL_EXSTYLE, LONG_PTR(params.ExStyle));
-    }
+    UpdateFrameStyle();
     Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TCustomEdit::UpdateFrameStyle()
+{
+    if (!HandleAllocated())
+        return;
+    TCreateParams params;
+    CreateParams(params);
+    SetWindowLongPtrA(FHandle, GWL_STYLE, LONG_PTR(params.Style));
+    SetWindowLongPtrA(FHandle, GWL_EXSTYLE, LONG_PTR(params.ExStyle));
 }
 
 void TCustomEdit::SetMaxLength(int value)

@@ -78,6 +78,8 @@ protected:
     void CreateWnd() override;
     void SetTextBuffer(const AnsiString& value) override;
     virtual void Change();
+    // The window takes the border of BorderStyle and Ctl3D.
+    void UpdateFrameStyle();
     void CNCommand(TMessage& message);
     void CMEnter(TMessage& message);
 

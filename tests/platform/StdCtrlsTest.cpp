@@ -186,6 +186,31 @@ TEST(Edit, ReadOnlyAndMaxLengthReachTheWindowWhenCreatedAndLater)
     EXPECT_THROW(edit->SetMaxLength(-1), EInvalidOperation);
 }
 
+TEST(Edit, BorderFollowsBorderStyleAndCtl3D)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetParent(&window);
+    int ctl3DChanges = 0;
+    auto inherited = edit->WindowProc;
+    edit->WindowProc = [&](TMessage& message) {
+        ctl3DChanges += message.Msg == CM_CTL3DCHANGED ? 1 : 0;
+        inherited(message);
+    };
+    auto styles = [&] {
+        return std::pair { GetWindowLongPtrA(edit->Handle(), GWL_STYLE) & LONG_PTR(WS_BORDER),
+            GetWindowLongPtrA(edit->Handle(), GWL_EXSTYLE) & LONG_PTR(WS_EX_CLIENTEDGE) };
+    };
+    EXPECT_EQ(styles(), std::pair(LONG_PTR(0), LONG_PTR(WS_EX_CLIENTEDGE))) << "sunken by default";
+    edit->SetCtl3D(false);
+    EXPECT_EQ(styles(), std::pair(LONG_PTR(WS_BORDER), LONG_PTR(0)));
+    EXPECT_EQ(ctl3DChanges, 1);
+    edit->SetBorderStyle(bsNone);
+    EXPECT_EQ(styles(), std::pair(LONG_PTR(0), LONG_PTR(0)));
+    edit->SetCtl3D(false);
+    EXPECT_EQ(ctl3DChanges, 1) << "no change, no message";
+}
+
 TEST(Edit, FocusEntrySelectsAllUnlessAutoSelectIsOff)
 {
     TTestWindow window(200, 100);
