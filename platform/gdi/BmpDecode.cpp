@@ -4,6 +4,7 @@
 #include "platform/gdi/BmpHeader.h"
 #include "platform/gdi/BmpRleDecoder.h"
 #include "platform/gdi/BmpRowConverter.h"
+#include "platform/gdi/LargeBuffer.h"
 #include "platform/rtl/FileNames.h"
 
 PixelRaster ReadBmp(std::span<const std::uint8_t> bytes)
@@ -18,7 +19,9 @@ PixelRaster ReadBmp(std::span<const std::uint8_t> bytes)
     // The header parser has checked that every stored row lies inside bytes.
     raster.width = info.width;
     raster.height = info.height;
-    raster.pixels.resize(std::size_t(info.width) * std::size_t(info.height));
+    const std::size_t count = std::size_t(info.width) * std::size_t(info.height);
+    ReserveLargeBuffer(raster.pixels, count);
+    raster.pixels.resize(count);
     const BmpRowConverter converter(info);
     for (int y = 0; y < info.height; ++y)
         converter.Convert(bytes.data() + info.RowFileOffset(y), raster.Row(y));

@@ -30,6 +30,7 @@ private:
     };
 
     void ConvertIndexed(const std::uint8_t* storedRow, COLORREF* pixels) const;
+    void ConvertBgr24(const std::uint8_t* storedRow, COLORREF* pixels) const;
     void ConvertMasked32(const std::uint8_t* storedRow, COLORREF* pixels) const;
 
     Layout FLayout = Layout::Bgr24;

@@ -3,6 +3,8 @@
 // properties and events as tables of setters. A class inherits the tables of its base.
 #pragma once
 
+#include <type_traits>
+
 #include "platform/gdi/Color.h"
 #include "platform/vcl/Component.h"
 #include "platform/vcl/FormParser.h"
@@ -117,7 +119,14 @@ TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString
     TComponentFactory factory = {}, TInstanceTest isInstance = {});
 template <class C> TInstanceTest InstanceTestOf()
 {
-    return [](const TComponent& component) { return dynamic_cast<const C*>(&component) != nullptr; };
+    return [](const TComponent& component) {
+        // Every component is an instance of a base class; asking the cast would only make
+        // the compiler point out that a reference is never null.
+        if constexpr (std::is_base_of_v<C, TComponent>)
+            return true;
+        else
+            return dynamic_cast<const C*>(&component) != nullptr;
+    };
 }
 // A class descriptions can name in their objects.
 template <class C> TComponentClass& RegisterComponentClass(const AnsiString& name, const AnsiString& baseName)
