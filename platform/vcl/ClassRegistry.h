@@ -3,13 +3,12 @@
 // properties and events as tables of setters. A class inherits the tables of its base.
 #pragma once
 
-#include <type_traits>
-
 #include "platform/gdi/Color.h"
 #include "platform/vcl/Component.h"
 #include "platform/vcl/FormParser.h"
 
 #include <functional>
+#include <type_traits>
 #include <map>
 #include <utility>
 #include <vector>
