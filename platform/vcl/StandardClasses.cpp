@@ -129,6 +129,7 @@ void RegisterStdCtrls()
     edit.Boolean<TCustomEdit>("ReadOnly", &TCustomEdit::SetReadOnly);
     edit.Boolean<TCustomEdit>("AutoSelect", &TCustomEdit::SetAutoSelect);
     edit.Boolean<TCustomEdit>("Ctl3D", &TCustomEdit::SetCtl3D);
+    edit.Boolean<TCustomEdit>("OEMConvert", &TCustomEdit::SetOEMConvert);
     edit.Ident<TCustomEdit, TBorderStyle>(
         "BorderStyle", &TCustomEdit::SetBorderStyle, { { "bsNone", bsNone }, { "bsSingle", bsSingle } });
     edit.Event<TCustomEdit>("OnChange", &TCustomEdit::OnChange);

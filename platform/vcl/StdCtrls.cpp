@@ -82,6 +82,8 @@ void TCustomEdit::CreateParams(TCreateParams& params)
     params.Style |= ES_LEFT | ES_AUTOHSCROLL;
     if (FReadOnly)
         params.Style |= ES_READONLY;
+    if (FOEMConvert)
+        params.Style |= ES_OEMCONVERT;
     if (FBorderStyle == bsSingle) {
         if (FCtl3D)
             params.ExStyle |= WS_EX_CLIENTEDGE;
@@ -109,7 +111,7 @@ void TCustomEdit::SetBorderStyle(TBorderStyle value)
     if (value == FBorderStyle)
         return;
     FBorderStyle = value;
-    UpdateFrameStyle();
+    UpdateWindowStyle();
 }
 
 void TCustomEdit::SetCtl3D(bool value)
@@ -117,11 +119,19 @@ void TCustomEdit::SetCtl3D(bool value)
     if (value == FCtl3D)
         return;
     FCtl3D = value;
-    UpdateFrameStyle();
+    UpdateWindowStyle();
     Perform(CM_CTL3DCHANGED, 0, 0);
 }
 
-void TCustomEdit::UpdateFrameStyle()
+void TCustomEdit::SetOEMConvert(bool value)
+{
+    if (value == FOEMConvert)
+        return;
+    FOEMConvert = value;
+    UpdateWindowStyle();
+}
+
+void TCustomEdit::UpdateWindowStyle()
 {
     if (!HandleAllocated())
         return;

@@ -52,6 +52,11 @@ public:
     void SetMaxLength(int value);
     bool ReadOnly() const { return FReadOnly; } // false
     void SetReadOnly(bool value);
+    // Typed text goes through the OEM character set and back. Text is UTF-8 on this host
+    // in both directions, so the round trip keeps every character; the window still
+    // carries the style for code that asks.
+    bool OEMConvert() const { return FOEMConvert; } // false
+    void SetOEMConvert(bool value);
     // True once the text has been changed other than by setting Text.
     bool Modified() const { return FModified; } // false
     void SetModified(bool value) { FModified = value; }
@@ -78,8 +83,8 @@ protected:
     void CreateWnd() override;
     void SetTextBuffer(const AnsiString& value) override;
     virtual void Change();
-    // The window takes the border of BorderStyle and Ctl3D.
-    void UpdateFrameStyle();
+    // The window takes the styles of BorderStyle, Ctl3D and OEMConvert.
+    void UpdateWindowStyle();
     void CNCommand(TMessage& message);
     void CMEnter(TMessage& message);
 
@@ -89,6 +94,7 @@ private:
     bool FCtl3D = true;
     int FMaxLength = 0;
     bool FReadOnly = false;
+    bool FOEMConvert = false;
     bool FModified = false;
     bool FSettingText = false;
     bool FCreating = false;

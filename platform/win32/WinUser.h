@@ -34,6 +34,7 @@ inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 inline constexpr DWORD ES_LEFT = 0x0000;
 inline constexpr DWORD ES_MULTILINE = 0x0004;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+inline constexpr DWORD ES_OEMCONVERT = 0x0400;
 inline constexpr DWORD ES_READONLY = 0x0800;
 
 // The built-in classes the host realises natively.

@@ -186,7 +186,7 @@ TEST(Edit, ReadOnlyAndMaxLengthReachTheWindowWhenCreatedAndLater)
     EXPECT_THROW(edit->SetMaxLength(-1), EInvalidOperation);
 }
 
-TEST(Edit, BorderFollowsBorderStyleAndCtl3D)
+TEST(Edit, WindowStyleFollowsBorderStyleCtl3DAndOEMConvert)
 {
     TTestWindow window(200, 100);
     auto* edit = new TEdit(&window);
@@ -209,6 +209,9 @@ TEST(Edit, BorderFollowsBorderStyleAndCtl3D)
     EXPECT_EQ(styles(), std::pair(LONG_PTR(0), LONG_PTR(0)));
     edit->SetCtl3D(false);
     EXPECT_EQ(ctl3DChanges, 1) << "no change, no message";
+    edit->SetOEMConvert(true);
+    EXPECT_TRUE(GetWindowLongPtrA(edit->Handle(), GWL_STYLE) & LONG_PTR(ES_OEMCONVERT));
+    EXPECT_EQ(styles(), std::pair(LONG_PTR(0), LONG_PTR(0))) << "the frame stays as it was";
 }
 
 TEST(Edit, FocusEntrySelectsAllUnlessAutoSelectIsOff)
