@@ -47,12 +47,6 @@ TCustomImageList::~TCustomImageList()
     ImageList_Destroy(FHandle);
 }
 
-void TCustomImageList::Change()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
 void TCustomImageList::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
@@ -72,7 +66,6 @@ int TCustomImageList::Add(TBitmap* image, TBitmap* mask)
     if (index < 0)
         throw EInvalidOperation("Cannot add the image to the image list of " + IntToStr(FWidth) + " x "
             + IntToStr(FHeight) + " images");
-    Change();
     return index;
 }
 
@@ -85,7 +78,6 @@ void TCustomImageList::ReplaceMasked(int index, TBitmap* newImage, TColor maskCo
     GdiBitmap mask = MaskOf(*newImage, ColorToRGB(maskColor));
     if (!ImageList_Replace(FHandle, index, newImage->Handle(), &mask))
         throw EInvalidOperation("Cannot replace image " + IntToStr(index) + " of the image list");
-    Change();
 }
 
 void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index)

@@ -28,11 +28,6 @@ public:
     void ReplaceMasked(int index, TBitmap* newImage, TColor maskColor);
     void Draw(TCanvas* canvas, int x, int y, int index);
 
-    TNotifyEvent OnChange;
-
-protected:
-    void Change();
-
 private:
     void CheckIndex(int index) const;
     int FWidth;

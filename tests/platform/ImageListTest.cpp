@@ -219,17 +219,3 @@ TEST(ImageListComponent, ReplacingOutsideTheListOrWithTooSmallAnImageRaises)
     EXPECT_THROW(list.ReplaceMasked(0, narrow.get(), M), EInvalidOperation);
     EXPECT_THROW(list.ReplaceMasked(0, nullptr, M), EInvalidOperation);
 }
-
-TEST(ImageListComponent, ChangesAreAnnounced)
-{
-    TImageList list(1, 1);
-    int changes = 0;
-    list.OnChange = [&](TObject* sender) {
-        EXPECT_EQ(sender, &list);
-        ++changes;
-    };
-    list.Add(nullptr, nullptr);
-    auto image = MakeBitmap(1, 1, { R });
-    list.ReplaceMasked(0, image.get(), M);
-    EXPECT_EQ(changes, 2);
-}

@@ -192,12 +192,3 @@ TEST_F(GlyphTest, TheCacheLivesFromTheFirstRendererToTheOneThatEmptiesIt)
     withoutGlyph.reset();
     EXPECT_EQ(SharedGlyphCache, nullptr);
 }
-
-TEST_F(GlyphTest, ARendererWithoutGlyphsLeavesAnEmptyCacheToNobody)
-{
-    auto renderer = std::make_unique<TButtonGlyph>();
-    ASSERT_NE(SharedGlyphCache, nullptr);
-    EXPECT_TRUE(SharedGlyphCache->IsEmpty());
-    renderer.reset();
-    EXPECT_EQ(SharedGlyphCache, nullptr);
-}
