@@ -15,7 +15,7 @@ constexpr std::int64_t kMaxListPixels = std::int64_t(1) << 28;
 constexpr COLORREF kSetBit = 0xFFFFFF;
 
 struct ImageSlot {
-    GdiBitmap image; // colour; transparent pixels are kept black, see DrawSlot
+    GdiBitmap image; // colour; transparent pixels are kept black, see ImageList_Draw
     GdiBitmap mask; // monochrome; white marks a transparent pixel
 };
 
