@@ -5,7 +5,6 @@
 #include "platform/gdi/BmpRleDecoder.h"
 #include "platform/gdi/BmpRowConverter.h"
 #include "platform/gdi/LargeBuffer.h"
-#include "platform/rtl/FileNames.h"
 
 PixelRaster ReadBmp(std::span<const std::uint8_t> bytes)
 {
@@ -26,9 +25,4 @@ PixelRaster ReadBmp(std::span<const std::uint8_t> bytes)
     for (int y = 0; y < info.height; ++y)
         converter.Convert(bytes.data() + info.RowFileOffset(y), raster.Row(y));
     return raster;
-}
-
-void ThrowCannotLoad(const AnsiString& fileName, const EInvalidGraphic& error)
-{
-    throw EInvalidGraphic("Cannot load \"" + HostPath(fileName) + "\": " + error.Message());
 }
