@@ -4,6 +4,8 @@
 #include "platform/gdi/Text.h"
 #include "platform/vcl/Forms.h"
 
+#include <algorithm>
+
 // ---- TButton ----------------------------------------------------------------------------
 
 TButton::TButton(TComponent* owner)
@@ -121,6 +123,14 @@ void TCustomEdit::SetCtl3D(bool value)
     FCtl3D = value;
     UpdateWindowStyle();
     Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+TRect TCustomEdit::ClientRect() const
+{
+    int frame = 0;
+    if (FBorderStyle == bsSingle)
+        frame = FCtl3D ? 2 : 1;
+    return Rect(0, 0, std::max(0, FWidth - 2 * frame), std::max(0, FHeight - 2 * frame));
 }
 
 void TCustomEdit::SetOEMConvert(bool value)

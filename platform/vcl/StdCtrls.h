@@ -61,6 +61,9 @@ public:
     bool Modified() const { return FModified; } // false
     void SetModified(bool value) { FModified = value; }
 
+    // Inside the frame: two pixels a side for the sunken Ctl3D border, one for the flat one.
+    TRect ClientRect() const override;
+
     // Byte offsets, 0-based, as the window reports them; reading them creates the window.
     int SelStart();
     void SetSelStart(int value);

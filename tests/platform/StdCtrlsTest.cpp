@@ -214,6 +214,21 @@ TEST(Edit, WindowStyleFollowsBorderStyleCtl3DAndOEMConvert)
     EXPECT_EQ(styles(), std::pair(LONG_PTR(0), LONG_PTR(0))) << "the frame stays as it was";
 }
 
+TEST(Edit, ClientAreaLiesInsideTheFrame)
+{
+    TEdit edit(nullptr);
+    edit.SetBounds(256, 32, 121, 21);
+    EXPECT_EQ(edit.ClientRect(), Rect(0, 0, 117, 17));
+    edit.SetCtl3D(false);
+    EXPECT_EQ(edit.ClientRect(), Rect(0, 0, 119, 19));
+    edit.SetBorderStyle(bsNone);
+    EXPECT_EQ(edit.ClientRect(), Rect(0, 0, 121, 21));
+    edit.SetBorderStyle(bsSingle);
+    edit.SetCtl3D(true);
+    edit.SetClientHeight(20);
+    EXPECT_EQ(edit.Height(), 24);
+}
+
 TEST(Edit, FocusEntrySelectsAllUnlessAutoSelectIsOff)
 {
     TTestWindow window(200, 100);
