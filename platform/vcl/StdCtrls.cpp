@@ -222,9 +222,18 @@ void TCustomEdit::SetSelText(const AnsiString& value)
     const int start = SelStart();
     const int length = SelLength();
     AnsiString text = Text();
-    text.replace(std::size_t(start), std::size_t(length), value);
+    // Within the length limit only as much is inserted as fits, cut between characters.
+    std::size_t inserted = value.size();
+    if (FMaxLength > 0) {
+        const std::size_t room = std::size_t(std::max(0, FMaxLength - (int(text.size()) - length)));
+        std::size_t fitting = 0;
+        while (fitting < value.size() && fitting + Utf8CharLength(value, fitting) <= room)
+            fitting += Utf8CharLength(value, fitting);
+        inserted = std::min(inserted, fitting);
+    }
+    text.replace(std::size_t(start), std::size_t(length), value.substr(0, inserted));
     SetText(text);
-    const int caret = start + int(value.size());
+    const int caret = start + int(inserted);
     SendMessageA(Handle(), EM_SETSEL, WPARAM(caret), caret);
 }
 

@@ -170,6 +170,24 @@ TEST(Edit, SelectionIsReadAndReplacedInBytes)
     EXPECT_EQ(edit->Text(), "");
 }
 
+TEST(Edit, ReplacingTheSelectionKeepsWithinMaxLengthBetweenCharacters)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetParent(&window);
+    edit->SetText("ab");
+    edit->SetMaxLength(5);
+    edit->SetSelStart(1);
+    edit->SetSelText("\xC3\xA9\xC3\xA9"); // two characters of two bytes; one fits
+    EXPECT_EQ(edit->Text(),
+        "a\xC3\xA9"
+        "b");
+    EXPECT_EQ(edit->SelStart(), 3);
+    edit->SelectAll();
+    edit->SetSelText("12345678");
+    EXPECT_EQ(edit->Text(), "12345") << "the selection's room counts";
+}
+
 TEST(Edit, ReadOnlyAndMaxLengthReachTheWindowWhenCreatedAndLater)
 {
     TTestWindow window(200, 100);
