@@ -9,7 +9,8 @@
 
 TMainForm* MainForm = nullptr;
 
-const char* const kAboutText = "Durnik 0.9, isometric tiles from your own pictures, made by the Durnik developers.";
+const char* const kAboutText
+    = "Durnik 0.9, isometric tiles from your own pictures, made by the Durnik developers.";
 
 namespace {
 
@@ -129,14 +130,17 @@ void TMainForm::BatchBtnClick(TObject*)
 {
     const int width = StrToInt(wEdt->Text());
     const int height = StrToInt(hEdt->Text());
-    const TBatchResult result
-        = RunBatch(InDir->Text(), OutDir->Text(), [this, width, height](const AnsiString& sourceFile, const AnsiString& tileFile) {
-              BMPImg->Picture()->LoadFromFile(sourceFile);
-              ComposeTile(width, height);
-              IsoImg->Picture()->SaveToFile(tileFile);
-          });
+    const TBatchResult result = RunBatch(InDir->Text(), OutDir->Text(),
+        [this, width, height](const AnsiString& sourceFile, const AnsiString& tileFile) {
+            BMPImg->Picture()->LoadFromFile(sourceFile);
+            ComposeTile(width, height);
+            IsoImg->Picture()->SaveToFile(tileFile);
+        });
     if (!result.message.empty())
         ShowMessage(result.message);
 }
 
-void TMainForm::ABtnClick(TObject*) { ShowMessage(kAboutText); }
+void TMainForm::ABtnClick(TObject*)
+{
+    ShowMessage(kAboutText);
+}

@@ -14,21 +14,26 @@ namespace {
 
 bool IsOneOf(const QString& name, std::initializer_list<const char*> names)
 {
-    return std::any_of(names.begin(), names.end(),
-        [&](const char* candidate) { return name.compare(QLatin1String(candidate), Qt::CaseInsensitive) == 0; });
+    return std::any_of(names.begin(), names.end(), [&](const char* candidate) {
+        return name.compare(QLatin1String(candidate), Qt::CaseInsensitive) == 0;
+    });
 }
 
 QStringList FamiliesFor(const QString& faceName)
 {
-    const QStringList sans { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif") };
+    const QStringList sans { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+        QStringLiteral("sans-serif") };
     if (faceName.isEmpty()
-        || IsOneOf(faceName, { "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif", "Tahoma", "Arial",
-                                 "Helvetica", "System" }))
+        || IsOneOf(faceName,
+            { "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif", "Tahoma", "Arial",
+                "Helvetica", "System" }))
         return sans;
     if (IsOneOf(faceName, { "Times New Roman", "Times", "MS Serif" }))
-        return { QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"), QStringLiteral("serif") };
+        return { QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
+            QStringLiteral("serif") };
     if (IsOneOf(faceName, { "Courier New", "Courier", "Fixedsys", "Terminal" }))
-        return { QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace") };
+        return { QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
+            QStringLiteral("monospace") };
     QStringList families { faceName };
     families.append(sans);
     return families;
@@ -37,7 +42,8 @@ QStringList FamiliesFor(const QString& faceName)
 QFont BaseFont(const LOGFONT& font, int pixelSize)
 {
     QFont result;
-    result.setFamilies(FamiliesFor(QString::fromUtf8(font.lfFaceName, int(strnlen(font.lfFaceName, sizeof font.lfFaceName)))));
+    result.setFamilies(FamiliesFor(
+        QString::fromUtf8(font.lfFaceName, int(strnlen(font.lfFaceName, sizeof font.lfFaceName)))));
     result.setPixelSize(std::max(1, pixelSize));
     result.setWeight(font.lfWeight >= 600 ? QFont::Bold : QFont::Normal);
     result.setItalic(font.lfItalic);
@@ -48,8 +54,14 @@ QFont BaseFont(const LOGFONT& font, int pixelSize)
     return result;
 }
 
-QRgb ToQRgb(COLORREF color) { return qRgb(GetRValue(color), GetGValue(color), GetBValue(color)); }
-COLORREF FromQRgb(QRgb color) { return RGB(std::uint8_t(qRed(color)), std::uint8_t(qGreen(color)), std::uint8_t(qBlue(color))); }
+QRgb ToQRgb(COLORREF color)
+{
+    return qRgb(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+COLORREF FromQRgb(QRgb color)
+{
+    return RGB(std::uint8_t(qRed(color)), std::uint8_t(qGreen(color)), std::uint8_t(qBlue(color)));
+}
 
 } // namespace
 
@@ -83,7 +95,8 @@ TEXTMETRIC QtTextEngine::Metrics(const LOGFONT& font)
 
 int QtTextEngine::Width(const LOGFONT& font, std::string_view text)
 {
-    return QFontMetrics(QtFontFor(font)).horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    return QFontMetrics(QtFontFor(font))
+        .horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 void QtTextEngine::DrawLine(PixelRaster& raster, const TRect& clip, int x, int y, const LOGFONT& font,

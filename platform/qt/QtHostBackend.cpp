@@ -30,11 +30,20 @@ QtTopLevelWindow* TopLevelWidget(HWND window)
     return IsLive(window) && !window->parent ? static_cast<QtTopLevelWindow*>(window->hostData) : nullptr;
 }
 
-QString ToQString(const AnsiString& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-AnsiString FromQString(const QString& text) { return text.toUtf8().toStdString(); }
+QString ToQString(const AnsiString& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+AnsiString FromQString(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
 
 // Edits keep byte offsets into UTF-8 text; Qt counts UTF-16 units.
-int ByteOffset(const QString& text, int unitOffset) { return int(text.left(unitOffset).toUtf8().size()); }
+int ByteOffset(const QString& text, int unitOffset)
+{
+    return int(text.left(unitOffset).toUtf8().size());
+}
 int UnitOffset(const AnsiString& text, int byteOffset)
 {
     const auto clamped = std::size_t(std::clamp(byteOffset, 0, int(text.size())));
@@ -61,8 +70,8 @@ QIcon IconFor(const IconResource* icon)
         return result;
     for (const IconImage& image : icon->images) {
         const std::vector<std::uint32_t> pixels = image.ToArgb32();
-        const QImage picture(reinterpret_cast<const uchar*>(pixels.data()), image.color.width, image.color.height,
-            image.color.width * 4, QImage::Format_ARGB32);
+        const QImage picture(reinterpret_cast<const uchar*>(pixels.data()), image.color.width,
+            image.color.height, image.color.width * 4, QImage::Format_ARGB32);
         result.addPixmap(QPixmap::fromImage(picture.copy()));
     }
     return result;
@@ -141,14 +150,18 @@ QWidget* QtHost::CreateNativeControl(HWND window)
         auto* line = new QLineEdit(ToQString(window->text), topLevel);
         line->setReadOnly(window->readOnly);
         line->setCursorPosition(0);
-        QObject::connect(line, &QLineEdit::textEdited, line, [window, line] { ReportEditState(window, line); });
-        QObject::connect(line, &QLineEdit::cursorPositionChanged, line, [window, line] { ReportEditState(window, line); });
-        QObject::connect(line, &QLineEdit::selectionChanged, line, [window, line] { ReportEditState(window, line); });
+        QObject::connect(
+            line, &QLineEdit::textEdited, line, [window, line] { ReportEditState(window, line); });
+        QObject::connect(
+            line, &QLineEdit::cursorPositionChanged, line, [window, line] { ReportEditState(window, line); });
+        QObject::connect(
+            line, &QLineEdit::selectionChanged, line, [window, line] { ReportEditState(window, line); });
         control = line;
     }
     control->setProperty("durnikWindow", QVariant::fromValue<void*>(window));
-    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind == WindowKind::NativeEdit ? Qt::StrongFocus
-                                                                                                   : Qt::ClickFocus);
+    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind == WindowKind::NativeEdit
+            ? Qt::StrongFocus
+            : Qt::ClickFocus);
     control->installEventFilter(this);
     return control;
 }
@@ -342,7 +355,10 @@ int QtHost::StartTimer(int intervalMs, std::function<void()> onTimeout)
     return id;
 }
 
-void QtHost::StopTimer(int timerId) { FTimers.erase(timerId); }
+void QtHost::StopTimer(int timerId)
+{
+    FTimers.erase(timerId);
+}
 
 TRect QtHost::ScreenRect()
 {
@@ -367,9 +383,15 @@ void QtHost::SetCursor(HCURSOR cursor)
             widget->setCursor(shape);
 }
 
-AnsiString QtHost::ClipboardText() { return FromQString(QGuiApplication::clipboard()->text()); }
+AnsiString QtHost::ClipboardText()
+{
+    return FromQString(QGuiApplication::clipboard()->text());
+}
 
-void QtHost::SetClipboardText(const AnsiString& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+void QtHost::SetClipboardText(const AnsiString& text)
+{
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
 
 void QtHost::PumpQueue()
 {

@@ -40,7 +40,8 @@ public:
     int TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint) override;
 
     bool FileDialog(const FileDialogRequest& request, AnsiString& chosenFile) override;
-    bool DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir) override;
+    bool DirectoryDialog(
+        const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir) override;
     int MessageBox(const AnsiString& text, const AnsiString& caption, UINT type) override;
 
 private:

@@ -13,8 +13,14 @@
 
 namespace {
 
-QString ToQString(const AnsiString& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-AnsiString FromQString(const QString& text) { return text.toUtf8().toStdString(); }
+QString ToQString(const AnsiString& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+AnsiString FromQString(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
 
 // "Bitmaps (*.bmp)|*.bmp|All|*.*" as Qt's name filters: "Bitmaps (*.bmp) (*.bmp)", ...
 QStringList NameFilters(const AnsiString& filter)
@@ -71,7 +77,8 @@ bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile
     if (!request.initialDir.empty())
         dialog.setDirectory(ToQString(HostPath(request.initialDir)));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save || !request.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(
+        request.save || !request.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.overwritePrompt)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = NameFilters(request.filter);
@@ -109,7 +116,8 @@ bool QtHost::DirectoryDialog(const AnsiString& title, const AnsiString& initialD
 
 int QtHost::MessageBox(const AnsiString& text, const AnsiString& caption, UINT type)
 {
-    QMessageBox box(IconFor(type), ToQString(caption), ToQString(text), QMessageBox::NoButton, DialogParent());
+    QMessageBox box(
+        IconFor(type), ToQString(caption), ToQString(text), QMessageBox::NoButton, DialogParent());
     switch (type & 0xF) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -42,7 +42,10 @@ Qt::CursorShape ShapeFor(int standardId)
     }
 }
 
-bool Bit(const PixelRaster& raster, int x, int y) { return (raster.At(x, y) & 0xFFFFFF) != 0; }
+bool Bit(const PixelRaster& raster, int x, int y)
+{
+    return (raster.At(x, y) & 0xFFFFFF) != 0;
+}
 
 } // namespace
 
@@ -134,6 +137,6 @@ QCursor QtCursorFor(HCURSOR cursor)
         }
     }
     return QCursor(QBitmap::fromImage(bitmapImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)),
-        QBitmap::fromImage(maskImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)), cursor->hotSpot.x,
-        cursor->hotSpot.y);
+        QBitmap::fromImage(maskImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)),
+        cursor->hotSpot.x, cursor->hotSpot.y);
 }

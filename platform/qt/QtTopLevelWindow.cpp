@@ -75,8 +75,8 @@ void QtTopLevelWindow::ApplyBounds()
 void QtTopLevelWindow::Present(const TRect& rect)
 {
     const PixelRaster& raster = FWindow->paintBuffer.raster;
-    const TRect area = IntersectRects(rect,
-        Rect(0, 0, std::min(raster.width, FImage.width()), std::min(raster.height, FImage.height())));
+    const TRect area = IntersectRects(
+        rect, Rect(0, 0, std::min(raster.width, FImage.width()), std::min(raster.height, FImage.height())));
     if (area.IsEmpty())
         return;
     for (int row = area.Top; row < area.Bottom; ++row) {
@@ -100,7 +100,8 @@ void QtTopLevelWindow::paintEvent(QPaintEvent* event)
 void QtTopLevelWindow::PostMouse(QMouseEvent* event, UINT message)
 {
     const QPoint point = event->position().toPoint();
-    PostHostMouseInput(FWindow, message, Point(point.x(), point.y()), MouseKeysFor(event->buttons(), event->modifiers()));
+    PostHostMouseInput(
+        FWindow, message, Point(point.x(), point.y()), MouseKeysFor(event->buttons(), event->modifiers()));
 }
 
 void QtTopLevelWindow::mousePressEvent(QMouseEvent* event)
@@ -131,9 +132,15 @@ void QtTopLevelWindow::mouseDoubleClickEvent(QMouseEvent* event)
         PostMouse(event, WM_RBUTTONDBLCLK);
 }
 
-void QtTopLevelWindow::mouseMoveEvent(QMouseEvent* event) { PostMouse(event, WM_MOUSEMOVE); }
+void QtTopLevelWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    PostMouse(event, WM_MOUSEMOVE);
+}
 
-void QtTopLevelWindow::leaveEvent(QEvent*) { PostHostMouseInput(FWindow, WM_MOUSELEAVE, {}, 0); }
+void QtTopLevelWindow::leaveEvent(QEvent*)
+{
+    PostHostMouseInput(FWindow, WM_MOUSELEAVE, {}, 0);
+}
 
 void QtTopLevelWindow::PostKey(QKeyEvent* event, bool down)
 {
@@ -150,8 +157,14 @@ void QtTopLevelWindow::PostKey(QKeyEvent* event, bool down)
     }
 }
 
-void QtTopLevelWindow::keyPressEvent(QKeyEvent* event) { PostKey(event, true); }
-void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event) { PostKey(event, false); }
+void QtTopLevelWindow::keyPressEvent(QKeyEvent* event)
+{
+    PostKey(event, true);
+}
+void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    PostKey(event, false);
+}
 
 void QtTopLevelWindow::focusInEvent(QFocusEvent* event)
 {
@@ -183,9 +196,11 @@ void PlaceNativeControl(QWidget* control, HWND window)
     const TPoint offset = OffsetInTopLevel(window);
     const TRect visible = VisibleRectInTopLevel(window);
     const bool shown = IsWindowVisible(window) && !visible.IsEmpty();
-    control->setGeometry(offset.x, offset.y, std::max(window->bounds.Width(), 1), std::max(window->bounds.Height(), 1));
+    control->setGeometry(
+        offset.x, offset.y, std::max(window->bounds.Width(), 1), std::max(window->bounds.Height(), 1));
     if (shown && (visible.Width() < window->bounds.Width() || visible.Height() < window->bounds.Height()))
-        control->setMask(QRegion(visible.Left - offset.x, visible.Top - offset.y, visible.Width(), visible.Height()));
+        control->setMask(
+            QRegion(visible.Left - offset.x, visible.Top - offset.y, visible.Width(), visible.Height()));
     else
         control->clearMask();
     control->setEnabled(IsWindowEnabled(window));

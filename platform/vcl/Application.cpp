@@ -20,7 +20,10 @@ TApplication::~TApplication()
     Destroying();
 }
 
-void TApplication::Initialize() { FTerminated = false; }
+void TApplication::Initialize()
+{
+    FTerminated = false;
+}
 
 void TApplication::Notification(TComponent* component, TOperation operation)
 {
@@ -29,7 +32,10 @@ void TApplication::Notification(TComponent* component, TOperation operation)
         FMainForm = nullptr;
 }
 
-AnsiString TApplication::ExeName() const { return FExeName.empty() ? ExecutableFileName() : FExeName; }
+AnsiString TApplication::ExeName() const
+{
+    return FExeName.empty() ? ExecutableFileName() : FExeName;
+}
 
 AnsiString TApplication::Title() const
 {
@@ -76,8 +82,7 @@ void TApplication::HandleMessage()
 
 void TApplication::ProcessMessages()
 {
-    while (ProcessMessage()) {
-    }
+    while (ProcessMessage()) { }
 }
 
 void TApplication::Idle()
@@ -91,7 +96,10 @@ void TApplication::Idle()
 }
 
 // The loop ends when it takes the quit message, after what is queued before it.
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate()
+{
+    PostQuitMessage(0);
+}
 
 void TApplication::HandleException(const std::exception& error)
 {

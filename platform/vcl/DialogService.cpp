@@ -26,7 +26,10 @@ TDialogService& TDialogService::Instance()
     return service;
 }
 
-void TDialogService::Prepare(const TDialogAnswer& answer) { FAnswers.push_back(answer); }
+void TDialogService::Prepare(const TDialogAnswer& answer)
+{
+    FAnswers.push_back(answer);
+}
 
 void TDialogService::PrepareFile(TDialogKind kind, bool accepted, const AnsiString& fileName)
 {
@@ -38,7 +41,10 @@ void TDialogService::PrepareDirectory(bool accepted, const AnsiString& directory
     Prepare({ TDialogKind::Directory, accepted, directory, accepted ? IDOK : IDCANCEL });
 }
 
-void TDialogService::PrepareMessage(int button) { Prepare({ TDialogKind::Message, true, {}, button }); }
+void TDialogService::PrepareMessage(int button)
+{
+    Prepare({ TDialogKind::Message, true, {}, button });
+}
 
 void TDialogService::Reset()
 {
@@ -52,8 +58,8 @@ bool TDialogService::TakeAnswer(TDialogKind kind, TDialogAnswer& answer)
     if (FAnswers.empty())
         return false;
     if (FAnswers.front().Kind != kind)
-        throw EInvalidOperation(AnsiString("The next prepared answer is for ") + KindName(FAnswers.front().Kind)
-            + ", but " + KindName(kind) + " was opened");
+        throw EInvalidOperation(AnsiString("The next prepared answer is for ")
+            + KindName(FAnswers.front().Kind) + ", but " + KindName(kind) + " was opened");
     answer = FAnswers.front();
     FAnswers.pop_front();
     return true;
@@ -84,7 +90,8 @@ bool TDialogService::FileDialog(const FileDialogRequest& request, AnsiString& ch
     return host->FileDialog(request, chosenFile);
 }
 
-bool TDialogService::DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir)
+bool TDialogService::DirectoryDialog(
+    const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir)
 {
     TDialogCall call;
     call.Kind = TDialogKind::Directory;

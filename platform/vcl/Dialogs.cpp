@@ -35,7 +35,16 @@ bool TOpenDialog::DoExecute(bool save)
     return true;
 }
 
-bool TOpenDialog::Execute() { return DoExecute(false); }
-bool TSaveDialog::Execute() { return DoExecute(true); }
+bool TOpenDialog::Execute()
+{
+    return DoExecute(false);
+}
+bool TSaveDialog::Execute()
+{
+    return DoExecute(true);
+}
 
-void ShowMessage(const AnsiString& text) { TDialogService::Instance().MessageBox(text, Application->Title(), MB_OK); }
+void ShowMessage(const AnsiString& text)
+{
+    TDialogService::Instance().MessageBox(text, Application->Title(), MB_OK);
+}

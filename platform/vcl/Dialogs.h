@@ -32,7 +32,10 @@ using TOpenOptions = std::uint32_t;
 
 class TCommonDialog : public TComponent {
 public:
-    explicit TCommonDialog(TComponent* owner) : TComponent(owner) {}
+    explicit TCommonDialog(TComponent* owner)
+        : TComponent(owner)
+    {
+    }
     const char* ClassName() const override { return "TCommonDialog"; }
 
     // Runs the dialog modally; true when the user confirmed.
@@ -41,7 +44,10 @@ public:
 
 class TOpenDialog : public TCommonDialog {
 public:
-    explicit TOpenDialog(TComponent* owner) : TCommonDialog(owner) {}
+    explicit TOpenDialog(TComponent* owner)
+        : TCommonDialog(owner)
+    {
+    }
     const char* ClassName() const override { return "TOpenDialog"; }
 
     AnsiString Title() const { return FTitle; } // "": the host's wording
@@ -80,7 +86,10 @@ private:
 
 class TSaveDialog : public TOpenDialog {
 public:
-    explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) {}
+    explicit TSaveDialog(TComponent* owner)
+        : TOpenDialog(owner)
+    {
+    }
     const char* ClassName() const override { return "TSaveDialog"; }
 
     bool Execute() override;

@@ -7,4 +7,7 @@ TOpenPictureDialog::TOpenPictureDialog(TComponent* owner)
     SetFilter(kGraphicFilter);
 }
 
-bool TSavePictureDialog::Execute() { return DoExecute(true); }
+bool TSavePictureDialog::Execute()
+{
+    return DoExecute(true);
+}

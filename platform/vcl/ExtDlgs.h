@@ -15,7 +15,10 @@ public:
 
 class TSavePictureDialog : public TOpenPictureDialog {
 public:
-    explicit TSavePictureDialog(TComponent* owner) : TOpenPictureDialog(owner) {}
+    explicit TSavePictureDialog(TComponent* owner)
+        : TOpenPictureDialog(owner)
+    {
+    }
     const char* ClassName() const override { return "TSavePictureDialog"; }
 
     bool Execute() override;

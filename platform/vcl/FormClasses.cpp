@@ -13,8 +13,8 @@ void RegisterForm()
     form.String<TControl>("Caption", &TControl::SetCaption);
     form.Boolean<TWinControl>("AutoSize", &TWinControl::SetAutoSize);
     form.Ident<TForm, TFormBorderStyle>("BorderStyle", &TForm::SetBorderStyle,
-        { { "bsNone", bsNone }, { "bsSingle", bsSingle }, { "bsSizeable", bsSizeable }, { "bsDialog", bsDialog },
-            { "bsToolWindow", bsToolWindow }, { "bsSizeToolWin", bsSizeToolWin } });
+        { { "bsNone", bsNone }, { "bsSingle", bsSingle }, { "bsSizeable", bsSizeable },
+            { "bsDialog", bsDialog }, { "bsToolWindow", bsToolWindow }, { "bsSizeToolWin", bsSizeToolWin } });
     form.Set<TForm, TBorderIcons>("BorderIcons", &TForm::SetBorderIcons,
         { { "biSystemMenu", biSystemMenu }, { "biMinimize", biMinimize }, { "biMaximize", biMaximize },
             { "biHelp", biHelp } });
@@ -45,15 +45,15 @@ void RegisterDialogs()
     open.String<TOpenDialog>("FileName", &TOpenDialog::SetFileName);
     open.Set<TOpenDialog, TOpenOptions>("Options", &TOpenDialog::SetOptions,
         { { "ofReadOnly", ofReadOnly }, { "ofOverwritePrompt", ofOverwritePrompt },
-            { "ofHideReadOnly", ofHideReadOnly }, { "ofNoChangeDir", ofNoChangeDir }, { "ofShowHelp", ofShowHelp },
-            { "ofNoValidate", ofNoValidate }, { "ofAllowMultiSelect", ofAllowMultiSelect },
-            { "ofExtensionDifferent", ofExtensionDifferent }, { "ofPathMustExist", ofPathMustExist },
-            { "ofFileMustExist", ofFileMustExist }, { "ofCreatePrompt", ofCreatePrompt },
-            { "ofShareAware", ofShareAware }, { "ofNoReadOnlyReturn", ofNoReadOnlyReturn },
-            { "ofNoTestFileCreate", ofNoTestFileCreate }, { "ofNoNetworkButton", ofNoNetworkButton },
-            { "ofNoLongNames", ofNoLongNames }, { "ofOldStyleDialog", ofOldStyleDialog },
-            { "ofNoDereferenceLinks", ofNoDereferenceLinks }, { "ofEnableIncludeNotify", ofEnableIncludeNotify },
-            { "ofEnableSizing", ofEnableSizing } });
+            { "ofHideReadOnly", ofHideReadOnly }, { "ofNoChangeDir", ofNoChangeDir },
+            { "ofShowHelp", ofShowHelp }, { "ofNoValidate", ofNoValidate },
+            { "ofAllowMultiSelect", ofAllowMultiSelect }, { "ofExtensionDifferent", ofExtensionDifferent },
+            { "ofPathMustExist", ofPathMustExist }, { "ofFileMustExist", ofFileMustExist },
+            { "ofCreatePrompt", ofCreatePrompt }, { "ofShareAware", ofShareAware },
+            { "ofNoReadOnlyReturn", ofNoReadOnlyReturn }, { "ofNoTestFileCreate", ofNoTestFileCreate },
+            { "ofNoNetworkButton", ofNoNetworkButton }, { "ofNoLongNames", ofNoLongNames },
+            { "ofOldStyleDialog", ofOldStyleDialog }, { "ofNoDereferenceLinks", ofNoDereferenceLinks },
+            { "ofEnableIncludeNotify", ofEnableIncludeNotify }, { "ofEnableSizing", ofEnableSizing } });
     RegisterComponentClass<TSaveDialog>("TSaveDialog", "TOpenDialog");
     RegisterComponentClass<TOpenPictureDialog>("TOpenPictureDialog", "TOpenDialog");
     RegisterComponentClass<TSavePictureDialog>("TSavePictureDialog", "TOpenPictureDialog");

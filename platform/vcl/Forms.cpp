@@ -95,7 +95,8 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
         return;
     FBorderStyle = value;
     if (HandleAllocated())
-        SetWindowLongPtrA(Handle(), GWL_STYLE, LONG_PTR(FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(Handle(), GWL_STYLE,
+            LONG_PTR(FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)));
 }
 
 void TForm::SetBorderIcons(TBorderIcons value)
@@ -104,10 +105,14 @@ void TForm::SetBorderIcons(TBorderIcons value)
         return;
     FBorderIcons = value;
     if (HandleAllocated())
-        SetWindowLongPtrA(Handle(), GWL_STYLE, LONG_PTR(FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(Handle(), GWL_STYLE,
+            LONG_PTR(FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)));
 }
 
-void TForm::SetPosition(TPosition value) { FPosition = value; }
+void TForm::SetPosition(TPosition value)
+{
+    FPosition = value;
+}
 
 TPoint TForm::PlacedOrigin() const
 {
@@ -220,7 +225,10 @@ TModalResult TForm::ShowModal()
     return FModalResult;
 }
 
-void TForm::WMClose(TMessage&) { Close(); }
+void TForm::WMClose(TMessage&)
+{
+    Close();
+}
 
 void TForm::WMKeyDown(TMessage& message)
 {

@@ -80,4 +80,7 @@ void TScreen::AddForm(TForm* form)
         FForms.push_back(form);
 }
 
-void TScreen::RemoveForm(TForm* form) { FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end()); }
+void TScreen::RemoveForm(TForm* form)
+{
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
+}

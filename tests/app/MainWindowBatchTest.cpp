@@ -29,7 +29,8 @@ TEST_F(MainWindowBatch, ConvertsEveryBitmapAndReportsTheList)
     Click(window->BatchBtn);
 
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().front(), "Files batched:  In: " + FInput + " Out: " + FOutput + " Files: a.bmp\r\nb.bmp\r\n");
+    EXPECT_EQ(Messages().front(),
+        "Files batched:  In: " + FInput + " Out: " + FOutput + " Files: a.bmp\r\nb.bmp\r\n");
     const PixelRaster a = ReadPicture(FOutput + "/a.bmp");
     const PixelRaster b = ReadPicture(FOutput + "/b.bmp");
     EXPECT_EQ(a.width, 128);

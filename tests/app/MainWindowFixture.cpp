@@ -4,14 +4,15 @@
 void WriteSolidPicture(const AnsiString& fileName, int width, int height, COLORREF color)
 {
     TBitmap bitmap;
-    bitmap.SetRaster(PixelRaster { width, height, false,
-        std::vector<COLORREF>(std::size_t(width) * std::size_t(height), color) });
+    bitmap.SetRaster(PixelRaster {
+        width, height, false, std::vector<COLORREF>(std::size_t(width) * std::size_t(height), color) });
     bitmap.SaveToFile(fileName);
 }
 
 void WriteHalfMask(const AnsiString& fileName, int width, int height)
 {
-    PixelRaster raster { width, height, false, std::vector<COLORREF>(std::size_t(width) * std::size_t(height)) };
+    PixelRaster raster { width, height, false,
+        std::vector<COLORREF>(std::size_t(width) * std::size_t(height)) };
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             raster.At(x, y) = x < width / 2 ? clBlack : clWhite;

@@ -35,8 +35,8 @@ HWND CreateRecordingWindow(int x, int y, int width, int height, const char* titl
     windowClass.lpfnWndProc = &RecordingProc;
     windowClass.lpszClassName = "DurnikHostTestWindow";
     RegisterClassA(windowClass);
-    return CreateWindowExA(0, "DurnikHostTestWindow", title, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, x, y, width, height,
-        nullptr, 0, nullptr);
+    return CreateWindowExA(0, "DurnikHostTestWindow", title, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, x, y,
+        width, height, nullptr, 0, nullptr);
 }
 
 void DispatchQueued()
@@ -49,6 +49,7 @@ void DispatchQueued()
 bool Received(HWND window, UINT message)
 {
     const auto& messages = ReceivedMessages();
-    return std::any_of(messages.begin(), messages.end(),
-        [&](const ReceivedMessage& received) { return received.window == window && received.message == message; });
+    return std::any_of(messages.begin(), messages.end(), [&](const ReceivedMessage& received) {
+        return received.window == window && received.message == message;
+    });
 }

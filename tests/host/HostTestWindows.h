@@ -22,5 +22,8 @@ HWND CreateRecordingWindow(int x, int y, int width, int height, const char* titl
 // Dispatches everything queued, painting included.
 void DispatchQueued();
 // The Qt widget that shows one of our windows.
-inline QWidget* WidgetOf(HWND window) { return static_cast<QWidget*>(window->hostData); }
+inline QWidget* WidgetOf(HWND window)
+{
+    return static_cast<QWidget*>(window->hostData);
+}
 bool Received(HWND window, UINT message);

@@ -86,8 +86,10 @@ TEST(QtTextEngine, MonochromeRastersStayBlackAndWhite)
     QtTextEngine engine;
     PixelRaster raster { 40, 16, true, std::vector<COLORREF>(40 * 16, 0xFFFFFF) };
     engine.DrawLine(raster, Rect(0, 0, 40, 16), 1, 1, FormFont(), "Tile", 0x000000);
-    EXPECT_TRUE(std::all_of(raster.pixels.begin(), raster.pixels.end(), [](COLORREF pixel) { return pixel == 0 || pixel == 0xFFFFFF; }));
-    EXPECT_TRUE(std::any_of(raster.pixels.begin(), raster.pixels.end(), [](COLORREF pixel) { return pixel == 0; }));
+    EXPECT_TRUE(std::all_of(raster.pixels.begin(), raster.pixels.end(),
+        [](COLORREF pixel) { return pixel == 0 || pixel == 0xFFFFFF; }));
+    EXPECT_TRUE(
+        std::any_of(raster.pixels.begin(), raster.pixels.end(), [](COLORREF pixel) { return pixel == 0; }));
 }
 
 TEST(QtTextEngine, IsTheEngineOfTextDrawingWhileTheHostRuns)

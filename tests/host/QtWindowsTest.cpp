@@ -59,8 +59,10 @@ TEST_F(QtWindows, NativeButtonSitsInsideItsContainersAndReportsClicks)
     panelClass.lpfnWndProc = &DefWindowProcA;
     panelClass.lpszClassName = "DurnikHostTestPanel";
     RegisterClassA(panelClass);
-    HWND panel = CreateWindowExA(0, "DurnikHostTestPanel", "", WS_CHILD | WS_VISIBLE, 20, 10, 150, 80, FWindow, 0, nullptr);
-    HWND button = CreateWindowExA(0, kButtonClass, "&Go", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 6, 60, 25, panel, 7, nullptr);
+    HWND panel = CreateWindowExA(
+        0, "DurnikHostTestPanel", "", WS_CHILD | WS_VISIBLE, 20, 10, 150, 80, FWindow, 0, nullptr);
+    HWND button = CreateWindowExA(
+        0, kButtonClass, "&Go", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 5, 6, 60, 25, panel, 7, nullptr);
     auto* pushButton = qobject_cast<QPushButton*>(WidgetOf(button));
     ASSERT_NE(pushButton, nullptr);
     EXPECT_EQ(pushButton->parentWidget(), WidgetOf(FWindow));
@@ -81,7 +83,8 @@ TEST_F(QtWindows, NativeButtonSitsInsideItsContainersAndReportsClicks)
 
 TEST_F(QtWindows, ClickOnANativeButtonReachesItsParentThroughTheQueue)
 {
-    HWND button = CreateWindowExA(0, kButtonClass, "OK", WS_CHILD | WS_VISIBLE, 5, 5, 60, 25, FWindow, 9, nullptr);
+    HWND button
+        = CreateWindowExA(0, kButtonClass, "OK", WS_CHILD | WS_VISIBLE, 5, 5, 60, 25, FWindow, 9, nullptr);
     qobject_cast<QPushButton*>(WidgetOf(button))->click();
     EXPECT_FALSE(Received(FWindow, WM_COMMAND)) << "delivered only when the loop takes it";
     DispatchQueued();
@@ -95,7 +98,8 @@ TEST_F(QtWindows, ClickOnANativeButtonReachesItsParentThroughTheQueue)
 
 TEST_F(QtWindows, TypingInANativeEditUpdatesItsRecordAndNotifiesTheParent)
 {
-    HWND edit = CreateWindowExA(0, kEditClass, "ab", WS_CHILD | WS_VISIBLE, 5, 40, 120, 21, FWindow, 3, nullptr);
+    HWND edit
+        = CreateWindowExA(0, kEditClass, "ab", WS_CHILD | WS_VISIBLE, 5, 40, 120, 21, FWindow, 3, nullptr);
     auto* line = qobject_cast<QLineEdit*>(WidgetOf(edit));
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(), QStringLiteral("ab"));
@@ -121,9 +125,10 @@ TEST_F(QtWindows, TypingInANativeEditUpdatesItsRecordAndNotifiesTheParent)
 TEST_F(QtWindows, PaletteChangeReachesOurColoursAndWindows)
 {
     const QPalette original = QApplication::palette();
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(std::uint8_t(original.color(QPalette::Button).red()),
-                                              std::uint8_t(original.color(QPalette::Button).green()),
-                                              std::uint8_t(original.color(QPalette::Button).blue())));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE),
+        RGB(std::uint8_t(original.color(QPalette::Button).red()),
+            std::uint8_t(original.color(QPalette::Button).green()),
+            std::uint8_t(original.color(QPalette::Button).blue())));
     QPalette changed = original;
     changed.setColor(QPalette::Button, QColor(10, 20, 30));
     changed.setColor(QPalette::Base, QColor(250, 240, 230));

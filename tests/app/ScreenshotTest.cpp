@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// The real program in a real window: started under a virtual X display, found by its
+// caption, measured, and photographed with the settings panel closed and open. The
+// pictures stay in screenshots/ of the build directory for a person to look at.
+#include "platform/rtl/ProgramPath.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+bool OnPath(const std::string& program)
+{
+    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The number after "label" in xwininfo's report, or -1.
+int Field(const std::string& report, const std::string& label)
+{
+    const auto at = report.find(label);
+    return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
+}
+
+// The red, green and blue of one pixel of a picture as ImageMagick reads it: "240,240,240".
+std::string PixelAt(const std::filesystem::path& picture, int x, int y)
+{
+    const std::string command = "convert '" + picture.string() + "' -format '%[fx:round(255*p{"
+        + std::to_string(x) + "," + std::to_string(y) + "}.r)],%[fx:round(255*p{" + std::to_string(x) + ","
+        + std::to_string(y) + "}.g)],%[fx:round(255*p{" + std::to_string(x) + "," + std::to_string(y)
+        + "}.b)]' info: 2>/dev/null";
+    std::string answer;
+    if (FILE* output = ::popen(command.c_str(), "r")) {
+        char buffer[128];
+        while (std::fgets(buffer, sizeof buffer, output))
+            answer += buffer;
+        ::pclose(output);
+    }
+    return answer;
+}
+
+TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
+{
+    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("import"))
+        GTEST_SKIP() << "xvfb-run, xwininfo or ImageMagick's import is missing";
+    const bool canClick = OnPath("xdotool");
+    const std::filesystem::path shots = std::filesystem::path(DURNIK_PROGRAM).parent_path() / "screenshots";
+    std::filesystem::create_directories(shots);
+    for (const char* name : { "window.txt", "window.png", "settings.txt", "settings.png" })
+        std::filesystem::remove(shots / name);
+
+    // The window is at 309, 211; "Settings..." at 208, 48 of its client area.
+    // The tests themselves run offscreen; the program is to use the X display.
+    const std::string script
+        = "QT_QPA_PLATFORM=xcb '" DURNIK_PROGRAM "' & program=$!\n"
+          "for i in $(seq 100); do xwininfo -name 'Kalvora ' >/dev/null 2>&1 && break; sleep 0.1; done\n"
+          "sleep 0.5\n"
+          "xwininfo -name 'Kalvora ' > window.txt\n"
+          "import -window root window.png\n"
+        + std::string(canClick ? "xdotool mousemove 553 271 click 1\nsleep 0.7\n"
+                                 "xwininfo -name 'Kalvora ' > settings.txt\n"
+                                 "import -window root settings.png\n"
+                               : "")
+        + "kill $program; wait $program\n";
+    std::ofstream(shots / "run.sh") << script;
+    const std::string command = "cd '" + shots.string()
+        + "' && timeout 60 xvfb-run -a -s '-screen 0 800x600x24' sh run.sh >run.log 2>&1";
+    std::system(command.c_str());
+
+    const std::string window = ReadFile(shots / "window.txt");
+    ASSERT_FALSE(window.empty()) << "no window \"Kalvora \" appeared; see " << (shots / "run.log");
+    EXPECT_EQ(Field(window, "Width:"), 384);
+    EXPECT_EQ(Field(window, "Height:"), 153);
+    EXPECT_EQ(Field(window, "Absolute upper-left X:"), 309);
+    EXPECT_EQ(Field(window, "Absolute upper-left Y:"), 211);
+    ASSERT_TRUE(std::filesystem::exists(shots / "window.png"));
+    // The default mask is shown: white in the middle of its diamond, black in its corner.
+    EXPECT_EQ(PixelAt(shots / "window.png", 309 + 64, 211 + 80 + 31), "255,255,255");
+    EXPECT_EQ(PixelAt(shots / "window.png", 309 + 2, 211 + 80 + 2), "0,0,0");
+    // Beside the screen's black, the form's own face.
+    EXPECT_NE(PixelAt(shots / "window.png", 309 + 370, 211 + 140), "0,0,0");
+
+    if (!canClick)
+        return;
+    const std::string settings = ReadFile(shots / "settings.txt");
+    EXPECT_EQ(Field(settings, "Width:"), 385);
+    EXPECT_EQ(Field(settings, "Height:"), 257);
+}
+
+} // namespace
