@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cctype>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -97,10 +98,9 @@ int IntegerValue(const TFormValue& value)
 {
     if (value.Kind != TFormValueKind::Integer)
         Expected("A number", value);
-    // Colours and flags are written as unsigned 32-bit numbers; both readings fit an int.
-    if (value.Integer < -2147483648LL || value.Integer > 4294967295LL)
+    if (value.Integer < std::numeric_limits<int>::min() || value.Integer > std::numeric_limits<int>::max())
         throw EReadError("The number " + IntToStr(value.Integer) + " is out of range");
-    return int(std::uint32_t(value.Integer));
+    return int(value.Integer);
 }
 
 AnsiString StringValue(const TFormValue& value)
@@ -123,8 +123,13 @@ bool BooleanValue(const TFormValue& value)
 
 TColor ColorValue(const TFormValue& value)
 {
-    if (value.Kind == TFormValueKind::Integer)
-        return TColor(IntegerValue(value));
+    // A colour number is 32 bits, written signed or unsigned ($80000005 is clWindow).
+    if (value.Kind == TFormValueKind::Integer) {
+        if (value.Integer < std::numeric_limits<std::int32_t>::min()
+            || value.Integer > std::numeric_limits<std::uint32_t>::max())
+            throw EReadError("The colour " + IntToStr(value.Integer) + " is out of range");
+        return TColor(std::uint32_t(value.Integer));
+    }
     if (value.Kind == TFormValueKind::Identifier) {
         if (const auto* entry = FindName(ColorNames(), value.Text))
             return TColor(entry->second);

@@ -158,6 +158,22 @@ TEST(FormReader, BuildsControlsWithTheirPropertiesAndParents)
     EXPECT_TRUE(picture->Stretch());
 }
 
+TEST(FormReader, ColoursAreNamesOrThirtyTwoBitNumbersEitherSigned)
+{
+    TProbeForm form;
+    ReadComponentText(&form,
+        "object ProbeForm: TProbeForm\n"
+        "  object A: TLabel\n    Color = $80000005\n  end\n"
+        "  object B: TLabel\n    Color = -2147483643\n  end\n"
+        "  object C: TLabel\n    Color = 255\n  end\n"
+        "  object D: TLabel\n    Color = clbtnface\n  end\n"
+        "end\n");
+    EXPECT_EQ(Find<TLabel>(form, "A")->Color(), clWindow);
+    EXPECT_EQ(Find<TLabel>(form, "B")->Color(), clWindow);
+    EXPECT_EQ(Find<TLabel>(form, "C")->Color(), clRed);
+    EXPECT_EQ(Find<TLabel>(form, "D")->Color(), clBtnFace);
+}
+
 TEST(FormReader, EventsAreBoundToTheRootsMethodsAndFieldsFilled)
 {
     TProbeForm form;
@@ -266,8 +282,10 @@ INSTANTIATE_TEST_SUITE_P(FormReader, FormReaderErrors,
             "Line 2: Error reading ProbeForm.Font.Style: Unknown set element fsBlink" },
         ReadErrorCase { "UnknownColour", "  Color = clPlaid\n",
             "Line 2: Error reading ProbeForm.Color: Unknown colour clPlaid" },
-        ReadErrorCase { "NumberOutOfRange", "  Width = 5000000000\n",
-            "Line 2: Error reading ProbeForm.Width: The number 5000000000 is out of range" },
+        ReadErrorCase { "NumberOutOfRange", "  Width = 3000000000\n",
+            "Line 2: Error reading ProbeForm.Width: The number 3000000000 is out of range" },
+        ReadErrorCase { "ColourOutOfRange", "  Color = $100000000\n",
+            "Line 2: Error reading ProbeForm.Color: The colour 4294967296 is out of range" },
         ReadErrorCase { "SetterRefusesTheValue", "  object E: TEdit\n    MaxLength = -1\n  end\n",
             "Line 3: Error reading E.MaxLength: The maximum length of an edit cannot be negative" },
         ReadErrorCase { "UnknownMethod", "  object OkBtn: TButton\n    OnClick = OkClik\n  end\n",
