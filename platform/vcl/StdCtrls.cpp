@@ -73,6 +73,11 @@ const TMessageTable& TCustomEdit::Messages()
         {
             { CN_COMMAND, &MessageHandler<TCustomEdit, &TCustomEdit::CNCommand> },
             { CM_ENTER, &MessageHandler<TCustomEdit, &TCustomEdit::CMEnter> },
+            { WM_KEYDOWN, &MessageHandler<TCustomEdit, &TCustomEdit::WMKeyDown> },
+            { WM_SYSKEYDOWN, &MessageHandler<TCustomEdit, &TCustomEdit::WMKeyDown> },
+            { WM_KEYUP, &MessageHandler<TCustomEdit, &TCustomEdit::WMKeyUp> },
+            { WM_SYSKEYUP, &MessageHandler<TCustomEdit, &TCustomEdit::WMKeyUp> },
+            { WM_CHAR, &MessageHandler<TCustomEdit, &TCustomEdit::WMChar> },
         });
     return table;
 }
@@ -255,6 +260,70 @@ void TCustomEdit::CNCommand(TMessage& message)
     if (!FSettingText)
         FModified = true;
     Change();
+}
+
+namespace {
+
+TShiftState KeyboardShiftState()
+{
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    return shift;
+}
+
+} // namespace
+
+void TCustomEdit::KeyDown(WORD& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TCustomEdit::KeyPress(char& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TCustomEdit::KeyUp(WORD& key, TShiftState shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TCustomEdit::WMKeyDown(TMessage& message)
+{
+    WORD key = WORD(message.WParam);
+    KeyDown(key, KeyboardShiftState());
+    if (key == 0)
+        return;
+    message.WParam = key;
+    DefaultHandler(message);
+}
+
+void TCustomEdit::WMKeyUp(TMessage& message)
+{
+    WORD key = WORD(message.WParam);
+    KeyUp(key, KeyboardShiftState());
+    if (key == 0)
+        return;
+    message.WParam = key;
+    DefaultHandler(message);
+}
+
+void TCustomEdit::WMChar(TMessage& message)
+{
+    char key = char(message.WParam);
+    KeyPress(key);
+    if (key == 0)
+        return;
+    message.WParam = WPARAM(static_cast<unsigned char>(key));
+    DefaultHandler(message);
 }
 
 void TCustomEdit::CMEnter(TMessage& message)

@@ -7,6 +7,10 @@
 #include "platform/vcl/WinControl.h"
 
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+
+// A handler may change the key; setting it to 0 consumes it.
+using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 class TButton : public TWinControl {
@@ -77,6 +81,9 @@ public:
     void Clear() { SetText(""); }
 
     TNotifyEvent OnChange;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
 
     static const TMessageTable& Messages();
     const TMessageTable& MessageTable() const override { return Messages(); }
@@ -84,6 +91,14 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    // Keys that reach the edit through the queue, before the window sees them; a key set
+    // to 0 goes no further. They fire the matching events.
+    virtual void KeyDown(WORD& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+    virtual void KeyUp(WORD& key, TShiftState shift);
+    void WMKeyDown(TMessage& message);
+    void WMKeyUp(TMessage& message);
+    void WMChar(TMessage& message);
     void SetTextBuffer(const AnsiString& value) override;
     virtual void Change();
     // The window takes the styles of BorderStyle, Ctl3D and OEMConvert.

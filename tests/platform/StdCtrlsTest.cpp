@@ -264,6 +264,63 @@ TEST(Edit, FocusEntrySelectsAllUnlessAutoSelectIsOff)
     EXPECT_EQ(other->SelLength(), 0);
 }
 
+TEST(Edit, KeysPostedToTheWindowReachTheFocusedEditWithTheirShiftState)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TEdit(&window);
+    edit->SetParent(&window);
+    edit->SetFocus();
+    std::vector<std::pair<WORD, TShiftState>> downs;
+    std::vector<WORD> ups;
+    std::vector<char> presses;
+    edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState shift) { downs.emplace_back(key, shift); };
+    edit->OnKeyUp = [&](TObject*, WORD& key, TShiftState) { ups.push_back(key); };
+    edit->OnKeyPress = [&](TObject*, char& key) { presses.push_back(key); };
+
+    PostHostKeyInput(window.Handle(), WM_KEYDOWN, VK_MENU, 0);
+    PostHostKeyInput(window.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    // The key state is taken when a key is posted, so Alt is let go only after this.
+    TTestWindow::PumpMessages();
+    PostHostKeyInput(window.Handle(), WM_KEYUP, VK_DOWN, 0);
+    PostHostKeyInput(window.Handle(), WM_KEYUP, VK_MENU, 0);
+    PostHostKeyInput(window.Handle(), WM_CHAR, 'x', 0);
+    TTestWindow::PumpMessages();
+    ASSERT_EQ(downs.size(), 2u);
+    EXPECT_EQ(downs[1], (std::pair<WORD, TShiftState>(VK_DOWN, ssAlt))) << "Alt+Down";
+    EXPECT_EQ(ups, (std::vector<WORD> { VK_DOWN, VK_MENU }));
+    EXPECT_EQ(presses, (std::vector<char> { 'x' }));
+}
+
+namespace {
+class TKeyCountingEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+    std::vector<UINT> passedOn;
+
+protected:
+    void DefaultHandler(TMessage& message) override
+    {
+        if (message.Msg == WM_KEYDOWN || message.Msg == WM_CHAR)
+            passedOn.push_back(UINT(message.WParam));
+        TEdit::DefaultHandler(message);
+    }
+};
+} // namespace
+
+TEST(Edit, AKeySetToZeroGoesNoFurtherAndAChangedOneGoesOnChanged)
+{
+    TTestWindow window(200, 100);
+    auto* edit = new TKeyCountingEdit(&window);
+    edit->SetParent(&window);
+    edit->OnKeyDown = [](TObject*, WORD& key, TShiftState) { key = key == VK_DOWN ? 0 : VK_END; };
+    edit->OnKeyPress = [](TObject*, char& key) { key = key == 'a' ? '\0' : 'B'; };
+    SendMessageA(edit->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(edit->Handle(), WM_KEYDOWN, VK_HOME, 0);
+    SendMessageA(edit->Handle(), WM_CHAR, 'a', 0);
+    SendMessageA(edit->Handle(), WM_CHAR, 'b', 0);
+    EXPECT_EQ(edit->passedOn, (std::vector<UINT> { UINT(VK_END), UINT('B') }));
+}
+
 namespace {
 class TLockedMaskEdit : public TMaskEdit {
 public:
