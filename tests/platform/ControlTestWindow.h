@@ -23,6 +23,19 @@ public:
     }
     void PaintNow() { UpdateWindow(Handle()); }
 
+    // How many pixels of a colour lie inside a rectangle of the client area, once painted.
+    int CountPixels(const TRect& area, TColor color)
+    {
+        PaintNow();
+        const PixelRaster& raster = Handle()->paintBuffer.raster;
+        const COLORREF wanted = ColorToRGB(color);
+        int count = 0;
+        for (int y = area.Top; y < area.Bottom; ++y)
+            for (int x = area.Left; x < area.Right; ++x)
+                count += raster.At(x, y) == wanted ? 1 : 0;
+        return count;
+    }
+
     // Runs every queued message, as the application's loop would.
     static void PumpMessages()
     {
