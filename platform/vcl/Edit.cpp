@@ -241,24 +241,24 @@ void TCustomEdit::KeyUp(WORD& key, TShiftState shift)
         OnKeyUp(this, key, shift);
 }
 
-void TCustomEdit::WMKeyDown(TMessage& message)
+void TCustomEdit::PassKey(TMessage& message, void (TCustomEdit::*handler)(WORD& key, TShiftState shift))
 {
     WORD key = WORD(message.WParam);
-    KeyDown(key, KeyboardShiftState());
+    (this->*handler)(key, KeyboardShiftState());
     if (key == 0)
         return;
     message.WParam = key;
     DefaultHandler(message);
 }
 
+void TCustomEdit::WMKeyDown(TMessage& message)
+{
+    PassKey(message, &TCustomEdit::KeyDown);
+}
+
 void TCustomEdit::WMKeyUp(TMessage& message)
 {
-    WORD key = WORD(message.WParam);
-    KeyUp(key, KeyboardShiftState());
-    if (key == 0)
-        return;
-    message.WParam = key;
-    DefaultHandler(message);
+    PassKey(message, &TCustomEdit::KeyUp);
 }
 
 void TCustomEdit::WMChar(TMessage& message)

@@ -96,6 +96,8 @@ protected:
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyPress(char& key);
     virtual void KeyUp(WORD& key, TShiftState shift);
+    // Runs handler on the key, then hands on what it left unless it set the key to 0.
+    void PassKey(TMessage& message, void (TCustomEdit::*handler)(WORD& key, TShiftState shift));
     void WMKeyDown(TMessage& message);
     void WMKeyUp(TMessage& message);
     void WMChar(TMessage& message);
