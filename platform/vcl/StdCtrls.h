@@ -6,12 +6,14 @@
 #include "platform/vcl/GraphicControl.h"
 #include "platform/vcl/WinControl.h"
 
+#include <functional>
+
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 // A handler may change the key; setting it to 0 consumes it.
 using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
-enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 class TButton : public TWinControl {
 public:
