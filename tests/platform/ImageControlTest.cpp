@@ -87,6 +87,21 @@ TEST(Image, AnEmptyPictureLeavesThePixelsBelow)
     EXPECT_EQ(WindowPixels(window, 2, 2), (Pixels { F, F, F, F }));
 }
 
+TEST(Image, ANewPictureOrStretchIsShownAtTheNextPaint)
+{
+    TTestWindow window(2, 2, F);
+    auto* image = new TImage(&window);
+    image->SetParent(&window);
+    image->SetBounds(0, 0, 2, 2);
+    ASSERT_EQ(WindowPixels(window, 2, 2), (Pixels { F, F, F, F }));
+    TBitmap bitmap;
+    bitmap.SetRaster(PixelRaster { 1, 1, false, { B } });
+    image->Picture()->SetGraphic(&bitmap);
+    EXPECT_EQ(WindowPixels(window, 2, 2), (Pixels { B, F, F, F }));
+    image->SetStretch(true);
+    EXPECT_EQ(WindowPixels(window, 2, 2), (Pixels { B, B, B, B }));
+}
+
 TEST(Image, AutoSizeTakesThePictureSize)
 {
     TImage image(nullptr);
