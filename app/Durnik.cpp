@@ -2,27 +2,14 @@
 // The program: registers the extra cursors, creates the main window from its layout and
 // runs the message loop until the window is closed.
 #include "app/Main.h"
+#include "app/ProgramCursors.h"
 #include "app/Version.h"
 #include "platform/qt/QtHost.h"
 #include "platform/vcl/Application.h"
-#include "platform/vcl/Screen.h"
 #include "resources/DurnikResources.h"
 
 #include <cstdio>
 #include <cstring>
-
-namespace {
-
-inline constexpr TCursor crHandCursor = 14000;
-inline constexpr TCursor crDragCursor = 14001;
-
-void RegisterCursors()
-{
-    Screen->SetCursors(crHandCursor, LoadCursorA(HInstance, kHandCursorName));
-    Screen->SetCursors(crDragCursor, LoadCursorA(HInstance, kDragCursorName));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,7 +21,7 @@ int main(int argc, char** argv)
     }
 
     RegisterDurnikResources();
-    RegisterCursors();
+    RegisterProgramCursors();
     QtHostSession host(argc, argv);
     Application->Initialize();
     Application->CreateForm(MainForm);

@@ -9,8 +9,7 @@
 
 TMainForm* MainForm = nullptr;
 
-const char* const kAboutText
-    = "Durnik 0.9, isometric tiles from your own pictures, made by the Durnik developers.";
+const char* const kAboutText = "Durnik 0.9, isometric tiles by the Durnik developers";
 
 namespace {
 
