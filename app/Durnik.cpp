@@ -9,7 +9,22 @@
 #include "resources/DurnikResources.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+namespace {
+
+bool HasDisplay()
+{
+    for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -18,6 +33,14 @@ int main(int argc, char** argv)
             std::printf("Durnik %s (product version %s)\n", kFileVersion, kProductVersion);
             return 0;
         }
+    }
+
+    if (!HasDisplay()) {
+        std::fprintf(stderr,
+            "durnik: there is no display to open the window on (DISPLAY is not set).\n"
+            "Start it from a graphical session, or under a virtual display: xvfb-run -a durnik\n"
+            "durnik-batch converts a folder of pictures without a display.\n");
+        return 1;
     }
 
     RegisterDurnikResources();

@@ -149,4 +149,32 @@ TEST_F(MainWindowTest, AboutShowsItsTextInAMessageBox)
     EXPECT_EQ(call.Type & 0xF, MB_OK);
 }
 
+TEST_F(MainWindowTest, TabWalksTheStoredTabOrder)
+{
+    TMainForm* window = CreateWindow();
+    window->Show();
+    EXPECT_EQ(GetFocus(), window->OpenBtn->Handle()) << "the first in the tab order has the focus";
+    const auto tab = [&] {
+        PostMessageA(window->Handle(), WM_KEYDOWN, VK_TAB, 0);
+        Application->ProcessMessages();
+        return TWinControl::FindControl(GetFocus());
+    };
+    EXPECT_EQ(tab(), window->GenBtn);
+    EXPECT_EQ(tab(), window->SaveBtn);
+    EXPECT_EQ(tab(), window->MaskBtn);
+    EXPECT_EQ(tab(), window->BatchBtn);
+    EXPECT_EQ(tab(), window->SettBtn);
+    // The hidden panel is passed over.
+    EXPECT_EQ(tab(), window->ABtn);
+    EXPECT_EQ(tab(), window->OpenBtn);
+
+    Click(window->SettBtn);
+    window->SettBtn->SetFocus();
+    EXPECT_EQ(tab(), window->OutDir) << "the panel's edits come in their own order";
+    EXPECT_EQ(tab(), window->InDir);
+    EXPECT_EQ(tab(), window->wEdt);
+    EXPECT_EQ(tab(), window->hEdt);
+    EXPECT_EQ(tab(), window->ABtn);
+}
+
 } // namespace

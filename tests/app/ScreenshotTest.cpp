@@ -54,12 +54,12 @@ std::string PixelAt(const std::filesystem::path& picture, int x, int y)
 
 TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
 {
-    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("import"))
-        GTEST_SKIP() << "xvfb-run, xwininfo or ImageMagick's import is missing";
+    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xprop") || !OnPath("import"))
+        GTEST_SKIP() << "xvfb-run, xwininfo, xprop or ImageMagick's import is missing";
     const bool canClick = OnPath("xdotool");
     const std::filesystem::path shots = std::filesystem::path(DURNIK_PROGRAM).parent_path() / "screenshots";
     std::filesystem::create_directories(shots);
-    for (const char* name : { "window.txt", "window.png", "settings.txt", "settings.png" })
+    for (const char* name : { "window.txt", "properties.txt", "window.png", "settings.txt", "settings.png" })
         std::filesystem::remove(shots / name);
 
     // The window is at 309, 211; "Settings..." at 208, 48 of its client area.
@@ -69,6 +69,7 @@ TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
           "for i in $(seq 100); do xwininfo -name 'Kalvora ' >/dev/null 2>&1 && break; sleep 0.1; done\n"
           "sleep 0.5\n"
           "xwininfo -name 'Kalvora ' > window.txt\n"
+          "xprop -name 'Kalvora ' > properties.txt\n"
           "import -window root window.png\n"
         + std::string(canClick ? "xdotool mousemove 553 271 click 1\nsleep 0.7\n"
                                  "xwininfo -name 'Kalvora ' > settings.txt\n"
@@ -86,6 +87,8 @@ TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
     EXPECT_EQ(Field(window, "Height:"), 153);
     EXPECT_EQ(Field(window, "Absolute upper-left X:"), 309);
     EXPECT_EQ(Field(window, "Absolute upper-left Y:"), 211);
+    // The application icon reaches the window manager.
+    EXPECT_NE(ReadFile(shots / "properties.txt").find("_NET_WM_ICON("), std::string::npos);
     ASSERT_TRUE(std::filesystem::exists(shots / "window.png"));
     // The default mask is shown: white in the middle of its diamond, black in its corner.
     EXPECT_EQ(PixelAt(shots / "window.png", 309 + 64, 211 + 80 + 31), "255,255,255");
