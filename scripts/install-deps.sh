@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev
     clang-14 libclang-rt-14-dev libstb-dev
-    xvfb xauth imagemagick python3-pil time
+    xvfb xauth x11-utils xdotool imagemagick python3-pil time
     fonts-liberation fonts-dejavu-core
 )
 if [ "${1:-}" = "--list" ]; then
