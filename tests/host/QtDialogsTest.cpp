@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -96,6 +98,44 @@ TEST(QtDialogs, SaveDialogAddsTheDefaultExtension)
     AnsiString chosen;
     ASSERT_TRUE(CurrentHost()->FileDialog(request, chosen));
     EXPECT_EQ(chosen, directory / "tile.bmp");
+}
+
+TEST(QtDialogs, DirectoryDialogStartsWhereAskedAndReturnsTheDirectory)
+{
+    TemporaryDirectory directory;
+    const std::string chosenPath = directory.MakeDirectory("tiles");
+    QString seenDirectory;
+    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        seenDirectory = dialog->directory().absolutePath();
+        dialog->selectFile(QString::fromStdString(chosenPath));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    AnsiString chosen;
+    ASSERT_TRUE(CurrentHost()->DirectoryDialog("Select directory", directory.Path(), chosen));
+    EXPECT_EQ(seenDirectory.toStdString(), directory.Path());
+    EXPECT_EQ(chosen, chosenPath);
+}
+
+TEST(QtDialogs, PopupMenuReturnsTheChosenItemSkippingSeparatorsAndDisabledOnes)
+{
+    const std::vector<PopupMenuItem> items { { "Cut", false, false }, { "-", true, false },
+        { "Copy", true, false }, { "Paste", true, true } };
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        // Down from the top lands on the first enabled item.
+        for (const int key : { Qt::Key_Down, Qt::Key_Return }) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu, &press);
+        }
+    });
+    timer->start();
+    EXPECT_EQ(CurrentHost()->TrackPopupMenu(items, { 100, 100 }), 2);
 }
 
 TEST(QtDialogs, ClipboardKeepsOurText)
