@@ -84,7 +84,8 @@ QtHost::QtHost(int& argc, char** argv)
     if (!QApplication::instance())
         FOwnApplication = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    qApp->installEventFilter(this);
+    FPaletteWatcher = std::make_unique<PaletteWatcher>();
+    qApp->installEventFilter(FPaletteWatcher.get());
     InstallHost(this);
     SetTextEngine(&FTextEngine);
     SetSysColorResolver([](int index) { return SystemColorFromPalette(QApplication::palette(), index); });
@@ -96,7 +97,7 @@ QtHost::~QtHost()
     SetTextEngine(nullptr);
     if (CurrentHost() == this)
         InstallHost(nullptr);
-    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(FPaletteWatcher.get());
     FTimers.clear();
     // Windows still open belong to records that outlive us; they go with the application.
     for (HWND window : TopLevelWindows()) {
@@ -105,15 +106,19 @@ QtHost::~QtHost()
     }
 }
 
-bool QtHost::eventFilter(QObject* watched, QEvent* event)
+bool PaletteWatcher::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+    // Our colours resolve from the palette on every use; the windows must repaint.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
         for (HWND window : TopLevelWindows())
             PostMessageA(window, CM_SYSCOLORCHANGE, 0, 0);
-        return false;
-    }
+    return false;
+}
+
+bool QtHost::eventFilter(QObject* watched, QEvent* event)
+{
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->isWindow())
+    if (!widget)
         return false;
     const auto hwnd = static_cast<HWND>(widget->property("durnikWindow").value<void*>());
     if (!IsLive(hwnd) || hwnd->hostData != widget)

@@ -14,6 +14,13 @@ class QApplication;
 class QTimer;
 class QWidget;
 
+// Tells our windows when the application palette, and so the system colours, change.
+class PaletteWatcher final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Installed as the event filter of each native control, to follow focus and key state.
 class QtHost final : public Host, private QObject {
 public:
     QtHost(int& argc, char** argv);
@@ -55,6 +62,7 @@ private:
     void PumpQueue();
 
     std::unique_ptr<QApplication> FOwnApplication;
+    std::unique_ptr<PaletteWatcher> FPaletteWatcher;
     QtTextEngine FTextEngine;
     std::map<int, std::unique_ptr<QTimer>> FTimers;
     int FNextTimerId = 1;
