@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -181,6 +182,20 @@ void QtTopLevelWindow::closeEvent(QCloseEvent* event)
     // Closing is the program's decision: it hears of the wish and closes the window itself.
     event->ignore();
     PostMessageA(FWindow, WM_CLOSE, 0, 0);
+}
+
+void QtTopLevelWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Where the user put the window is where it stays when the program resizes it later.
+    if (!event->spontaneous() || !isVisible())
+        return;
+    const QPoint position = pos();
+    TRect& bounds = FWindow->bounds;
+    if (bounds.Left == position.x() && bounds.Top == position.y())
+        return;
+    bounds = Bounds(position.x(), position.y(), bounds.Width(), bounds.Height());
+    PostMessageA(FWindow, WM_MOVE, 0, MAKELPARAM(position.x(), position.y()));
 }
 
 bool QtTopLevelWindow::focusNextPrevChild(bool next)

@@ -67,6 +67,7 @@ const TMessageTable& TForm::Messages()
         {
             { WM_CLOSE, &MessageHandler<TForm, &TForm::WMClose> },
             { WM_KEYDOWN, &MessageHandler<TForm, &TForm::WMKeyDown> },
+            { WM_MOVE, &MessageHandler<TForm, &TForm::WMMove> },
             { CM_VISIBLECHANGED, &MessageHandler<TForm, &TForm::CMVisibleChanged> },
         });
     return table;
@@ -237,4 +238,13 @@ void TForm::WMKeyDown(TMessage& message)
         return;
     }
     SelectNext(ActiveControl(), GetKeyState(VK_SHIFT) >= 0, true);
+}
+
+void TForm::WMMove(TMessage& message)
+{
+    // The window's place as its record has it, also after the user moved it: later
+    // changes of size keep it where it is now.
+    FLeft = GET_X_LPARAM(message.LParam);
+    FTop = GET_Y_LPARAM(message.LParam);
+    DefaultHandler(message);
 }

@@ -91,6 +91,7 @@ protected:
     virtual void DoClose(TCloseAction& action);
     void WMClose(TMessage& message);
     void WMKeyDown(TMessage& message);
+    void WMMove(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     // The form's place on the screen for its Position, from the current screen size.
     TPoint PlacedOrigin() const;

@@ -51,6 +51,19 @@ TEST_F(FormTest, TopLevelWindowWithTheFormsClientSizeAndPlace)
     EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_THICKFRAME);
 }
 
+TEST_F(FormTest, WindowMovedByTheUserStaysThereWhenResized)
+{
+    FForm->SetBounds(309, 211, 384, 153);
+    const HWND window = FForm->Handle();
+    // What the host reports when the user drags the window.
+    SendMessageA(window, WM_MOVE, 0, MAKELPARAM(500, 300));
+    EXPECT_EQ(FForm->Left(), 500);
+    FForm->SetClientSize(385, 257);
+    TRect placed;
+    GetWindowRect(window, &placed);
+    EXPECT_EQ(placed, Bounds(500, 300, 385, 257));
+}
+
 TEST_F(FormTest, ScreenCenterPlacesTheFormWhenShown)
 {
     FForm->SetBounds(0, 0, 200, 100);
