@@ -67,12 +67,12 @@ TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
     // The tests themselves run offscreen; the program is to use the X display.
     const std::string script
         = "QT_QPA_PLATFORM=xcb '" DURNIK_PROGRAM "' & program=$!\n"
-          "for i in $(seq 100); do xwininfo -name 'Kalvora ' >/dev/null 2>&1 && break; sleep 0.1; done\n"
-          "sleep 0.5\n"
+          "for i in $(seq 300); do xwininfo -name 'Kalvora ' >/dev/null 2>&1 && break; sleep 0.1; done\n"
+          "sleep 1.5\n"
           "xwininfo -name 'Kalvora ' > window.txt\n"
           "xprop -name 'Kalvora ' > properties.txt\n"
           "import -window root window.png\n"
-        + std::string(canClick ? "xdotool mousemove 553 271 click 1\nsleep 0.7\n"
+        + std::string(canClick ? "xdotool mousemove 553 271 click 1\nsleep 1.5\n"
                                  "xwininfo -name 'Kalvora ' > settings.txt\n"
                                  "import -window root settings.png\n"
                                : "")
@@ -83,7 +83,7 @@ TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
     std::string window;
     for (int attempt = 0; attempt < 3 && window.empty(); ++attempt) {
         const int firstDisplay = 100 + int((::getpid() * 7 + attempt * 131) % 800);
-        const std::string command = "cd '" + shots.string() + "' && timeout 60 xvfb-run -a -n "
+        const std::string command = "cd '" + shots.string() + "' && timeout 120 xvfb-run -a -n "
             + std::to_string(firstDisplay) + " -s '-screen 0 800x600x24' sh run.sh >run.log 2>&1";
         std::system(command.c_str());
         window = ReadFile(shots / "window.txt");
