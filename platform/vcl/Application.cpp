@@ -30,6 +30,44 @@ void TApplication::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == FMainForm)
         FMainForm = nullptr;
+    if (operation == opRemove && component == FMouseControl)
+        FMouseControl = nullptr;
+}
+
+namespace {
+
+// The control the mouse is over: the window of ours under the point, or the windowless
+// child of that window the point falls on.
+TControl* ControlAtScreenPoint(TPoint screenPoint)
+{
+    TWinControl* window = TWinControl::FindControl(WindowFromPoint(screenPoint));
+    if (!window)
+        return nullptr;
+    const TPoint client = window->ScreenToClient(screenPoint);
+    if (TControl* child = window->ControlAtPos(client, false); child && !dynamic_cast<TWinControl*>(child))
+        return child;
+    return window;
+}
+
+} // namespace
+
+void TApplication::DoMouseIdle()
+{
+    TPoint cursor;
+    GetCursorPos(&cursor);
+    TControl* under = ControlAtScreenPoint(cursor);
+    if (under == FMouseControl)
+        return;
+    TControl* left = FMouseControl;
+    if (left)
+        RemoveFreeNotification(left);
+    FMouseControl = under;
+    if (under)
+        FreeNotification(under);
+    if (left)
+        left->Perform(CM_MOUSELEAVE, 0, 0);
+    if (under && FMouseControl == under)
+        under->Perform(CM_MOUSEENTER, 0, 0);
 }
 
 AnsiString TApplication::ExeName() const
@@ -89,6 +127,7 @@ void TApplication::Idle()
 {
     // What was drawn outside painting reaches the screen once the loop has nothing to do.
     TControlCanvas::FreeDeviceContexts();
+    DoMouseIdle();
     if (OnIdle)
         OnIdle(this);
     if (!FTerminated)

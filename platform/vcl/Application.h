@@ -53,6 +53,13 @@ public:
     TExceptionEvent OnException;
     TNotifyEvent OnIdle;
 
+    // The control under the mouse as the loop last saw it; it had CM_MOUSEENTER and will
+    // have CM_MOUSELEAVE when the mouse goes elsewhere.
+    TControl* MouseControl() const { return FMouseControl; }
+    // Looks where the mouse is now and tells the controls it left and entered. The loop
+    // does it whenever it runs out of messages.
+    void DoMouseIdle();
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -61,6 +68,7 @@ private:
     void Idle();
 
     TForm* FMainForm = nullptr;
+    TControl* FMouseControl = nullptr;
     bool FTerminated = false;
     AnsiString FTitle;
     AnsiString FExeName;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/vcl/Application.h"
 #include "platform/vcl/DialogService.h"
+#include "platform/vcl/GraphicControl.h"
 #include "platform/vcl/Screen.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,42 @@ TEST_F(FormTest, CloseQueryCanKeepTheFormOpen)
     FForm->OnCloseQuery = nullptr;
     FForm->Close();
     EXPECT_FALSE(FForm->Visible()) << "a form that is not the main form hides";
+}
+
+TEST_F(FormTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
+{
+    // Without a host the mouse rests at the screen's origin.
+    FForm->SetBounds(0, 0, 100, 100);
+    auto* mark = new TGraphicControl(FForm);
+    mark->SetBounds(0, 0, 10, 10);
+    mark->SetParent(FForm);
+    std::vector<UINT> heard;
+    const auto original = mark->WindowProc;
+    mark->WindowProc = [&, original](TMessage& message) {
+        if (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE)
+            heard.push_back(message.Msg);
+        original(message);
+    };
+    FForm->Show();
+    Application->DoMouseIdle();
+    EXPECT_EQ(Application->MouseControl(), mark);
+    Application->DoMouseIdle();
+    EXPECT_EQ(heard, std::vector<UINT> { CM_MOUSEENTER }) << "told once while the mouse stays";
+
+    mark->SetLeft(50);
+    Application->DoMouseIdle();
+    EXPECT_EQ(heard, (std::vector<UINT> { CM_MOUSEENTER, CM_MOUSELEAVE }));
+    EXPECT_EQ(Application->MouseControl(), FForm);
+
+    mark->SetLeft(0);
+    Application->DoMouseIdle();
+    delete mark;
+    EXPECT_EQ(Application->MouseControl(), nullptr) << "a control freed under the mouse is forgotten";
+    Application->DoMouseIdle();
+    EXPECT_EQ(Application->MouseControl(), FForm);
+    FForm->Hide();
+    Application->DoMouseIdle();
+    EXPECT_EQ(Application->MouseControl(), nullptr);
 }
 
 TEST(ScreenCursors, StandardShapesAreThereAndProgramCursorsCanBeAdded)
