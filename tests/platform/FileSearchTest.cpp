@@ -158,6 +158,9 @@ struct MaskCase {
     bool matches;
 };
 
+// Names the row in test listings by its texts rather than the bytes of its pointers.
+void PrintTo(const MaskCase& row, std::ostream* out) { *out << '"' << row.name << "\" against \"" << row.mask << '"'; }
+
 class MatchesFileMaskRow : public testing::TestWithParam<MaskCase> { };
 
 TEST_P(MatchesFileMaskRow, DecidesTheMatch)
