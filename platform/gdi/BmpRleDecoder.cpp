@@ -6,11 +6,30 @@
 
 namespace {
 
+// The bytes of a stream held in memory.
+class SpanByteSource final : public TRleByteSource {
+public:
+    explicit SpanByteSource(std::span<const std::uint8_t> stream) : FStream(stream) {}
+    bool Next(std::uint8_t& byte) override
+    {
+        if (FPosition >= FStream.size())
+            return false;
+        byte = FStream[FPosition++];
+        return true;
+    }
+    bool AtEnd() const override { return FPosition >= FStream.size(); }
+
+private:
+    std::span<const std::uint8_t> FStream;
+    std::size_t FPosition = 0;
+};
+
 class RleStream {
 public:
-    RleStream(const BmpInfo& info, std::span<const std::uint8_t> stream, PixelRaster& raster)
-        : FInfo(info), FStream(stream), FRaster(raster), FFourBits(info.compression == BmpCompression::Rle4)
+    RleStream(const BmpInfo& info, TRleByteSource& source, const TRleRowSink& sink)
+        : FInfo(info), FSource(source), FSink(sink), FFourBits(info.compression == BmpCompression::Rle4)
     {
+        SelectRow();
     }
 
     void Decode();
@@ -22,21 +41,23 @@ private:
     void PaintRun(int count, std::uint8_t indexes);
     void PaintLiteral(int count);
     void Move(int right, int up);
+    void SelectRow();
 
     const BmpInfo& FInfo;
-    std::span<const std::uint8_t> FStream;
-    PixelRaster& FRaster;
+    TRleByteSource& FSource;
+    const TRleRowSink& FSink;
     bool FFourBits;
-    std::size_t FPosition = 0;
+    COLORREF* FRow = nullptr; // where the current row goes; null when it is not kept
     int FX = 0;
     int FStoredRow = 0; // counted from the bottom, as the stream stores rows
 };
 
 std::uint8_t RleStream::Next()
 {
-    if (FPosition >= FStream.size())
+    std::uint8_t byte = 0;
+    if (!FSource.Next(byte))
         ThrowInvalidBitmap("the compressed pixel data is truncated");
-    return FStream[FPosition++];
+    return byte;
 }
 
 void RleStream::CheckRoom(int count) const
@@ -51,7 +72,9 @@ void RleStream::Paint(std::uint8_t index)
 {
     if (index >= FInfo.palette.size())
         ThrowInvalidBitmap("a pixel refers to a colour past the end of the palette");
-    FRaster.At(FX++, FInfo.height - 1 - FStoredRow) = FInfo.palette[index];
+    if (FRow)
+        FRow[FX] = FInfo.palette[index];
+    ++FX;
 }
 
 // In RLE4 the run's byte holds two colours that alternate, high nibble first.
@@ -93,12 +116,18 @@ void RleStream::Move(int right, int up)
         ThrowInvalidBitmap("a skip in the compressed pixel data goes past the end of the picture");
     FX += right;
     FStoredRow += up;
+    SelectRow();
+}
+
+void RleStream::SelectRow()
+{
+    FRow = FStoredRow < FInfo.height ? FSink(FInfo.height - 1 - FStoredRow) : nullptr;
 }
 
 void RleStream::Decode()
 {
     for (;;) {
-        if (FPosition == FStream.size() && FStoredRow >= FInfo.height)
+        if (FSource.AtEnd() && FStoredRow >= FInfo.height)
             return; // every row is done; an end-of-bitmap code is not required
         const int count = Next();
         const std::uint8_t code = Next();
@@ -112,6 +141,7 @@ void RleStream::Decode()
                 ThrowInvalidBitmap("the compressed pixel data goes past the end of the picture");
             FX = 0;
             ++FStoredRow;
+            SelectRow();
             break;
         case 1: // end of bitmap
             return;
@@ -137,5 +167,13 @@ void DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> stream, Pix
     raster.width = info.width;
     raster.height = info.height;
     raster.pixels.assign(std::size_t(info.width) * std::size_t(info.height), info.palette[0]);
-    RleStream(info, stream, raster).Decode();
+    SpanByteSource source(stream);
+    DecodeBmpRleRows(info, source, [&raster](int row) { return raster.Row(row); });
+}
+
+void DecodeBmpRleRows(const BmpInfo& info, TRleByteSource& source, const TRleRowSink& sink)
+{
+    assert(info.Compressed() && "only RLE streams are decoded here");
+    assert(!info.palette.empty() && "the header parser guarantees a palette");
+    RleStream(info, source, sink).Decode();
 }

@@ -6,6 +6,7 @@
 #include "platform/gdi/PixelRaster.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 // Fills raster (info.width x info.height) from an RLE8 or RLE4 stream that starts at the
@@ -13,3 +14,19 @@
 // codes, take palette colour 0, as the background an encoder leaves out. Throws
 // EInvalidGraphic for a stream that is truncated or paints outside the picture.
 void DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> stream, PixelRaster& raster);
+
+// The bytes of an RLE stream, in order, from wherever they are kept.
+class TRleByteSource {
+public:
+    virtual ~TRleByteSource() = default;
+    virtual bool Next(std::uint8_t& byte) = 0; // false at the end of the stream
+    virtual bool AtEnd() const = 0;
+};
+
+// Where a decoded row goes: the buffer of info.width pixels for raster row y (0 = top),
+// already holding palette colour 0, or nullptr for a row the caller does not keep. Rows
+// not kept are decoded and checked all the same.
+using TRleRowSink = std::function<COLORREF*(int row)>;
+
+// The same decoding as DecodeBmpRle, row by row, so a caller can keep only some rows.
+void DecodeBmpRleRows(const BmpInfo& info, TRleByteSource& source, const TRleRowSink& sink);

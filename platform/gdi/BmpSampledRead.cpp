@@ -3,9 +3,9 @@
 
 #include "platform/gdi/BmpCodec.h"
 #include "platform/gdi/BmpHeader.h"
+#include "platform/gdi/BmpRleDecoder.h"
 #include "platform/gdi/BmpRowConverter.h"
 #include "platform/gdi/NearestSample.h"
-#include "platform/rtl/FileStorage.h"
 #include "platform/rtl/ReadOnlyFile.h"
 
 #include <algorithm>
@@ -39,6 +39,78 @@ void SampleRow(const COLORREF* sourceRow, const std::vector<int>& columns, COLOR
         row[x] = sourceRow[columns[x]];
 }
 
+// An RLE stream read from the file a block at a time, so a large picture never needs its
+// whole stream in memory.
+class FileByteSource final : public TRleByteSource {
+public:
+    FileByteSource(const TReadOnlyFile& file, std::uint64_t start)
+        : FFile(file), FNextOffset(start), FBuffer(std::size_t { 1 } << 16)
+    {
+    }
+    bool Next(std::uint8_t& byte) override
+    {
+        if (FPosition == FFilled && !Refill())
+            return false;
+        byte = FBuffer[FPosition++];
+        return true;
+    }
+    bool AtEnd() const override { return FPosition == FFilled && FNextOffset >= FFile.Size(); }
+
+private:
+    bool Refill()
+    {
+        if (FNextOffset >= FFile.Size())
+            return false;
+        FFilled = FFile.ReadAt(FNextOffset, FBuffer);
+        FNextOffset += FFilled;
+        FPosition = 0;
+        if (FFilled == 0)
+            FNextOffset = FFile.Size(); // cut short since it was opened: the stream ends here
+        return FFilled > 0;
+    }
+
+    const TReadOnlyFile& FFile;
+    std::uint64_t FNextOffset;
+    std::vector<std::uint8_t> FBuffer;
+    std::size_t FFilled = 0;
+    std::size_t FPosition = 0;
+};
+
+// The stored rows a stretch to height samples, in rising order.
+std::vector<int> SampledRows(int sourceHeight, int height)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < height; ++y) {
+        const int row = int(NearestSourceIndex(y, height, sourceHeight));
+        if (rows.empty() || rows.back() != row)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+// A run-length stream can only be decoded from its start, but only the sampled rows are
+// kept, so memory stays at those rows whatever the size of the picture.
+PixelRaster ReadCompressedSampled(const TReadOnlyFile& file, const BmpInfo& info, int width, int height)
+{
+    PixelRaster raster = EmptyRaster(width, height, false);
+    const std::vector<int> rows = SampledRows(info.height, height);
+    PixelRaster kept { info.width, int(rows.size()), false, {} };
+    kept.pixels.assign(std::size_t(info.width) * rows.size(), info.palette[0]);
+    FileByteSource source(file, info.pixelOffset);
+    DecodeBmpRleRows(info, source, [&](int row) -> COLORREF* {
+        const auto found = std::lower_bound(rows.begin(), rows.end(), row);
+        return found != rows.end() && *found == row ? kept.Row(int(found - rows.begin())) : nullptr;
+    });
+
+    const std::vector<int> columns = SampledColumns(info.width, width);
+    for (int y = 0; y < height; ++y) {
+        const int row = int(NearestSourceIndex(y, height, info.height));
+        const int slot = int(std::lower_bound(rows.begin(), rows.end(), row) - rows.begin());
+        SampleRow(kept.Row(slot), columns, raster.Row(y));
+    }
+    return raster;
+}
+
 } // namespace
 
 PixelRaster SampleRaster(const PixelRaster& source, int width, int height)
@@ -58,10 +130,8 @@ PixelRaster ReadSampled(const AnsiString& path, int width, int height)
     std::vector<std::uint8_t> head(std::size_t(std::min<std::uint64_t>(file.Size(), kBmpMaxHeadBytes)));
     head.resize(file.ReadAt(0, head));
     const BmpInfo info = ParseBmpHeader(head, file.Size());
-    if (info.Compressed()) {
-        // A run-length stream can only be decoded from its start.
-        return SampleRaster(ReadBmp(ReadFileBytes(path)), width, height);
-    }
+    if (info.Compressed())
+        return ReadCompressedSampled(file, info, width, height);
 
     PixelRaster raster = EmptyRaster(width, height, info.Monochrome());
     const std::vector<int> columns = SampledColumns(info.width, width);

@@ -55,6 +55,34 @@ PixelRaster StretchedOnACanvas(const Bytes& file, int width, int height)
     return target.Raster();
 }
 
+// Rows of two runs each in changing colours, every row ended by an end-of-line code, with a
+// delta skipping two pixels on the third row and no end-of-bitmap code.
+Bytes RunLengthPicture(int width, int height, std::uint32_t compression)
+{
+    Bytes stream;
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t first = std::uint8_t(row % 7);
+        const std::uint8_t second = std::uint8_t((row * 3 + 1) % 7);
+        const std::uint8_t packed = compression == kRle4 ? std::uint8_t(first << 4 | second) : first;
+        stream.insert(stream.end(), { std::uint8_t(width / 2), packed });
+        if (row == 2) {
+            stream.insert(stream.end(), { 0, 2, 2, 0 }); // delta: two pixels right
+            stream.insert(stream.end(), { std::uint8_t(width - width / 2 - 2), second });
+        } else {
+            stream.insert(stream.end(), { std::uint8_t(width - width / 2), second });
+        }
+        stream.insert(stream.end(), { 0, 0 });
+    }
+    return AssembleBmp(BmpParts()
+                           .Width(width)
+                           .Height(height)
+                           .BitCount(compression == kRle4 ? 4 : 8)
+                           .Compression(compression)
+                           .ColorsUsed(7)
+                           .Palette(GreyPalette(7))
+                           .Pixels(stream));
+}
+
 struct SampledCase {
     const char* name;
     Bytes file;
@@ -72,6 +100,8 @@ TEST(BmpSampledRead, MatchesTheCanvasStretchForEveryLayoutAndSize)
         { "8 bpp", Uncompressed(19, 13, 8, GreyPalette(256)) },
         { "4 bpp", Uncompressed(21, 6, 4, GreyPalette(16)) },
         { "monochrome", Uncompressed(33, 9, 1, { clBlack, clWhite }) },
+        { "rle8 rows", RunLengthPicture(40, 150, kRle8) },
+        { "rle4 rows", RunLengthPicture(21, 7, kRle4) },
         { "rle8", AssembleBmp(BmpParts().Width(4).Height(2).BitCount(8).Compression(kRle8).ColorsUsed(3).Palette({ clRed, clBlue, clLime }).Pixels({ 4, 1, 0, 0, 4, 2, 0, 1 })) },
     };
     const std::pair<int, int> sizes[] = { { 128, 63 }, { 5, 3 }, { 1, 1 }, { 300, 2 } };
@@ -106,6 +136,10 @@ TEST(BmpSampledRead, ReportsFilesThatCannotBeRead)
     const std::string folder = directory.MakeDirectory("folder.bmp");
     EXPECT_THROW(ReadBmpFileSampled(folder, 4, 4), EInOutError);
     EXPECT_THROW(ReadBmpFileSampled(directory / "missing.bmp", 4, 4), EInOutError);
+    Bytes cut = RunLengthPicture(40, 150, kRle8);
+    cut.resize(cut.size() - 200);
+    const std::string truncated = directory.Write("cut.bmp", std::string(cut.begin(), cut.end()));
+    EXPECT_THROW(ReadBmpFileSampled(truncated, 4, 4), EInvalidGraphic);
     const std::string empty = directory.Write("empty.bmp", "");
     EXPECT_THROW(ReadBmpFileSampled(empty, 4, 4), EInvalidGraphic);
     const Bytes file = Uncompressed(4, 4, 24);
