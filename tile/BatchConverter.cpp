@@ -3,8 +3,6 @@
 
 #include "platform/rtl/Classes.h"
 
-#include <vector>
-
 namespace {
 
 // Every entry attribute: read-only, hidden, system, volume label, directory, archive. A
@@ -44,17 +42,17 @@ TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& output
         return { TBatchOutcome::NothingFound, {} };
     const SearchGuard closeSearch(search);
 
-    // The search holds its listing already, so collecting the names first changes nothing
-    // of what is converted and lets a progress display know the total.
-    std::vector<AnsiString> found { search.Name };
+    // The search holds its listing already, so taking every name first changes nothing of what
+    // is converted and lets a progress display know the total.
+    names.Add(search.Name);
     while (FindNext(search) == 0)
-        found.push_back(search.Name);
+        names.Add(search.Name);
 
-    for (std::size_t index = 0; index < found.size(); ++index) {
-        const AnsiString& name = found[index];
+    const auto total = std::size_t(names.Count());
+    for (int index = 0; index < names.Count(); ++index) {
+        const AnsiString& name = names[index];
         if (progress)
-            progress(name, index, found.size());
-        names.Add(name);
+            progress(name, std::size_t(index), total);
         convert(inputDirectory + "\\" + name, outputDirectory + "\\" + name);
     }
     return { TBatchOutcome::Converted, BatchReport(inputDirectory, outputDirectory, names) };

@@ -6,15 +6,6 @@
 
 #include <memory>
 
-TConvertFile PictureTileConverter(TPicture& source, TPicture& mask, TPicture& tile, int width, int height)
-{
-    return [&source, &mask, &tile, width, height](const AnsiString& sourceFile, const AnsiString& tileFile) {
-        source.LoadFromFile(sourceFile);
-        ComposeTile(source, mask, tile, width, height);
-        tile.SaveToFile(tileFile);
-    };
-}
-
 TConvertFile SampledTileConverter(TGraphic* mask, int width, int height)
 {
     // One source and one tile bitmap serve every file, so a batch holds one of each.

@@ -13,30 +13,29 @@
 
 namespace {
 
-PixelRaster EmptyRaster(int width, int height, bool monochrome)
+void CheckSampleSize(int width, int height)
 {
     if (width <= 0 || height <= 0)
         throw EInvalidGraphicOperation("Cannot sample a picture to " + IntToStr(width) + " x " + IntToStr(height));
-    PixelRaster raster;
-    raster.width = width;
-    raster.height = height;
-    raster.monochrome = monochrome;
-    raster.pixels.resize(std::size_t(width) * std::size_t(height));
-    return raster;
 }
 
-std::vector<int> SampledColumns(int sourceWidth, int width)
+// The one sampling loop: rowAt(y) gives the pixels of source row y, asked for in rising order
+// and once per destination row, so a source may keep only the row it was last asked for.
+template <typename RowAt>
+PixelRaster Sample(int sourceWidth, int sourceHeight, bool monochrome, int width, int height, RowAt rowAt)
 {
+    CheckSampleSize(width, height);
+    PixelRaster raster { width, height, monochrome, std::vector<COLORREF>(std::size_t(width) * std::size_t(height)) };
     std::vector<int> columns(std::size_t(width), 0);
     for (int x = 0; x < width; ++x)
         columns[std::size_t(x)] = int(NearestSourceIndex(x, width, sourceWidth));
-    return columns;
-}
-
-void SampleRow(const COLORREF* sourceRow, const std::vector<int>& columns, COLORREF* row)
-{
-    for (std::size_t x = 0; x < columns.size(); ++x)
-        row[x] = sourceRow[columns[x]];
+    for (int y = 0; y < height; ++y) {
+        const COLORREF* sourceRow = rowAt(int(NearestSourceIndex(y, height, sourceHeight)));
+        COLORREF* row = raster.Row(y);
+        for (std::size_t x = 0; x < columns.size(); ++x)
+            row[x] = sourceRow[columns[x]];
+    }
+    return raster;
 }
 
 // An RLE stream read from the file a block at a time, so a large picture never needs its
@@ -92,40 +91,30 @@ std::vector<int> SampledRows(int sourceHeight, int height)
 // kept, so memory stays at those rows whatever the size of the picture.
 PixelRaster ReadCompressedSampled(const TReadOnlyFile& file, const BmpInfo& info, int width, int height)
 {
-    PixelRaster raster = EmptyRaster(width, height, false);
     const std::vector<int> rows = SampledRows(info.height, height);
     PixelRaster kept { info.width, int(rows.size()), false, {} };
     kept.pixels.assign(std::size_t(info.width) * rows.size(), info.palette[0]);
-    FileByteSource source(file, info.pixelOffset);
-    DecodeBmpRleRows(info, source, [&](int row) -> COLORREF* {
+    const auto keptRow = [&](int row) -> COLORREF* {
         const auto found = std::lower_bound(rows.begin(), rows.end(), row);
         return found != rows.end() && *found == row ? kept.Row(int(found - rows.begin())) : nullptr;
-    });
-
-    const std::vector<int> columns = SampledColumns(info.width, width);
-    for (int y = 0; y < height; ++y) {
-        const int row = int(NearestSourceIndex(y, height, info.height));
-        const int slot = int(std::lower_bound(rows.begin(), rows.end(), row) - rows.begin());
-        SampleRow(kept.Row(slot), columns, raster.Row(y));
-    }
-    return raster;
+    };
+    FileByteSource source(file, info.pixelOffset);
+    DecodeBmpRleRows(info, source, keptRow);
+    return Sample(info.width, info.height, false, width, height, keptRow);
 }
 
 } // namespace
 
 PixelRaster SampleRaster(const PixelRaster& source, int width, int height)
 {
-    PixelRaster raster = EmptyRaster(width, height, source.monochrome);
-    const std::vector<int> columns = SampledColumns(source.width, width);
-    for (int y = 0; y < height; ++y)
-        SampleRow(source.Row(int(NearestSourceIndex(y, height, source.height))), columns, raster.Row(y));
-    return raster;
+    return Sample(source.width, source.height, source.monochrome, width, height, [&source](int y) { return source.Row(y); });
 }
 
 namespace {
 
 PixelRaster ReadSampled(const AnsiString& path, int width, int height)
 {
+    CheckSampleSize(width, height);
     const TReadOnlyFile file(path);
     std::vector<std::uint8_t> head(std::size_t(std::min<std::uint64_t>(file.Size(), kBmpMaxHeadBytes)));
     head.resize(file.ReadAt(0, head));
@@ -133,25 +122,21 @@ PixelRaster ReadSampled(const AnsiString& path, int width, int height)
     if (info.Compressed())
         return ReadCompressedSampled(file, info, width, height);
 
-    PixelRaster raster = EmptyRaster(width, height, info.Monochrome());
-    const std::vector<int> columns = SampledColumns(info.width, width);
     const BmpRowConverter converter(info);
     std::vector<std::uint8_t> storedRow(info.rowBytes);
     std::vector<COLORREF> sourceRow(std::size_t(info.width));
     int convertedRow = -1;
-    for (int y = 0; y < height; ++y) {
-        const int sourceY = int(NearestSourceIndex(y, height, info.height));
-        if (sourceY != convertedRow) {
+    return Sample(info.width, info.height, info.Monochrome(), width, height, [&](int y) {
+        if (y != convertedRow) {
             // The header was checked against the size at opening; a file cut short since then
             // must not leave stale bytes in the row.
-            if (file.ReadAt(info.RowFileOffset(sourceY), storedRow) != storedRow.size())
+            if (file.ReadAt(info.RowFileOffset(y), storedRow) != storedRow.size())
                 ThrowInvalidBitmap("the pixel data is truncated");
             converter.Convert(storedRow.data(), sourceRow.data());
-            convertedRow = sourceY;
+            convertedRow = y;
         }
-        SampleRow(sourceRow.data(), columns, raster.Row(y));
-    }
-    return raster;
+        return sourceRow.data();
+    });
 }
 
 } // namespace

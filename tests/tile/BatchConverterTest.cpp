@@ -21,7 +21,15 @@ struct WindowPictures {
     TPicture mask;
     TPicture tile;
     WindowPictures() { LoadHalfMask(mask); }
-    TConvertFile Converter() { return PictureTileConverter(source, mask, tile, 128, 63); }
+    // What the window's Batch does with each file.
+    TConvertFile Converter()
+    {
+        return [this](const AnsiString& sourceFile, const AnsiString& tileFile) {
+            source.LoadFromFile(sourceFile);
+            ComposeTile(source, mask, tile, 128, 63);
+            tile.SaveToFile(tileFile);
+        };
+    }
 };
 
 PixelRaster ExpectedTile(const std::string& picturePath)
