@@ -18,6 +18,13 @@ const char* KindName(TDialogKind kind)
     return "a dialog";
 }
 
+bool TakeChosen(const TDialogAnswer& answer, AnsiString& chosen)
+{
+    if (answer.Accepted)
+        chosen = answer.Value;
+    return answer.Accepted;
+}
+
 } // namespace
 
 TDialogService& TDialogService::Instance()
@@ -71,23 +78,24 @@ void TDialogService::Record(const TDialogCall& call)
         FCalls.push_back(call);
 }
 
+bool TDialogService::SettledHere(const TDialogCall& call, TDialogAnswer& answer)
+{
+    Record(call);
+    if (TakeAnswer(call.Kind, answer))
+        return true;
+    return FScripted || !CurrentHost();
+}
+
 bool TDialogService::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile)
 {
     TDialogCall call;
     call.Kind = request.save ? TDialogKind::SaveFile : TDialogKind::OpenFile;
     call.File = request;
     call.Title = request.title;
-    Record(call);
     TDialogAnswer answer;
-    if (TakeAnswer(call.Kind, answer)) {
-        if (answer.Accepted)
-            chosenFile = answer.Value;
-        return answer.Accepted;
-    }
-    Host* host = CurrentHost();
-    if (FScripted || !host)
-        return false;
-    return host->FileDialog(request, chosenFile);
+    if (!SettledHere(call, answer))
+        return CurrentHost()->FileDialog(request, chosenFile);
+    return TakeChosen(answer, chosenFile);
 }
 
 bool TDialogService::DirectoryDialog(
@@ -97,17 +105,10 @@ bool TDialogService::DirectoryDialog(
     call.Kind = TDialogKind::Directory;
     call.Title = title;
     call.InitialDir = initialDir;
-    Record(call);
     TDialogAnswer answer;
-    if (TakeAnswer(call.Kind, answer)) {
-        if (answer.Accepted)
-            chosenDir = answer.Value;
-        return answer.Accepted;
-    }
-    Host* host = CurrentHost();
-    if (FScripted || !host)
-        return false;
-    return host->DirectoryDialog(title, initialDir, chosenDir);
+    if (!SettledHere(call, answer))
+        return CurrentHost()->DirectoryDialog(title, initialDir, chosenDir);
+    return TakeChosen(answer, chosenDir);
 }
 
 int TDialogService::MessageBox(const AnsiString& text, const AnsiString& caption, UINT type)
@@ -117,12 +118,8 @@ int TDialogService::MessageBox(const AnsiString& text, const AnsiString& caption
     call.Title = caption;
     call.Text = text;
     call.Type = type;
-    Record(call);
     TDialogAnswer answer;
-    if (TakeAnswer(call.Kind, answer))
-        return answer.Button;
-    Host* host = CurrentHost();
-    if (FScripted || !host)
-        return IDOK;
-    return host->MessageBox(text, caption, type);
+    if (!SettledHere(call, answer))
+        return CurrentHost()->MessageBox(text, caption, type);
+    return answer.Button;
 }

@@ -59,6 +59,9 @@ private:
     // The prepared answer for a dialog of this kind, if one is waiting.
     bool TakeAnswer(TDialogKind kind, TDialogAnswer& answer);
     void Record(const TDialogCall& call);
+    // Records the dialog and tells whether it ends without the host: by a prepared answer,
+    // or unanswered (a default TDialogAnswer) when scripted or when there is no host.
+    bool SettledHere(const TDialogCall& call, TDialogAnswer& answer);
 
     std::deque<TDialogAnswer> FAnswers;
     std::vector<TDialogCall> FCalls;
