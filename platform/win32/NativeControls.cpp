@@ -76,15 +76,13 @@ LRESULT EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SETTEXT: {
-        const char* text = reinterpret_cast<const char*>(lParam);
-        const AnsiString newText = text ? text : "";
-        if (newText == window->text)
-            return TRUE;
-        window->text = newText;
-        window->selStart = 0;
-        window->selLength = 0;
-        Notify(window, WindowChange::Text);
-        SendEditChange(window);
+        const AnsiString before = window->text;
+        DefWindowProcA(window, message, wParam, lParam);
+        if (window->text != before) {
+            window->selStart = 0;
+            window->selLength = 0;
+            SendEditChange(window);
+        }
         return TRUE;
     }
     case EM_LIMITTEXT:
