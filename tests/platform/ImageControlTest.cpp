@@ -23,6 +23,15 @@ void LoadTinyPicture(TImage& image)
     image.Picture()->SetGraphic(&bitmap);
 }
 
+// An image placed on the window; the window owns it.
+TImage* PlacedImage(TTestWindow& window, int left, int top, int width, int height)
+{
+    auto* image = new TImage(&window);
+    image->SetParent(&window);
+    image->SetBounds(left, top, width, height);
+    return image;
+}
+
 Pixels WindowPixels(TTestWindow& window, int width, int height)
 {
     window.PaintNow();
@@ -38,9 +47,7 @@ Pixels WindowPixels(TTestWindow& window, int width, int height)
 TEST(Image, WithoutStretchThePictureSitsAtItsNaturalSizeTopLeft)
 {
     TTestWindow window(4, 4, F);
-    auto* image = new TImage(&window);
-    image->SetParent(&window);
-    image->SetBounds(1, 1, 3, 3);
+    auto* image = PlacedImage(window, 1, 1, 3, 3);
     LoadTinyPicture(*image);
     EXPECT_EQ(WindowPixels(window, 4, 4),
         (Pixels {
@@ -54,9 +61,7 @@ TEST(Image, WithoutStretchThePictureSitsAtItsNaturalSizeTopLeft)
 TEST(Image, APictureLargerThanTheControlIsCutAtItsEdges)
 {
     TTestWindow window(3, 3, F);
-    auto* image = new TImage(&window);
-    image->SetParent(&window);
-    image->SetBounds(0, 0, 1, 2);
+    auto* image = PlacedImage(window, 0, 0, 1, 2);
     LoadTinyPicture(*image);
     EXPECT_EQ(WindowPixels(window, 3, 3), (Pixels { R, F, F, B, F, F, F, F, F }));
 }
@@ -64,9 +69,7 @@ TEST(Image, APictureLargerThanTheControlIsCutAtItsEdges)
 TEST(Image, WithStretchThePictureCoversTheClientArea)
 {
     TTestWindow window(4, 4, F);
-    auto* image = new TImage(&window);
-    image->SetParent(&window);
-    image->SetBounds(0, 0, 4, 4);
+    auto* image = PlacedImage(window, 0, 0, 4, 4);
     image->SetStretch(true);
     LoadTinyPicture(*image);
     EXPECT_EQ(WindowPixels(window, 4, 4),
@@ -81,18 +84,14 @@ TEST(Image, WithStretchThePictureCoversTheClientArea)
 TEST(Image, AnEmptyPictureLeavesThePixelsBelow)
 {
     TTestWindow window(2, 2, F);
-    auto* image = new TImage(&window);
-    image->SetParent(&window);
-    image->SetBounds(0, 0, 2, 2);
+    PlacedImage(window, 0, 0, 2, 2);
     EXPECT_EQ(WindowPixels(window, 2, 2), (Pixels { F, F, F, F }));
 }
 
 TEST(Image, ANewPictureOrStretchIsShownAtTheNextPaint)
 {
     TTestWindow window(2, 2, F);
-    auto* image = new TImage(&window);
-    image->SetParent(&window);
-    image->SetBounds(0, 0, 2, 2);
+    auto* image = PlacedImage(window, 0, 0, 2, 2);
     ASSERT_EQ(WindowPixels(window, 2, 2), (Pixels { F, F, F, F }));
     TBitmap bitmap;
     bitmap.SetRaster(PixelRaster { 1, 1, false, { B } });
@@ -125,9 +124,7 @@ TEST(Image, CanvasOfAnEmptyImageIsABitmapOfTheControlSize)
 TEST(Image, DrawingOnTheCanvasShowsOnTheNextPaint)
 {
     TTestWindow window(2, 1, F);
-    auto* image = new TImage(&window);
-    image->SetParent(&window);
-    image->SetBounds(0, 0, 2, 1);
+    auto* image = PlacedImage(window, 0, 0, 2, 1);
     TCanvas* canvas = image->Canvas();
     canvas->Brush()->SetColor(TColor(B));
     canvas->FillRect(Rect(0, 0, 1, 1));
