@@ -26,11 +26,11 @@ void DrawParentBackdrop(TControl* control, TCanvas* dest);
 // Negative when the rectangle is inverted.
 inline int RectWidth(const TRect& rect)
 {
-    return rect.Right - rect.Left;
+    return rect.Width();
 }
 inline int RectHeight(const TRect& rect)
 {
-    return rect.Bottom - rect.Top;
+    return rect.Height();
 }
 
 // Drops the first queued message of that number for the window (nullptr: any window of the

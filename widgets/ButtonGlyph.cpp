@@ -70,9 +70,9 @@ void TButtonGlyph::SourceChanged(TObject* sender)
 
 TColor TButtonGlyph::GrayColor(TColor color) const
 {
-    if (color == FTransparentColor || ColorToRGB(color) == ColorToRGB(clBtnFace))
-        return color;
     const COLORREF rgb = ColorToRGB(color);
+    if (color == FTransparentColor || rgb == ColorToRGB(clBtnFace))
+        return color;
     // The weights sum to 256, so the grey level stays within a byte.
     const auto level = std::uint8_t((GetRValue(rgb) * 77 + GetGValue(rgb) * 150 + GetBValue(rgb) * 29) >> 8);
     return RGB(level, level, level);

@@ -102,7 +102,7 @@ void TButtonGlyph::ComputeLayout(TCanvas* canvas, const TRect& client, AnsiStrin
     if (popupMark) {
         if (glyphSize.x == 0 || glyphSize.y == 0 || layout == blGlyphLeft)
             textSize.x += kMarkAfterText;
-        else if (glyphSize.x > 0)
+        else
             glyphSize.x += kMarkAfterGlyph;
     }
 
