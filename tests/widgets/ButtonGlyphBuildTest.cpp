@@ -49,22 +49,17 @@ constexpr COLORREF kGreyOfRed = 0x4C4C4C;
 TEST_F(GlyphTest, TheStripsProportionsGiveTheNumberOfImages)
 {
     TButtonGlyph renderer;
-    auto four = Filled(64, 16, R);
-    renderer.SetSourceGlyph(four.get());
-    EXPECT_EQ(renderer.NumGlyphs(), 4);
-
-    auto six = Filled(96, 16, R);
-    renderer.SetSourceGlyph(six.get());
-    EXPECT_EQ(renderer.NumGlyphs(), 1);
-
+    // The image count after a strip of that width, 16 high.
+    const auto countFor = [&renderer](int width) {
+        auto strip = Filled(width, 16, R);
+        renderer.SetSourceGlyph(strip.get());
+        return renderer.NumGlyphs();
+    };
+    EXPECT_EQ(countFor(64), 4);
+    EXPECT_EQ(countFor(96), 1); // six squares are more than there are states
     renderer.SetNumGlyphs(2);
-    auto uneven = Filled(20, 16, R);
-    renderer.SetSourceGlyph(uneven.get());
-    EXPECT_EQ(renderer.NumGlyphs(), 2);
-
-    auto noWidth = Filled(0, 16, R);
-    renderer.SetSourceGlyph(noWidth.get());
-    EXPECT_EQ(renderer.NumGlyphs(), 2);
+    EXPECT_EQ(countFor(20), 2); // uneven
+    EXPECT_EQ(countFor(0), 2);
 }
 
 TEST_F(GlyphTest, ANewStripTakesItsTransparentColourAndIsAnnounced)

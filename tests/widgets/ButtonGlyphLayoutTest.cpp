@@ -32,57 +32,58 @@ protected:
     std::unique_ptr<TBitmap> FCanvasOwner = Filled(1, 1, D);
 };
 
+// Each case places a 16-pixel square glyph beside its caption.
+struct Placement {
+    const char* what;
+    TRect client;
+    const char* caption;
+    TButtonLayout layout;
+    int margin;
+    int spacing;
+    bool popupMark;
+    TPoint glyphPos;
+    TRect textBounds;
+};
+
+const Placement kPlacements[] = {
+    // Margin = 30 - (16 + 1 + 13) / 2 = 15.
+    { "glyph above with given spacing is centred as a group", Rect(0, 0, 60, 60), "Abcd", blGlyphTop, -1, 1,
+        false, { 22, 15 }, Rect(20, 32, 40, 45) },
+    // (100 - (16 + 30)) / 3 = 18 before, between and after.
+    { "automatic margin and spacing split the free space in three", Rect(0, 0, 100, 30), "Abcdef",
+        blGlyphLeft, -1, -1, false, { 18, 7 }, Rect(52, 9, 82, 22) },
+    { "glyph right of the caption counts from the right edge", Rect(0, 0, 100, 30), "Abcdef", blGlyphRight, 4,
+        2, false, { 80, 7 }, Rect(48, 9, 78, 22) },
+    // Spacing = (60 - (3 + 16)) / 2 - 13 / 2 = 14.
+    { "glyph below with given margin centres the text in the rest", Rect(0, 0, 60, 60), "Abcd", blGlyphBottom,
+        3, -1, false, { 22, 41 }, Rect(20, 14, 40, 27) },
+    { "positions are relative to the client's corner", Rect(10, 5, 110, 35), "Abcdef", blGlyphLeft, -1, -1,
+        false, { 28, 12 }, Rect(62, 14, 92, 27) },
+    { "without caption the glyph is centred and spacing is dropped", Rect(0, 0, 40, 30), "", blGlyphLeft, -1,
+        -1, false, { 12, 7 }, Rect(28, 15, 28, 15) },
+    // Client 20 x 11 under a 16-pixel glyph: (11 - 16) / 3 = -1, not -2.
+    { "negative shares truncate toward zero", Rect(0, 0, 20, 11), "Ab", blGlyphTop, -1, -1, false, { 2, -1 },
+        Rect(5, 14, 15, 14) },
+    // The text counts 30 + 9: (100 - (16 + 39)) / 3 = 15.
+    { "a mark after the text takes nine pixels", Rect(0, 0, 100, 30), "Abcdef", blGlyphLeft, -1, -1, true,
+        { 15, 7 }, Rect(46, 9, 76, 22) },
+    // The glyph counts 22 wide, so it sits 3 pixels left of centre; the text does not move.
+    { "a mark after a glyph above takes six pixels", Rect(0, 0, 60, 60), "Abcd", blGlyphTop, -1, 1, true,
+        { 19, 15 }, Rect(20, 32, 40, 45) },
+};
+
 } // namespace
 
-TEST_F(GlyphLayout, GlyphAboveWithGivenSpacingIsCentredAsAGroup)
+TEST_F(GlyphLayout, GlyphAndCaptionArePlacedByLayoutMarginAndSpacing)
 {
     UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 60, 60), "Abcd", blGlyphTop, -1, 1);
-    // Margin = 30 - (16 + 1 + 13) / 2 = 15.
-    EXPECT_EQ(layout.glyphPos, (TPoint { 22, 15 }));
-    EXPECT_EQ(layout.textBounds, Rect(20, 32, 40, 45));
-}
-
-TEST_F(GlyphLayout, AutomaticMarginAndSpacingSplitTheFreeSpaceInThree)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 100, 30), "Abcdef", blGlyphLeft, -1, -1);
-    // (100 - (16 + 30)) / 3 = 18 before, between and after.
-    EXPECT_EQ(layout.glyphPos, (TPoint { 18, 7 }));
-    EXPECT_EQ(layout.textBounds, Rect(52, 9, 82, 22));
-}
-
-TEST_F(GlyphLayout, GlyphRightOfTheCaptionCountsFromTheRightEdge)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 100, 30), "Abcdef", blGlyphRight, 4, 2);
-    EXPECT_EQ(layout.glyphPos, (TPoint { 80, 7 }));
-    EXPECT_EQ(layout.textBounds, Rect(48, 9, 78, 22));
-}
-
-TEST_F(GlyphLayout, GlyphBelowWithGivenMarginCentresTheTextInTheRest)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 60, 60), "Abcd", blGlyphBottom, 3, -1);
-    // Spacing = (60 - (3 + 16)) / 2 - 13 / 2 = 14.
-    EXPECT_EQ(layout.glyphPos, (TPoint { 22, 41 }));
-    EXPECT_EQ(layout.textBounds, Rect(20, 14, 40, 27));
-}
-
-TEST_F(GlyphLayout, PositionsAreRelativeToTheClientsCorner)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(10, 5, 110, 35), "Abcdef", blGlyphLeft, -1, -1);
-    EXPECT_EQ(layout.glyphPos, (TPoint { 28, 12 }));
-    EXPECT_EQ(layout.textBounds, Rect(62, 14, 92, 27));
-}
-
-TEST_F(GlyphLayout, WithoutCaptionTheGlyphIsCentredAndSpacingIsDropped)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 40, 30), "", blGlyphLeft, -1, -1);
-    EXPECT_EQ(layout.glyphPos, (TPoint { 12, 7 }));
-    EXPECT_EQ(layout.textBounds, Rect(28, 15, 28, 15));
+    for (const Placement& placement : kPlacements) {
+        SCOPED_TRACE(placement.what);
+        const Layout layout = Compute(placement.client, placement.caption, placement.layout, placement.margin,
+            placement.spacing, placement.popupMark);
+        EXPECT_EQ(layout.glyphPos, placement.glyphPos);
+        EXPECT_EQ(layout.textBounds, placement.textBounds);
+    }
 }
 
 TEST_F(GlyphLayout, WithoutGlyphTheCaptionIsCentred)
@@ -90,33 +91,6 @@ TEST_F(GlyphLayout, WithoutGlyphTheCaptionIsCentred)
     const Layout layout = Compute(Rect(0, 0, 40, 30), "Ab", blGlyphLeft, -1, 5);
     EXPECT_EQ(layout.textBounds, Rect(15, 9, 25, 22));
     EXPECT_EQ(layout.glyphPos, (TPoint { 15, 15 }));
-}
-
-TEST_F(GlyphLayout, NegativeSharesTruncateTowardZero)
-{
-    UseGlyph(16);
-    // Client 20 x 11 under a 16-pixel glyph: (11 - 16) / 3 = -1, not -2.
-    const Layout layout = Compute(Rect(0, 0, 20, 11), "Ab", blGlyphTop, -1, -1);
-    EXPECT_EQ(layout.glyphPos, (TPoint { 2, -1 }));
-    EXPECT_EQ(layout.textBounds, Rect(5, 14, 15, 14));
-}
-
-TEST_F(GlyphLayout, AMarkAfterTheTextTakesNinePixels)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 100, 30), "Abcdef", blGlyphLeft, -1, -1, true);
-    // The text counts 30 + 9: (100 - (16 + 39)) / 3 = 15.
-    EXPECT_EQ(layout.glyphPos, (TPoint { 15, 7 }));
-    EXPECT_EQ(layout.textBounds, Rect(46, 9, 76, 22));
-}
-
-TEST_F(GlyphLayout, AMarkAfterAGlyphAboveTakesSixPixels)
-{
-    UseGlyph(16);
-    const Layout layout = Compute(Rect(0, 0, 60, 60), "Abcd", blGlyphTop, -1, 1, true);
-    // The glyph counts 22 wide, so it sits 3 pixels left of centre; the text does not move.
-    EXPECT_EQ(layout.glyphPos, (TPoint { 19, 15 }));
-    EXPECT_EQ(layout.textBounds, Rect(20, 32, 40, 45));
 }
 
 TEST_F(GlyphLayout, TheMarkReservesWidthButNoHeight)
