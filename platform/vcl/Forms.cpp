@@ -96,8 +96,7 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
         return;
     FBorderStyle = value;
     if (HandleAllocated())
-        SetWindowLongPtrA(Handle(), GWL_STYLE,
-            LONG_PTR(FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(Handle(), GWL_STYLE, LONG_PTR(WindowStyle()));
 }
 
 void TForm::SetBorderIcons(TBorderIcons value)
@@ -106,8 +105,7 @@ void TForm::SetBorderIcons(TBorderIcons value)
         return;
     FBorderIcons = value;
     if (HandleAllocated())
-        SetWindowLongPtrA(Handle(), GWL_STYLE,
-            LONG_PTR(FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(Handle(), GWL_STYLE, LONG_PTR(WindowStyle()));
 }
 
 void TForm::SetPosition(TPosition value)
@@ -124,11 +122,16 @@ TPoint TForm::PlacedOrigin() const
     return Point((screenWidth - FWidth) / 2, (screenHeight - FHeight) / 2);
 }
 
+DWORD TForm::WindowStyle() const
+{
+    return FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)
+        | (FEnabled ? 0 : WS_DISABLED);
+}
+
 void TForm::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);
-    params.Style = FormWindowStyle(FBorderStyle, FBorderIcons) | (FVisible ? WS_VISIBLE : 0)
-        | (FEnabled ? 0 : WS_DISABLED);
+    params.Style = WindowStyle();
     params.WndParent = nullptr;
     const TPoint origin = PlacedOrigin();
     params.X = origin.x;

@@ -97,6 +97,9 @@ protected:
     TPoint PlacedOrigin() const;
 
 private:
+    // The whole window style for the current border, icons and state.
+    DWORD WindowStyle() const;
+
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     TPosition FPosition = poDesigned;
