@@ -34,13 +34,6 @@ Pixels DrawnState(TButtonGlyph& renderer, TGlyphState state)
     return PixelsOf(*target);
 }
 
-std::unique_ptr<TButtonGlyph> RendererWith(TBitmap* strip)
-{
-    auto renderer = std::make_unique<TButtonGlyph>();
-    renderer->SetSourceGlyph(strip);
-    return renderer;
-}
-
 // The grey of R, the red of image 0: (255 × 77) >> 8.
 constexpr COLORREF kGreyOfRed = 0x4C4C4C;
 

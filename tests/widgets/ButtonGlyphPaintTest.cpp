@@ -20,12 +20,9 @@ Picture LettersIn(const TBitmap& bitmap, const TRect& rect)
 // A renderer with one 4 x 4 image, green but for its transparent lower-left pixel.
 std::unique_ptr<TButtonGlyph> GreenGlyphRenderer()
 {
-    auto renderer = std::make_unique<TButtonGlyph>();
     Pixels pixels(16, G);
     pixels[12] = M;
-    auto strip = MakeBitmap(4, 4, pixels);
-    renderer->SetSourceGlyph(strip.get());
-    return renderer;
+    return RendererWith(MakeBitmap(4, 4, pixels).get());
 }
 
 const Picture kMarkWithBorder {

@@ -22,10 +22,7 @@ std::unique_ptr<TBitmap> Glyph(COLORREF color)
 // A renderer whose strip is one square image of that size.
 std::unique_ptr<TButtonGlyph> RendererWithGlyph(int width, int height)
 {
-    auto renderer = std::make_unique<TButtonGlyph>();
-    auto strip = Filled(width, height, R);
-    renderer->SetSourceGlyph(strip.get());
-    return renderer;
+    return RendererWith(Filled(width, height, R).get());
 }
 
 } // namespace

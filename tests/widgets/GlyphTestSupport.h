@@ -5,6 +5,7 @@
 
 #include "platform/gdi/Text.h"
 #include "platform/vcl/Graphics.h"
+#include "widgets/ButtonGlyph.h"
 #include "tests/support/PixelLetters.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,14 @@ inline std::unique_ptr<TBitmap> Filled(int width, int height, COLORREF color)
 inline Pixels PixelsOf(const TBitmap& bitmap)
 {
     return bitmap.Raster().pixels;
+}
+
+// A renderer holding a copy of strip.
+inline std::unique_ptr<TButtonGlyph> RendererWith(TBitmap* strip)
+{
+    auto renderer = std::make_unique<TButtonGlyph>();
+    renderer->SetSourceGlyph(strip);
+    return renderer;
 }
 
 // The part of bitmap inside rect, as a bitmap of its own.
