@@ -100,9 +100,8 @@ using HFONT = GdiFont*;
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
 
-// A device context draws into the bitmap selected into it. Window DCs are memory DCs
-// over the window's paint buffer, offset by the viewport origin and clipped.
-struct GdiDc {
+// What a device context draws with; SaveDC keeps a copy and RestoreDC puts it back.
+struct GdiDcState {
     HBITMAP bitmap = nullptr;
     HBRUSH brush = nullptr;
     HPEN pen = nullptr;
@@ -114,9 +113,12 @@ struct GdiDc {
     TPoint brushOrigin;
     TPoint penPosition;
     std::optional<TRect> clip; // device coordinates; none means the whole bitmap
+};
 
-    struct SavedState;
-    std::vector<std::shared_ptr<SavedState>> savedStates;
+// A device context draws into the bitmap selected into it. Window DCs are memory DCs
+// over the window's paint buffer, offset by the viewport origin and clipped.
+struct GdiDc : GdiDcState {
+    std::vector<GdiDcState> savedStates;
     std::unique_ptr<GdiBitmap> defaultBitmap; // 1 x 1 monochrome, as a new memory DC has
 };
 using HDC = GdiDc*;

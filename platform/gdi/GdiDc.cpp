@@ -6,36 +6,14 @@
 
 #include <climits>
 #include <new>
+#include <utility>
 
 namespace {
-
-GdiDc::SavedState CaptureState(const GdiDc& dc)
-{
-    return { dc.bitmap, dc.brush, dc.pen, dc.font, dc.textColor, dc.bkColor, dc.bkMode, dc.viewportOrigin,
-        dc.brushOrigin, dc.penPosition, dc.clip };
-}
-
-void ApplyState(GdiDc& dc, const GdiDc::SavedState& state)
-{
-    dc.bitmap = state.bitmap;
-    dc.brush = state.brush;
-    dc.pen = state.pen;
-    dc.font = state.font;
-    dc.textColor = state.textColor;
-    dc.bkColor = state.bkColor;
-    dc.bkMode = state.bkMode;
-    dc.viewportOrigin = state.viewportOrigin;
-    dc.brushOrigin = state.brushOrigin;
-    dc.penPosition = state.penPosition;
-    dc.clip = state.clip;
-}
 
 template <typename Handle>
 Handle Swap(Handle& slot, HGDIOBJ object)
 {
-    Handle previous = slot;
-    slot = static_cast<Handle>(object);
-    return previous;
+    return std::exchange(slot, static_cast<Handle>(object));
 }
 
 int ClampToInt(std::int64_t value)
@@ -94,29 +72,19 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
 
 COLORREF SetTextColor(HDC dc, COLORREF color)
 {
-    if (!dc)
-        return CLR_INVALID;
-    const COLORREF previous = dc->textColor;
-    dc->textColor = ColorToRGB(color);
-    return previous;
+    return dc ? std::exchange(dc->textColor, ColorToRGB(color)) : CLR_INVALID;
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF color)
 {
-    if (!dc)
-        return CLR_INVALID;
-    const COLORREF previous = dc->bkColor;
-    dc->bkColor = ColorToRGB(color);
-    return previous;
+    return dc ? std::exchange(dc->bkColor, ColorToRGB(color)) : CLR_INVALID;
 }
 
 int SetBkMode(HDC dc, int mode)
 {
     if (!dc || (mode != TRANSPARENT && mode != OPAQUE))
         return 0;
-    const int previous = dc->bkMode;
-    dc->bkMode = mode;
-    return previous;
+    return std::exchange(dc->bkMode, mode);
 }
 
 BOOL SetBrushOrgEx(HDC dc, int x, int y, TPoint* previous)
@@ -152,7 +120,7 @@ int SaveDC(HDC dc)
     if (!dc)
         return 0;
     try {
-        dc->savedStates.push_back(std::make_shared<GdiDc::SavedState>(CaptureState(*dc)));
+        dc->savedStates.push_back(static_cast<const GdiDcState&>(*dc));
     } catch (const std::bad_alloc&) {
         return 0;
     }
@@ -167,7 +135,7 @@ BOOL RestoreDC(HDC dc, int savedIndex)
     const std::int64_t level = savedIndex < 0 ? count + 1 + savedIndex : savedIndex;
     if (level < 1 || level > count)
         return FALSE;
-    ApplyState(*dc, *dc->savedStates[std::size_t(level - 1)]);
+    static_cast<GdiDcState&>(*dc) = dc->savedStates[std::size_t(level - 1)];
     dc->savedStates.resize(std::size_t(level - 1));
     return TRUE;
 }

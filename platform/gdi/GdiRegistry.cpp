@@ -18,12 +18,17 @@ Registry& TheRegistry()
     return registry;
 }
 
+bool Selects(const GdiDcState& state, const GdiObject* object)
+{
+    return state.bitmap == object || state.brush == object || state.pen == object || state.font == object;
+}
+
 bool Holds(const GdiDc& dc, const GdiObject* object)
 {
-    if (dc.bitmap == object || dc.brush == object || dc.pen == object || dc.font == object)
+    if (Selects(dc, object))
         return true;
     for (const auto& state : dc.savedStates) {
-        if (state->bitmap == object || state->brush == object || state->pen == object || state->font == object)
+        if (Selects(state, object))
             return true;
     }
     return false;

@@ -6,21 +6,6 @@
 
 #include "platform/gdi/Gdi.h"
 
-// What SaveDC keeps and RestoreDC puts back.
-struct GdiDc::SavedState {
-    HBITMAP bitmap = nullptr;
-    HBRUSH brush = nullptr;
-    HPEN pen = nullptr;
-    HFONT font = nullptr;
-    COLORREF textColor = 0;
-    COLORREF bkColor = 0;
-    int bkMode = OPAQUE;
-    TPoint viewportOrigin;
-    TPoint brushOrigin;
-    TPoint penPosition;
-    std::optional<TRect> clip;
-};
-
 // Handles are only compared, never followed, until they are known to be live.
 void RegisterGdiObject(GdiObject* object);
 // Forgets a live object of ours that no live DC holds, now or in a saved state; false
