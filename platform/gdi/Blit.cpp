@@ -61,9 +61,7 @@ BOOL FillDestination(GdiDc& dest, const WideRect& logical, std::uint8_t truthTab
 {
     if (!dest.bitmap)
         return FALSE;
-    const TRect rect = ClipTo(ToDevice(dest, logical), DrawableArea(dest));
-    if (!rect.IsEmpty())
-        RunBlit(dest, rect, dest.brush, truthTable, nullptr);
+    FillLogicalRect(dest, logical, dest.brush, truthTable);
     return TRUE;
 }
 

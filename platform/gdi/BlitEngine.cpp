@@ -132,3 +132,10 @@ void RunBlit(GdiDc& dest, const TRect& rect, const GdiBrush* brush, std::uint8_t
         ApplyRop3Row(truthTable, destPixels, sourcePixels, patternPixels, count);
     }
 }
+
+void FillLogicalRect(GdiDc& dest, const WideRect& logical, const GdiBrush* brush, std::uint8_t truthTable)
+{
+    const TRect rect = ClipTo(ToDevice(dest, logical), DrawableArea(dest));
+    if (!rect.IsEmpty())
+        RunBlit(dest, rect, brush, truthTable, nullptr);
+}

@@ -3,6 +3,7 @@
 // the destination's colour domain, then combined by the raster operation.
 #pragma once
 
+#include "platform/gdi/DeviceArea.h"
 #include "platform/gdi/Gdi.h"
 
 #include <cstdint>
@@ -19,3 +20,7 @@ struct BlitSource {
 // valid source indices, one per destination column and row.
 void RunBlit(GdiDc& dest, const TRect& rect, const GdiBrush* brush, std::uint8_t truthTable,
     const BlitSource* source);
+
+// Applies an operation that reads no source to the part of a logical rectangle that lies in
+// the destination's drawable area. The destination must hold a bitmap.
+void FillLogicalRect(GdiDc& dest, const WideRect& logical, const GdiBrush* brush, std::uint8_t truthTable);

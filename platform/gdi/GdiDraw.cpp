@@ -13,11 +13,8 @@ namespace {
 // Fills a logical rectangle with a brush, PATCOPY style; a hollow brush paints nothing.
 void FillWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
 {
-    if (!dc.bitmap || brush.style == BS_NULL)
-        return;
-    const TRect rect = ClipTo(ToDevice(dc, logical), DrawableArea(dc));
-    if (!rect.IsEmpty())
-        RunBlit(dc, rect, &brush, RopTruthTable(PATCOPY), nullptr);
+    if (dc.bitmap && brush.style != BS_NULL)
+        FillLogicalRect(dc, logical, &brush, RopTruthTable(PATCOPY));
 }
 
 void FrameWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
@@ -30,7 +27,19 @@ void FrameWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
     FillWide(dc, { logical.right - 1, logical.top + 1, logical.right, logical.bottom - 1 }, brush);
 }
 
-WideRect WideOf(const TRect& rect) { return { rect.Left, rect.Top, rect.Right, rect.Bottom }; }
+// FillRect and FrameRect: 1 when painted, 0 for a missing DC, brush or bitmap, or no memory.
+int PaintWithBrush(
+    HDC dc, const TRect& rect, HBRUSH brush, void (*paint)(GdiDc&, const WideRect&, const GdiBrush&))
+{
+    if (!dc || !brush || !dc->bitmap)
+        return 0;
+    try {
+        paint(*dc, { rect.Left, rect.Top, rect.Right, rect.Bottom }, *brush);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return 1;
+}
 
 // The device pixel of a logical point, when it lies inside the drawable area.
 COLORREF* PixelAt(GdiDc& dc, int x, int y)
@@ -63,29 +72,9 @@ void DrawSegment(GdiDc& dc, TPoint from, TPoint to)
 
 } // namespace
 
-int FillRect(HDC dc, const TRect& rect, HBRUSH brush)
-{
-    if (!dc || !brush || !dc->bitmap)
-        return 0;
-    try {
-        FillWide(*dc, WideOf(rect), *brush);
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-    return 1;
-}
+int FillRect(HDC dc, const TRect& rect, HBRUSH brush) { return PaintWithBrush(dc, rect, brush, FillWide); }
 
-int FrameRect(HDC dc, const TRect& rect, HBRUSH brush)
-{
-    if (!dc || !brush || !dc->bitmap)
-        return 0;
-    try {
-        FrameWide(*dc, WideOf(rect), *brush);
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-    return 1;
-}
+int FrameRect(HDC dc, const TRect& rect, HBRUSH brush) { return PaintWithBrush(dc, rect, brush, FrameWide); }
 
 COLORREF GetPixel(HDC dc, int x, int y)
 {
