@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <new>
 #include <vector>
@@ -80,6 +81,13 @@ struct GdiImageList {
         }
     }
 
+    // All or, when memory runs out, none of the added slots go to the end of the list.
+    void Append(std::vector<std::unique_ptr<ImageSlot>>& added)
+    {
+        slots.insert(
+            slots.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    }
+
     // Whether image and mask both reach past the first count images.
     bool Covers(const PixelRaster& image, const PixelRaster* mask, int count) const
     {
@@ -129,8 +137,7 @@ BOOL ImageList_SetImageCount(HIMAGELIST list, UINT count)
         for (std::size_t index = list->slots.size(); index < count; ++index)
             added.push_back(list->BlankSlot());
         list->slots.resize(std::min<std::size_t>(list->slots.size(), count));
-        for (auto& slot : added)
-            list->slots.push_back(std::move(slot));
+        list->Append(added);
         return TRUE;
     } catch (const std::bad_alloc&) {
         return FALSE;
@@ -150,20 +157,19 @@ int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask)
 {
     if (!list || !image || list->width == 0)
         return -1;
+    const PixelRaster* maskRaster = mask ? &mask->raster : nullptr;
     const int added = image->raster.width / list->width;
-    if (added == 0 || !list->Covers(image->raster, mask ? &mask->raster : nullptr, added)
+    if (added == 0 || !list->Covers(image->raster, maskRaster, added)
         || !list->CanHold(std::int64_t(list->slots.size()) + added))
         return -1;
     try {
         std::vector<std::unique_ptr<ImageSlot>> slots;
         for (int part = 0; part < added; ++part) {
             slots.push_back(list->BlankSlot());
-            list->Fill(*slots.back(), image->raster, mask ? &mask->raster : nullptr, part * list->width);
+            list->Fill(*slots.back(), image->raster, maskRaster, part * list->width);
         }
         const int first = int(list->slots.size());
-        list->slots.reserve(list->slots.size() + slots.size());
-        for (auto& slot : slots)
-            list->slots.push_back(std::move(slot));
+        list->Append(slots);
         return first;
     } catch (const std::bad_alloc&) {
         return -1;
@@ -174,9 +180,10 @@ BOOL ImageList_Replace(HIMAGELIST list, int index, HBITMAP image, HBITMAP mask)
 {
     if (!list || !image || index < 0 || index >= int(list->slots.size()))
         return FALSE;
-    if (!list->Covers(image->raster, mask ? &mask->raster : nullptr, 1))
+    const PixelRaster* maskRaster = mask ? &mask->raster : nullptr;
+    if (!list->Covers(image->raster, maskRaster, 1))
         return FALSE;
-    list->Fill(*list->slots[std::size_t(index)], image->raster, mask ? &mask->raster : nullptr, 0);
+    list->Fill(*list->slots[std::size_t(index)], image->raster, maskRaster, 0);
     return TRUE;
 }
 

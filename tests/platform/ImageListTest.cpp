@@ -60,32 +60,33 @@ TEST(ImageListNative, AStripAddsOneImagePerFullImageWidth)
     EXPECT_EQ(target.PixelValues(), (Pixels { B, Y }));
 }
 
-TEST(ImageListNative, MaskBitsMakePixelsTransparent)
+namespace {
+
+// Draws the three pixels R, G, B through a one-row mask onto the backdrop colour.
+Pixels DrawnThroughMask(UINT flags, Pixels maskBits)
 {
-    NativeList list(3, 1);
+    NativeList list(3, 1, flags);
     GdiBitmap image;
     image.raster = PixelRaster { 3, 1, false, { R, G, B } };
     GdiBitmap mask;
-    mask.raster = PixelRaster { 3, 1, true, { K, W, K } };
-    ASSERT_EQ(ImageList_Add(list.handle, &image, &mask), 0);
+    mask.raster = PixelRaster { 3, 1, true, std::move(maskBits) };
+    EXPECT_EQ(ImageList_Add(list.handle, &image, &mask), 0);
 
     TestSurface target(3, 1, Depth::Colour, S);
-    ASSERT_TRUE(ImageList_Draw(list.handle, 0, target.Dc(), 0, 0, ILD_NORMAL));
-    EXPECT_EQ(target.PixelValues(), (Pixels { R, S, B }));
+    EXPECT_TRUE(ImageList_Draw(list.handle, 0, target.Dc(), 0, 0, ILD_NORMAL));
+    return target.PixelValues();
+}
+
+} // namespace
+
+TEST(ImageListNative, MaskBitsMakePixelsTransparent)
+{
+    EXPECT_EQ(DrawnThroughMask(ILC_MASK, { K, W, K }), (Pixels { R, S, B }));
 }
 
 TEST(ImageListNative, AListWithoutMaskDrawsOpaque)
 {
-    NativeList list(3, 1, ILC_COLOR24);
-    GdiBitmap image;
-    image.raster = PixelRaster { 3, 1, false, { R, G, B } };
-    GdiBitmap mask;
-    mask.raster = PixelRaster { 3, 1, true, { W, W, W } };
-    ASSERT_EQ(ImageList_Add(list.handle, &image, &mask), 0);
-
-    TestSurface target(3, 1, Depth::Colour, S);
-    ASSERT_TRUE(ImageList_Draw(list.handle, 0, target.Dc(), 0, 0, ILD_NORMAL));
-    EXPECT_EQ(target.PixelValues(), (Pixels { R, G, B }));
+    EXPECT_EQ(DrawnThroughMask(ILC_COLOR24, { W, W, W }), (Pixels { R, G, B }));
 }
 
 TEST(ImageListNative, DrawingKeepsTheTargetColoursAndClipsAtItsEdge)
