@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/gdi/Text.h"
 
+#include "platform/gdi/DeviceArea.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -81,7 +83,8 @@ std::string_view TextOf(const char* text, int count)
 {
     if (!text)
         return {};
-    return count < 0 ? std::string_view(text) : std::string_view(text, std::strlen(text) < std::size_t(count) ? std::strlen(text) : std::size_t(count));
+    // A counted text need not end in a NUL, so nothing past count is read.
+    return count < 0 ? std::string_view(text) : std::string_view(text, ::strnlen(text, std::size_t(count)));
 }
 
 // "&&" stands for "&"; a single "&" marks the next character as a shortcut and is dropped.
@@ -173,15 +176,6 @@ TRect DeviceRect(HDC dc, TRect rect)
     return rect;
 }
 
-TRect DrawableArea(HDC dc)
-{
-    const PixelRaster& raster = dc->bitmap->raster;
-    TRect area = Rect(0, 0, raster.width, raster.height);
-    if (dc->clip)
-        area = IntersectRects(area, *dc->clip);
-    return area;
-}
-
 void FillArea(PixelRaster& raster, const TRect& area, COLORREF color)
 {
     for (int row = area.Top; row < area.Bottom; ++row)
@@ -234,7 +228,7 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, UINT format)
         return textHeight;
 
     PixelRaster& raster = dc->bitmap->raster;
-    TRect clip = DrawableArea(dc);
+    TRect clip = DrawableArea(*dc);
     const TRect deviceRect = DeviceRect(dc, *rect);
     if (!(format & DT_NOCLIP))
         clip = IntersectRects(clip, deviceRect);
@@ -269,7 +263,7 @@ BOOL TextOutA(HDC dc, int x, int y, const char* text, int count)
     const LOGFONT& font = FontOf(dc);
     const std::string_view line = TextOf(text, count);
     const TEXTMETRIC metrics = engine.Metrics(font);
-    const TRect clip = DrawableArea(dc);
+    const TRect clip = DrawableArea(*dc);
     const TRect cell = DeviceRect(dc, Bounds(x, y, engine.Width(font, line), metrics.tmHeight));
     if (dc->bkMode == OPAQUE)
         FillArea(dc->bitmap->raster, IntersectRects(clip, cell), dc->bkColor);

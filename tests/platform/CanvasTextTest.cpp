@@ -26,4 +26,16 @@ TEST(CanvasTextExtent, MeasuresCharactersInTheCanvasFont)
     EXPECT_GT(canvas->TextWidth("abc"), 3 * oneCharacter) << "a larger font is measured, not the old one";
 }
 
+TEST(CanvasTextExtent, ACountedTextIsReadOnlyUpToItsCountOrItsNul)
+{
+    TSize one {};
+    ASSERT_TRUE(GetTextExtentPoint32A(nullptr, "a", 1, &one));
+    const char unterminated[3] = { 'a', 'b', 'c' };
+    TSize size {};
+    ASSERT_TRUE(GetTextExtentPoint32A(nullptr, unterminated, 3, &size));
+    EXPECT_EQ(size.cx, 3 * one.cx) << "no NUL after the counted characters";
+    ASSERT_TRUE(GetTextExtentPoint32A(nullptr, "ab\0cd", 5, &size));
+    EXPECT_EQ(size.cx, 2 * one.cx) << "a NUL inside the count ends the text";
+}
+
 } // namespace
