@@ -6,15 +6,31 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// A group box placed on the window; the window owns it.
+TGroupBox* PlacedBox(TTestWindow& window, int left, int top, int width, int height)
+{
+    auto* box = new TGroupBox(&window);
+    box->SetParent(&window);
+    box->SetBounds(left, top, width, height);
+    return box;
+}
+
+int CaptionLineHeight(TGroupBox& box)
+{
+    TEXTMETRIC metrics;
+    GetTextMetricsA(box.Canvas()->Handle(), &metrics);
+    return metrics.tmHeight;
+}
+
+} // namespace
+
 TEST(GroupBox, FrameIsEtchedAroundTheBoxBelowHalfTheCaptionLine)
 {
     TTestWindow window(120, 80, clBtnFace);
-    auto* box = new TGroupBox(&window);
-    box->SetParent(&window);
-    box->SetBounds(10, 10, 100, 60);
-    TEXTMETRIC metrics;
-    GetTextMetricsA(box->Canvas()->Handle(), &metrics);
-    const int top = 10 + metrics.tmHeight / 2 - 1;
+    auto* box = PlacedBox(window, 10, 10, 100, 60);
+    const int top = 10 + CaptionLineHeight(*box) / 2 - 1;
 
     EXPECT_EQ(window.PixelAt(10, top), ColorToRGB(clBtnShadow)) << "outer top-left corner";
     EXPECT_EQ(window.PixelAt(11, top + 1), ColorToRGB(clBtnHighlight)) << "light line inside";
@@ -31,27 +47,22 @@ TEST(GroupBox, FrameIsEtchedAroundTheBoxBelowHalfTheCaptionLine)
 TEST(GroupBox, CaptionInterruptsTheTopEdge)
 {
     TTestWindow window(120, 80, clBtnFace);
-    auto* box = new TGroupBox(&window);
-    box->SetParent(&window);
-    box->SetBounds(0, 0, 120, 80);
-    TEXTMETRIC metrics;
-    GetTextMetricsA(box->Canvas()->Handle(), &metrics);
-    const int top = metrics.tmHeight / 2 - 1;
+    auto* box = PlacedBox(window, 0, 0, 120, 80);
+    const int lineHeight = CaptionLineHeight(*box);
+    const int top = lineHeight / 2 - 1;
     const TRect topEdge = Rect(9, top, 100, top + 2);
     const int edgePixelsBefore = window.CountPixels(topEdge, clBtnShadow);
     box->SetCaption("Settings:");
     box->Invalidate();
     EXPECT_LT(window.CountPixels(topEdge, clBtnShadow), edgePixelsBefore);
-    EXPECT_GT(window.CountPixels(Rect(8, 0, 100, metrics.tmHeight), clWindowText), 0);
+    EXPECT_GT(window.CountPixels(Rect(8, 0, 100, lineHeight), clWindowText), 0);
     EXPECT_EQ(window.PixelAt(110, top), ColorToRGB(clBtnShadow)) << "the edge goes on after the caption";
 }
 
 TEST(GroupBox, ChildrenPaintInsideItAndFollowItsColour)
 {
     TTestWindow window(120, 80, clBtnFace);
-    auto* box = new TGroupBox(&window);
-    box->SetParent(&window);
-    box->SetBounds(0, 20, 120, 60);
+    auto* box = PlacedBox(window, 0, 20, 120, 60);
     auto* label = new TLabel(&window);
     label->SetParent(box);
     label->SetBounds(8, 16, 20, 13);
