@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtStrings.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -96,7 +97,7 @@ TEXTMETRIC QtTextEngine::Metrics(const LOGFONT& font)
 int QtTextEngine::Width(const LOGFONT& font, std::string_view text)
 {
     return QFontMetrics(QtFontFor(font))
-        .horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+        .horizontalAdvance(ToQString(text));
 }
 
 void QtTextEngine::DrawLine(PixelRaster& raster, const TRect& clip, int x, int y, const LOGFONT& font,
@@ -107,7 +108,7 @@ void QtTextEngine::DrawLine(PixelRaster& raster, const TRect& clip, int x, int y
         qtFont.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(qtFont);
     const int ascent = int(std::ceil(QFontMetricsF(qtFont).ascent()));
-    const QString line = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const QString line = ToQString(text);
     // Glyphs may reach a little past their advance (italics, overhangs), so the area drawn
     // through is wider than the line; the clip still bounds it.
     const int overhang = std::max(2, metrics.height() / 4);

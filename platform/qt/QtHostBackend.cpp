@@ -2,6 +2,7 @@
 #include "platform/qt/QtHostBackend.h"
 
 #include "platform/qt/QtInputMapping.h"
+#include "platform/qt/QtStrings.h"
 #include "platform/qt/QtSystemColors.h"
 #include "platform/qt/QtTopLevelWindow.h"
 #include "platform/win32/ResourceTable.h"
@@ -28,15 +29,6 @@ namespace {
 QtTopLevelWindow* TopLevelWidget(HWND window)
 {
     return IsLive(window) && !window->parent ? static_cast<QtTopLevelWindow*>(window->hostData) : nullptr;
-}
-
-QString ToQString(const AnsiString& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-AnsiString FromQString(const QString& text)
-{
-    return text.toUtf8().toStdString();
 }
 
 // Edits keep byte offsets into UTF-8 text; Qt counts UTF-16 units.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The modal parts of the host: file, directory and message dialogs and popup menus.
 #include "platform/qt/QtHostBackend.h"
+#include "platform/qt/QtStrings.h"
 
 #include "platform/rtl/FileNames.h"
 
@@ -12,15 +13,6 @@
 #include <QTimer>
 
 namespace {
-
-QString ToQString(const AnsiString& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-AnsiString FromQString(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
 
 // "Bitmaps (*.bmp)|*.bmp|All|*.*" as Qt's name filters: "Bitmaps (*.bmp) (*.bmp)", ...
 QStringList NameFilters(const AnsiString& filter)
