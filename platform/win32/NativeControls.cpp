@@ -10,12 +10,6 @@ using namespace win32_internal;
 
 namespace {
 
-void Notify(HWND control, WindowChange change)
-{
-    if (Host* host = CurrentHost())
-        host->WindowChanged(control, change);
-}
-
 void SendEditChange(HWND edit)
 {
     if (edit->parent)
@@ -40,8 +34,8 @@ void ReplaceSelection(HWND edit, const AnsiString& replacement)
     edit->text = text;
     edit->selStart += int(replacement.size());
     edit->selLength = 0;
-    Notify(edit, WindowChange::Text);
-    Notify(edit, WindowChange::Selection);
+    NotifyHost(edit, WindowChange::Text);
+    NotifyHost(edit, WindowChange::Selection);
     SendEditChange(edit);
 }
 
@@ -65,7 +59,7 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case BM_SETSTYLE:
         window->style = (window->style & ~DWORD(0xFFFF)) | DWORD(wParam & 0xFFFF);
-        Notify(window, WindowChange::Style);
+        NotifyHost(window, WindowChange::Style);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
@@ -87,11 +81,11 @@ LRESULT EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case EM_LIMITTEXT:
         window->maxLength = int(wParam);
-        Notify(window, WindowChange::MaxLength);
+        NotifyHost(window, WindowChange::MaxLength);
         return 0;
     case EM_SETREADONLY:
         window->readOnly = wParam != 0;
-        Notify(window, WindowChange::ReadOnly);
+        NotifyHost(window, WindowChange::ReadOnly);
         return TRUE;
     case EM_SETSEL: {
         const int length = int(window->text.size());
@@ -104,7 +98,7 @@ LRESULT EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         start = std::clamp(start, 0, length);
         window->selStart = std::min(start, end);
         window->selLength = std::abs(end - start);
-        Notify(window, WindowChange::Selection);
+        NotifyHost(window, WindowChange::Selection);
         return 0;
     }
     case EM_GETSEL: {

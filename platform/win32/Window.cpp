@@ -73,6 +73,17 @@ void NativeDescendantsChanged(HWND window, WindowChange change)
     }
 }
 
+void NotifyHost(HWND window, WindowChange change)
+{
+    Host* host = CurrentHost();
+    if (!host)
+        return;
+    if (IsNative(window) || !window->parent)
+        host->WindowChanged(window, change);
+    if (change == WindowChange::Bounds || change == WindowChange::Visible || change == WindowChange::Enabled)
+        NativeDescendantsChanged(window, change);
+}
+
 } // namespace win32_internal
 
 using namespace win32_internal;
@@ -105,17 +116,6 @@ WindowKind KindOfClass(const AnsiString& upperName)
     if (upperName == kEditClass)
         return WindowKind::NativeEdit;
     return WindowKind::Container;
-}
-
-void NotifyHost(HWND window, WindowChange change)
-{
-    Host* host = CurrentHost();
-    if (!host)
-        return;
-    if (IsNative(window) || !window->parent)
-        host->WindowChanged(window, change);
-    if (change == WindowChange::Bounds || change == WindowChange::Visible || change == WindowChange::Enabled)
-        NativeDescendantsChanged(window, change);
 }
 
 // What the parent must repaint when a child container moves, hides or shows.

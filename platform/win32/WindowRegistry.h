@@ -25,6 +25,8 @@ TRect VisibleRectInTopLevel(HWND window);
 // Called when bounds or visibility of a window change, so the host can place the native
 // controls below it again.
 void NativeDescendantsChanged(HWND window, WindowChange change);
+// Tells the host of a change it shows: on native controls and top-level windows.
+void NotifyHost(HWND window, WindowChange change);
 void ForgetWindowInQueue(HWND window);
 void ForgetWindowInInput(HWND window);
 void ForgetWindowTimers(HWND window);
