@@ -246,6 +246,11 @@ void PostHostMouseInput(HWND topLevel, UINT message, TPoint clientPoint, WPARAM 
 {
     if (!IsLive(topLevel))
         return;
+    // Leaving concerns the whole window; it has no point to aim at a child.
+    if (message == WM_MOUSELEAVE) {
+        PostMessageA(topLevel, WM_MOUSELEAVE, 0, 0);
+        return;
+    }
     HWND target = GetCapture();
     if (!IsLive(target) || TopLevelOf(target) != topLevel)
         target = ChildWindowFromPointDeep(topLevel, clientPoint);
@@ -255,10 +260,6 @@ void PostHostMouseInput(HWND topLevel, UINT message, TPoint clientPoint, WPARAM 
     const TPoint offset = OffsetInTopLevel(target);
     point.x -= offset.x;
     point.y -= offset.y;
-    if (message == WM_MOUSELEAVE) {
-        PostMessageA(topLevel, WM_MOUSELEAVE, 0, 0);
-        return;
-    }
     if (!IsWindowEnabled(target) && message != WM_MOUSEMOVE)
         return;
     PostMessageA(target, message, keys, MAKELPARAM(point.x, point.y));
