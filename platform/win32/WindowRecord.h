@@ -39,4 +39,5 @@ struct WindowRecord {
     GdiBitmap paintBuffer; // top-level windows: the client area as last painted
     void* hostData = nullptr;
     bool destroying = false;
+    bool messageOnly = false; // made with HWND_MESSAGE as its parent
 };
