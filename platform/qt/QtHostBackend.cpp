@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/QtHostBackend.h"
 
+#include "platform/qt/QtFolderTree.h"
 #include "platform/qt/QtInputMapping.h"
 #include "platform/qt/QtStrings.h"
 #include "platform/qt/QtSystemColors.h"
@@ -143,6 +144,8 @@ QWidget* QtHost::CreateNativeControl(HWND window)
         button->setAutoDefault(false);
         QObject::connect(button, &QPushButton::clicked, button, [window] { HostButtonClicked(window); });
         control = button;
+    } else if (window->kind == WindowKind::NativeFolderTree) {
+        control = new QtFolderTree(window, topLevel);
     } else {
         auto* line = new QLineEdit(ToQString(window->text), topLevel);
         line->setReadOnly(window->readOnly);
@@ -156,7 +159,7 @@ QWidget* QtHost::CreateNativeControl(HWND window)
         control = line;
     }
     control->setProperty("durnikWindow", QVariant::fromValue<void*>(window));
-    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind == WindowKind::NativeEdit
+    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind != WindowKind::NativeButton
             ? Qt::StrongFocus
             : Qt::ClickFocus);
     control->installEventFilter(this);
@@ -226,6 +229,7 @@ void QtHost::ApplyTopLevelChange(HWND window, WindowChange change)
     case WindowChange::MaxLength:
     case WindowChange::Selection:
     case WindowChange::ZOrder:
+    case WindowChange::Items:
         break;
     }
 }
@@ -237,6 +241,7 @@ void QtHost::ApplyNativeChange(HWND window, WindowChange change)
         return;
     auto* button = qobject_cast<QPushButton*>(control);
     auto* line = qobject_cast<QLineEdit*>(control);
+    auto* tree = dynamic_cast<QtFolderTree*>(control);
     switch (change) {
     case WindowChange::Bounds:
     case WindowChange::Visible:
@@ -265,7 +270,13 @@ void QtHost::ApplyNativeChange(HWND window, WindowChange change)
         if (line)
             line->setMaxLength(window->maxLength > 0 ? window->maxLength : 32767);
         break;
+    case WindowChange::Items:
+        if (tree)
+            tree->SyncItems();
+        break;
     case WindowChange::Selection:
+        if (tree)
+            tree->SyncSelection();
         if (line) {
             const QSignalBlocker quiet(line);
             const int start = UnitOffset(window->text, window->selStart);

@@ -22,6 +22,7 @@ enum class WindowChange : std::uint8_t {
     MaxLength,
     Selection,
     ZOrder,
+    Items, // the nodes of a folder tree or their expansion
 };
 
 struct FileDialogRequest {

@@ -153,6 +153,9 @@ using WNDENUMPROC = BOOL (*)(HWND window, LPARAM lParam);
 DWORD GetCurrentThreadId();
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC callback, LPARAM lParam);
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM lParam);
+// The next child of parent (top-level windows for nullptr) after childAfter (nullptr: from the
+// first) whose class and text match; a null class or text matches any. Letter case is ignored.
+HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const char* windowName);
 
 // Painting.
 struct PAINTSTRUCT {

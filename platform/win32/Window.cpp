@@ -2,6 +2,7 @@
 // Window records: classes, creation and destruction, long values, geometry, visibility
 // and text.
 #include "platform/win32/WinUser.h"
+#include "platform/win32/FolderTree.h"
 #include "platform/win32/WindowRegistry.h"
 
 #include <algorithm>
@@ -104,6 +105,7 @@ std::map<AnsiString, WNDCLASSA>& Classes()
         std::map<AnsiString, WNDCLASSA> builtIn;
         builtIn[kButtonClass] = WNDCLASSA { 0, &ButtonWindowProc, nullptr, nullptr, kButtonClass };
         builtIn[kEditClass] = WNDCLASSA { 0, &EditWindowProc, nullptr, nullptr, kEditClass };
+        builtIn[kFolderTreeClass] = WNDCLASSA { 0, &FolderTreeWindowProc, nullptr, nullptr, kFolderTreeClass };
         return builtIn;
     }();
     return classes;
@@ -115,6 +117,8 @@ WindowKind KindOfClass(const AnsiString& upperName)
         return WindowKind::NativeButton;
     if (upperName == kEditClass)
         return WindowKind::NativeEdit;
+    if (upperName == kFolderTreeClass)
+        return WindowKind::NativeFolderTree;
     return WindowKind::Container;
 }
 
