@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/BatchCommand.h"
 
+#include "resources/Version.h"
 #include "tests/platform/TemporaryDirectory.h"
 #include "tests/tile/BatchTestPictures.h"
 
@@ -87,7 +88,7 @@ TEST_F(BatchCommandTest, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(help.out.rfind("Usage: durnik-batch", 0), 0u);
     const CommandRun version = Run({ "a", "--version" });
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "durnik-batch 0.9.1.73\n");
+    EXPECT_EQ(version.out, "durnik-batch " + std::string(kFileVersion) + "\n");
 }
 
 TEST_F(BatchCommandTest, AFailingFileStopsTheBatchWithOneLineNamingIt)
