@@ -3,6 +3,7 @@
 
 #include "platform/rtl/FileNames.h"
 #include "platform/vcl/Graphics.h"
+#include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileFileConverters.h"
 #include "tools/BatchArguments.h"
@@ -12,8 +13,6 @@
 #include <ostream>
 
 namespace {
-
-constexpr const char* kVersion = "0.9.1.73";
 
 constexpr const char* kHelp
     = "Turns every .bmp picture of INPUT_DIR into an isometric tile of the same name in\n"
@@ -126,7 +125,7 @@ int RunBatchCommand(std::span<const char* const> arguments, const TBatchCommandC
         context.out << kBatchUsage << '\n' << kHelp;
         return kExitSuccess;
     case TBatchArguments::Action::Version:
-        context.out << "durnik-batch " << kVersion << '\n';
+        context.out << "durnik-batch " << kFileVersion << '\n';
         return kExitSuccess;
     case TBatchArguments::Action::Convert:
         break;

@@ -6,9 +6,11 @@
 
 namespace {
 
-// Writes a little-endian 32-bit value into an assembled file.
+// Writes a little-endian 32-bit value into an assembled file. A field that does not fit
+// is a mistake in the test: it fails there instead of writing past the end of the file.
 void Patch32(Bytes& bytes, std::size_t offset, std::uint32_t value)
 {
+    ASSERT_LE(offset + 4, bytes.size()) << "no 32-bit field at offset " << offset;
     for (int byte = 0; byte < 4; ++byte)
         bytes[offset + std::size_t(byte)] = std::uint8_t(value >> (8 * byte));
 }

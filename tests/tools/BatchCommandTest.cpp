@@ -2,6 +2,7 @@
 #include "tools/BatchCommand.h"
 
 #include "platform/png/PngCodec.h"
+#include "resources/Version.h"
 #include "tests/platform/TemporaryDirectory.h"
 #include "tests/tile/BatchTestPictures.h"
 #include "tile/TileComposer.h"
@@ -96,7 +97,7 @@ TEST_F(BatchCommandTest, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(help.out.rfind("Usage: durnik-batch", 0), 0u);
     const CommandRun version = Run({ "a", "--version" });
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "durnik-batch 0.9.1.73\n");
+    EXPECT_EQ(version.out, "durnik-batch " + std::string(kFileVersion) + "\n");
 }
 
 TEST_F(BatchCommandTest, AFailingFileStopsTheBatchWithOneLineNamingIt)
