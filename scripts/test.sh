@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then proves every build the README names: everything with the
 # sanitizers and every test, the release build (programs, tests, benchmarks) and its tests,
-# a build with clang, and the Debian package, checked, installed and removed again.
+# the same with clang, and the Debian package, checked, installed and removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,9 +24,10 @@ cmake --preset release -DDURNIK_WERROR=ON
 cmake --build --preset release -j 2
 ctest --preset release
 
-step "clang"
+step "clang: build and every test"
 cmake --preset clang
 cmake --build --preset clang -j 2
+ctest --preset clang
 
 step "Debian package"
 scripts/package.sh
