@@ -6,28 +6,21 @@
 #include "fuzz/FuzzFile.h"
 #include "platform/gdi/BmpCodec.h"
 #include "platform/gdi/BmpSampledRead.h"
-#include "tile/TileProjection.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string& path = FuzzFile(data, size);
-    for (const TTileProjection projection : { TTileProjection::Stretch, TTileProjection::Iso }) {
-        TSampler sampler(64, 31, ProjectionRule(projection));
-        PixelRaster sampled;
-        try {
-            sampled = ReadBmpFileSampled(path, sampler);
-        } catch (const EInvalidGraphic&) {
-            return 0;
-        }
+    const auto read
+        = [](const std::string& path, TSampler& sampler) { return ReadBmpFileSampled(path, sampler); };
+    ForEachSampling(FuzzFile(data, size), read, [&](TSampler& sampler, const PixelRaster& sampled) {
         // Rows the sampling skips are not read, so the whole reader may refuse what it takes.
         PixelRaster whole;
         try {
             whole = ReadBmp(std::span(data, size));
         } catch (const EInvalidGraphic&) {
-            continue;
+            return;
         }
         if (!(SampleRaster(whole, sampler) == sampled))
             std::abort(); // the sampled read and the decoded picture disagree
-    }
+    });
     return 0;
 }
