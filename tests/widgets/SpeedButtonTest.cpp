@@ -229,8 +229,9 @@ TEST_F(SpeedButtonTest, AClickMayFreeTheButtonDuringATick)
     button->SetAllowTimer(true);
     bool freed = false;
     button->OnClick = [&](TObject*) {
-        delete button;
+        // The handler goes with the button: nothing of it may be touched after the delete.
         freed = true;
+        delete button;
     };
     Press(button);
     const HWND timerWindow = button->AutoRepeatTimer()->Handle();
