@@ -242,9 +242,8 @@ void TControl::SendToBack()
 
 void TControl::Click()
 {
-    // A copy: the handler may free the control, and with it OnClick, while it runs.
-    if (const TNotifyEvent handler = OnClick)
-        handler(this);
+    if (OnClick)
+        OnClick(this);
     else if (FAction)
         FAction->Execute();
 }

@@ -95,7 +95,8 @@ void TTimer::Tick()
 
 void TTimer::Timer()
 {
-    // A copy, so the handler may replace OnTimer or free the timer while it runs.
-    if (const TNotifyEvent handler = OnTimer)
-        handler(this);
+    // Called in place, so a handler keeps what it counts from tick to tick. A handler that
+    // frees the timer frees itself with it and must not touch its own captures afterwards.
+    if (OnTimer)
+        OnTimer(this);
 }

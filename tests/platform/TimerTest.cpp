@@ -108,3 +108,13 @@ TEST(Timer, AThrowingHandlerLeavesTheTimerUsable)
     Tick(timer);
     EXPECT_EQ(ticks, 1);
 }
+
+TEST(Timer, AHandlerKeepsWhatItCountsFromTickToTick)
+{
+    TTimer timer(nullptr);
+    int seen = 0;
+    timer.OnTimer = [&seen, count = 0](TObject*) mutable { seen = ++count; };
+    Tick(timer);
+    Tick(timer);
+    EXPECT_EQ(seen, 2);
+}

@@ -229,8 +229,9 @@ TEST_F(SpeedButtonTest, AClickMayFreeTheButtonDuringATick)
     button->SetAllowTimer(true);
     bool freed = false;
     button->OnClick = [&](TObject*) {
-        delete button;
+        // The handler goes with the button: nothing of it may be touched after the delete.
         freed = true;
+        delete button;
     };
     Press(button);
     const HWND timerWindow = button->AutoRepeatTimer()->Handle();
@@ -550,4 +551,32 @@ TEST_F(SpeedButtonTest, ConstructedItHasItsDefaults)
     EXPECT_EQ(button->ControlStyle() & csClickEvents, 0u) << "the button fires its own clicks";
     button->SetNumGlyphs(0);
     EXPECT_EQ(button->NumGlyphs(), 1) << "0 is ignored";
+}
+
+TEST_F(SpeedButtonTest, AStoredGlyphIsReadAndItsLookBuiltOnceLoaded)
+{
+    RegisterSpeedCtrls();
+    auto strip = MakeBitmap(2, 1, { R, G });
+    const std::vector<std::uint8_t> file = strip->SaveToBytes();
+    // As stored: the file's length in four bytes, then the file.
+    std::vector<std::uint8_t> data { std::uint8_t(file.size()), std::uint8_t(file.size() >> 8), 0, 0 };
+    data.insert(data.end(), file.begin(), file.end());
+    AnsiString hex;
+    for (const std::uint8_t byte : data) {
+        static constexpr char kDigits[] = "0123456789ABCDEF";
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
+    TForm form(nullptr);
+    ReadComponentText(&form,
+        "object Gallery: TForm\n  object FlatBtn: TSpeedButton\n    Flat = True\n    Glyph.Data = {" + hex
+            + "}\n  end\nend\n");
+    auto* button = dynamic_cast<TSpeedButton*>(form.FindComponent("FlatBtn"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(PixelsOf(*button->Glyph()), (Pixels { R, G }));
+    EXPECT_EQ(button->NumGlyphs(), 2) << "two square images";
+    EXPECT_NE(button->GlyphRenderer()->StateIndexes(gsInactive), -1)
+        << "the flat look is built ahead of painting";
+    button->SetEnabled(false);
+    EXPECT_NE(button->GlyphRenderer()->StateIndexes(gsDisabled), -1);
 }
