@@ -3,10 +3,10 @@
 // runs the message loop until the window is closed.
 #include "app/Main.h"
 #include "app/ProgramCursors.h"
-#include "app/Version.h"
 #include "platform/qt/QtHost.h"
 #include "platform/vcl/Application.h"
 #include "resources/DurnikResources.h"
+#include "resources/Version.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,12 +4,14 @@
 #include "app/MainDescription.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/FormReader.h"
+#include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileComposer.h"
 
 TMainForm* MainForm = nullptr;
 
-const char* const kAboutText = "Durnik 0.9, isometric tiles by the Durnik developers";
+// The release named by its first two numbers, as the About box has always shown it.
+const AnsiString kAboutText = AnsiString("Durnik ") + kShortVersion + ", isometric tiles by the Durnik developers";
 
 namespace {
 

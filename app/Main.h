@@ -61,4 +61,4 @@ private:
 extern TMainForm* MainForm;
 
 // What the About command shows.
-extern const char* const kAboutText;
+extern const AnsiString kAboutText;

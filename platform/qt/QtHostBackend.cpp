@@ -383,6 +383,11 @@ TPoint QtHost::CursorPos()
     return Point(position.x(), position.y());
 }
 
+void QtHost::SetCursorPos(TPoint point)
+{
+    QCursor::setPos(point.x, point.y);
+}
+
 void QtHost::SetCursor(HCURSOR cursor)
 {
     const QCursor shape = QtCursorFor(cursor);

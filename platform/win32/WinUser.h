@@ -119,6 +119,9 @@ inline constexpr UINT SWP_NOACTIVATE = 0x0010;
 inline constexpr UINT SWP_SHOWWINDOW = 0x0040;
 inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
 inline const HWND HWND_TOP = nullptr;
+// As the parent of CreateWindowExA: a window that only receives messages. It is never shown,
+// painted or listed among the thread's windows, and the host never hears of it.
+inline const HWND HWND_MESSAGE = reinterpret_cast<HWND>(std::intptr_t(-3));
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
 BOOL GetWindowRect(HWND window, TRect* rect); // on the screen
@@ -249,6 +252,7 @@ HCURSOR LoadCursorA(HINSTANCE instance, int standardId);
 HCURSOR SetCursor(HCURSOR cursor); // returns the previous one
 HCURSOR GetCursor();
 BOOL DestroyCursor(HCURSOR cursor);
+// Without a host the position is the one last set, so tests can place the cursor.
 BOOL GetCursorPos(TPoint* point);
 BOOL SetCursorPos(int x, int y);
 // A named icon from the program's resource table, or nullptr.

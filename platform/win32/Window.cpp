@@ -77,7 +77,7 @@ void NativeDescendantsChanged(HWND window, WindowChange change)
 void NotifyHost(HWND window, WindowChange change)
 {
     Host* host = CurrentHost();
-    if (!host)
+    if (!host || window->messageOnly)
         return;
     if (IsNative(window) || !window->parent)
         host->WindowChanged(window, change);
@@ -139,7 +139,7 @@ void DestroyRecursively(HWND window)
         DestroyRecursively(window->children.back());
     SendMessageA(window, WM_NCDESTROY, 0, 0);
 
-    if (Host* host = CurrentHost(); host && (IsNative(window) || !window->parent))
+    if (Host* host = CurrentHost(); host && !window->messageOnly && (IsNative(window) || !window->parent))
         host->WindowDestroyed(window);
     if (window->parent) {
         auto& siblings = window->parent->children;
@@ -183,6 +183,9 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     const auto found = Classes().find(upperName);
     if (found == Classes().end())
         return nullptr;
+    const bool messageOnly = parent == HWND_MESSAGE;
+    if (messageOnly)
+        parent = nullptr;
     if (parent && !IsLive(parent))
         return nullptr;
 
@@ -200,7 +203,14 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     window->readOnly = (style & ES_READONLY) != 0;
     window->wndProc = found->second.lpfnWndProc ? found->second.lpfnWndProc : &DefWindowProcA;
     window->userData = reinterpret_cast<LONG_PTR>(param);
+    window->messageOnly = messageOnly;
+    if (messageOnly)
+        window->visible = false;
     AddLive(window);
+    if (messageOnly) {
+        SendMessageA(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(param));
+        return IsLive(window) ? window : nullptr;
+    }
     if (window->parent)
         window->parent->children.push_back(window);
     else {

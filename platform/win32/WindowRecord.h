@@ -42,4 +42,5 @@ struct WindowRecord {
     void* hostData = nullptr;
     std::shared_ptr<void> controlState; // what a native control keeps beyond these fields
     bool destroying = false;
+    bool messageOnly = false; // made with HWND_MESSAGE as its parent
 };
