@@ -245,7 +245,7 @@ bool PumpOne()
 // The dialog and the owner's disabled state go on every way out.
 class DialogScope {
 public:
-    DialogScope(HWND owner)
+    explicit DialogScope(HWND owner)
         : FOwner(owner)
         , FOwnerWasEnabled(IsWindowEnabled(owner))
     {

@@ -37,13 +37,16 @@ int Field(const std::string& report, const std::string& label)
 struct Outcome {
     std::string window; // xwininfo of the dialog
     std::string output; // what the program printed
+    std::string coordinates; // of the tree item and the buttons on the screen
 };
 
 // Starts the dialog on an 800 x 600 display, clicks "beta" (and Help, when asked for), takes
-// the pictures and presses OK.
-Outcome RunDialog(const std::filesystem::path& shots, const std::string& folder, int helpContext)
+// the pictures and presses OK. Each run keeps its files in a folder of its own, since tests
+// may run at the same time.
+Outcome RunDialog(const std::filesystem::path& allShots, const std::string& folder, int helpContext)
 {
-    const std::string prefix = helpContext ? "help-" : "";
+    const std::filesystem::path shots = allShots / (helpContext ? "help" : "plain");
+    std::filesystem::create_directories(shots);
     for (const std::string name : { "coords.txt", "dialog.txt", "out.txt" })
         std::filesystem::remove(shots / name);
     const std::string script = "QT_QPA_PLATFORM=xcb '" DURNIK_BROWSE_WINDOW "' '" + folder + "' "
@@ -51,15 +54,12 @@ Outcome RunDialog(const std::filesystem::path& shots, const std::string& folder,
         + " coords.txt >out.txt 2>err.txt & program=$!\n"
           "for i in $(seq 300); do [ -s coords.txt ] && break; sleep 0.1; done\n"
           "xwininfo -name 'Browse for Folder' > dialog.txt\n"
-          "import -window root "
-        + prefix
-        + "dialog.png\n"
+          "import -window root dialog.png\n"
           "at() { awk -v name=\"$1\" '$1 == name { print $2, $3 }' coords.txt; }\n"
           "xdotool mousemove $(at beta) click 1\n"
           "sleep 0.5\n"
-        + (helpContext ? "xdotool mousemove $(at help) click 1\nsleep 0.5\n" : "") + "import -window root "
-        + prefix
-        + "chosen.png\n"
+        + (helpContext ? "xdotool mousemove $(at help) click 1\nsleep 0.5\n" : "")
+        + "import -window root chosen.png\n"
           "xdotool mousemove $(at ok) click 1\n"
           "for i in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done\n"
           "kill $program 2>/dev/null; wait $program\n";
@@ -74,6 +74,7 @@ Outcome RunDialog(const std::filesystem::path& shots, const std::string& folder,
         outcome.window = ReadFile(shots / "dialog.txt");
     }
     outcome.output = ReadFile(shots / "out.txt");
+    outcome.coordinates = ReadFile(shots / "coords.txt");
     return outcome;
 }
 
@@ -98,19 +99,19 @@ protected:
 TEST_F(BrowseFolderOnScreen, OpensCentredAndReturnsTheFolderClickedInTheTree)
 {
     const Outcome outcome = RunDialog(FShots, FFolders / "alpha", 0);
-    ASSERT_FALSE(outcome.window.empty()) << "no dialog appeared; see " << (FShots / "run.log");
+    ASSERT_FALSE(outcome.window.empty()) << "no dialog appeared; see run.log in " << FShots;
     const int width = Field(outcome.window, "Width:");
     const int height = Field(outcome.window, "Height:");
     EXPECT_EQ(Field(outcome.window, "Absolute upper-left X:"), (800 - width) / 2);
     EXPECT_EQ(Field(outcome.window, "Absolute upper-left Y:"), (600 - height) / 2);
     EXPECT_EQ(outcome.output, "chosen " + (FFolders / "beta") + "\n");
-    EXPECT_TRUE(std::filesystem::exists(FShots / "dialog.png"));
+    EXPECT_TRUE(std::filesystem::exists(FShots / "plain" / "dialog.png"));
 }
 
 TEST_F(BrowseFolderOnScreen, AHelpContextShowsAHelpButtonThatAsksForTheTopic)
 {
     const Outcome outcome = RunDialog(FShots, FFolders / "alpha", 77);
-    ASSERT_FALSE(outcome.window.empty()) << "no dialog appeared; see " << (FShots / "run.log");
-    EXPECT_NE(ReadFile(FShots / "coords.txt").find("help "), std::string::npos) << "no help button";
+    ASSERT_FALSE(outcome.window.empty()) << "no dialog appeared; see run.log in " << FShots;
+    EXPECT_NE(outcome.coordinates.find("help "), std::string::npos) << "no help button";
     EXPECT_EQ(outcome.output, "help 77\nchosen " + (FFolders / "beta") + "\n");
 }

@@ -28,6 +28,7 @@ const std::vector<TGallerySectionBuilder>& GallerySections()
 {
     static const std::vector<TGallerySectionBuilder> sections {
         AddSpeedButtonSections,
+        AddFolderBrowserSection,
     };
     return sections;
 }

@@ -33,3 +33,8 @@ const std::vector<TGallerySectionBuilder>& GallerySections();
 
 // Speed buttons in every mode.
 void AddSpeedButtonSections(TGalleryForm& gallery);
+// A speed button that runs the folder browse dialog.
+void AddFolderBrowserSection(TGalleryForm& gallery);
+
+// Prints a line for the tests that drive the gallery from outside, when it runs with --report.
+void GalleryReport(const AnsiString& line);

@@ -14,6 +14,12 @@
 
 namespace {
 
+bool& Reporting()
+{
+    static bool reporting = false;
+    return reporting;
+}
+
 void ReportClicks(TGalleryForm& gallery)
 {
     for (int index = 0; index < gallery.ComponentCount(); ++index) {
@@ -35,11 +41,20 @@ void ReportClicks(TGalleryForm& gallery)
 
 } // namespace
 
+void GalleryReport(const AnsiString& line)
+{
+    if (!Reporting())
+        return;
+    std::fputs((line + "\n").c_str(), stdout);
+    std::fflush(stdout);
+}
+
 int main(int argc, char** argv)
 {
     bool report = false;
     for (int index = 1; index < argc; ++index)
         report = report || std::strcmp(argv[index], "--report") == 0;
+    Reporting() = report;
 
     QtHostSession host(argc, argv);
     RegisterSpeedCtrls();
