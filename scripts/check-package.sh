@@ -42,7 +42,7 @@ field() { dpkg-deb --field "$package" "$1"; }
 depends="$(field Depends)"
 echo "Depends: $depends"
 depended=" $(sed 's/ ([^)]*)//g; s/,/ /g' <<<"$depends" | tr -s ' ') "
-for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
+for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     [[ "$depended" == *" $library "* ]] || fail "Depends lacks $library"
 done
 [[ "$depended" == *"-dev "* ]] && fail "Depends names a development package: $depends"
