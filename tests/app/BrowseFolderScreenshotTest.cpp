@@ -2,6 +2,8 @@
 // The folder browse dialog in a real window under a virtual X display: it opens centred on the
 // screen, a folder clicked in its tree and OK return that folder, and its help button asks for
 // the topic. The pictures stay in screenshots/browse-folder/ of the build directory.
+#include "tests/app/RealWindow.h"
+
 #include "tests/platform/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -15,24 +17,10 @@
 
 namespace {
 
-bool OnPath(const std::string& program)
-{
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-int Field(const std::string& report, const std::string& label)
-{
-    const auto at = report.find(label);
-    return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
-}
+using realwindow::Field;
+using realwindow::OnPath;
+using realwindow::PixelAt;
+using realwindow::ReadFile;
 
 struct Outcome {
     std::string window; // xwininfo of the dialog

@@ -2,6 +2,8 @@
 // The gallery's "Browse folder..." button in a real window under a virtual X display: the
 // dialog opens centred on the screen, and the folder clicked in its tree comes back with OK.
 // The pictures stay in screenshots/gallery-browse/ of the build directory.
+#include "tests/app/RealWindow.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,28 +13,10 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
-
-bool OnPath(const std::string& program)
-{
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-int Field(const std::string& report, const std::string& label)
-{
-    const auto at = report.find(label);
-    return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
-}
-
-} // namespace
+using realwindow::Field;
+using realwindow::OnPath;
+using realwindow::PixelAt;
+using realwindow::ReadFile;
 
 TEST(GalleryBrowseFolder, OpensCentredAndReturnsTheFolderClickedWithTheMouse)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The widget gallery in a real window under a virtual X display, clicked and hovered with
 // xdotool and photographed; the pictures stay in screenshots/gallery/ of the build directory.
+#include "tests/app/RealWindow.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,34 +16,10 @@
 
 namespace {
 
-bool OnPath(const std::string& program)
-{
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-// "r,g,b" of one pixel of a picture, as ImageMagick reads it.
-std::string PixelAt(const std::filesystem::path& picture, int x, int y)
-{
-    const std::string at = "p{" + std::to_string(x) + "," + std::to_string(y) + "}";
-    const std::string command = "convert '" + picture.string() + "' -format '%[fx:round(255*" + at
-        + ".r)],%[fx:round(255*" + at + ".g)],%[fx:round(255*" + at + ".b)]' info: 2>/dev/null";
-    std::string answer;
-    if (FILE* output = ::popen(command.c_str(), "r")) {
-        char buffer[128];
-        while (std::fgets(buffer, sizeof buffer, output))
-            answer += buffer;
-        ::pclose(output);
-    }
-    return answer;
-}
+using realwindow::Field;
+using realwindow::OnPath;
+using realwindow::PixelAt;
+using realwindow::ReadFile;
 
 struct Box {
     int left = 0;

@@ -2,6 +2,8 @@
 // The real program in a real window: started under a virtual X display, found by its
 // caption, measured, and photographed with the settings panel closed and open. The
 // pictures stay in screenshots/ of the build directory for a person to look at.
+#include "tests/app/RealWindow.h"
+
 #include "platform/rtl/ProgramPath.h"
 
 #include <gtest/gtest.h>
@@ -16,42 +18,10 @@
 
 namespace {
 
-bool OnPath(const std::string& program)
-{
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path);
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-// The number after "label" in xwininfo's report, or -1.
-int Field(const std::string& report, const std::string& label)
-{
-    const auto at = report.find(label);
-    return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
-}
-
-// The red, green and blue of one pixel of a picture as ImageMagick reads it: "240,240,240".
-std::string PixelAt(const std::filesystem::path& picture, int x, int y)
-{
-    const std::string command = "convert '" + picture.string() + "' -format '%[fx:round(255*p{"
-        + std::to_string(x) + "," + std::to_string(y) + "}.r)],%[fx:round(255*p{" + std::to_string(x) + ","
-        + std::to_string(y) + "}.g)],%[fx:round(255*p{" + std::to_string(x) + "," + std::to_string(y)
-        + "}.b)]' info: 2>/dev/null";
-    std::string answer;
-    if (FILE* output = ::popen(command.c_str(), "r")) {
-        char buffer[128];
-        while (std::fgets(buffer, sizeof buffer, output))
-            answer += buffer;
-        ::pclose(output);
-    }
-    return answer;
-}
+using realwindow::Field;
+using realwindow::OnPath;
+using realwindow::PixelAt;
+using realwindow::ReadFile;
 
 TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
 {
