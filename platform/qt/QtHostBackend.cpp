@@ -116,6 +116,15 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event)
     const auto hwnd = static_cast<HWND>(widget->property("durnikWindow").value<void*>());
     if (!IsLive(hwnd) || hwnd->hostData != widget)
         return false;
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        try {
+            if (FLineEdits.Filter(hwnd, line, event))
+                return true;
+        } catch (const std::exception& error) {
+            ReportHostError(error);
+            return true;
+        }
+    }
     switch (event->type()) {
     case QEvent::FocusIn:
         HostFocusChanged(hwnd);
@@ -147,7 +156,7 @@ QWidget* QtHost::CreateNativeControl(HWND window)
     } else if (window->kind == WindowKind::NativeFolderTree) {
         control = new QtFolderTree(window, topLevel);
     } else {
-        auto* line = new QLineEdit(ToQString(window->text), topLevel);
+        QLineEdit* line = FLineEdits.Create(window, topLevel);
         line->setReadOnly(window->readOnly);
         line->setCursorPosition(0);
         QObject::connect(
@@ -192,7 +201,14 @@ void QtHost::WindowDestroyed(HWND window)
     if (!widget)
         return;
     widget->removeEventFilter(this);
+    FLineEdits.Forget(window);
     delete widget;
+}
+
+void QtHost::NativeKeyArrived(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (IsLive(window) && window->kind == WindowKind::NativeEdit)
+        FLineEdits.KeyArrived(window, message, wParam, lParam);
 }
 
 void QtHost::ApplyTopLevelChange(HWND window, WindowChange change)
@@ -230,6 +246,8 @@ void QtHost::ApplyTopLevelChange(HWND window, WindowChange change)
     case WindowChange::Selection:
     case WindowChange::ZOrder:
     case WindowChange::Items:
+    case WindowChange::TextArea:
+    case WindowChange::Colors:
         break;
     }
 }
@@ -288,6 +306,14 @@ void QtHost::ApplyNativeChange(HWND window, WindowChange change)
         if (button)
             button->setDefault((window->style & 0xF) == BS_DEFPUSHBUTTON);
         control->setFocusPolicy(window->style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
+        break;
+    case WindowChange::TextArea:
+        if (line)
+            ApplyLineEditTextArea(line, window);
+        break;
+    case WindowChange::Colors:
+        if (line)
+            ApplyLineEditColors(line, window);
         break;
     case WindowChange::Icon:
         break;

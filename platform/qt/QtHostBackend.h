@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtLineEditHost.h"
 #include "platform/win32/Host.h"
 
 #include <QObject>
@@ -32,6 +33,7 @@ public:
     void Present(HWND topLevel, const TRect& rect) override;
     void SetFocus(HWND window) override;
     TPoint ScreenOrigin(HWND topLevel) override;
+    void NativeKeyArrived(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void ProcessEvents(bool wait) override;
     void WakeUp() override;
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<QApplication> FOwnApplication;
     std::unique_ptr<PaletteWatcher> FPaletteWatcher;
     QtTextEngine FTextEngine;
+    QtLineEdits FLineEdits;
     std::map<int, std::unique_ptr<QTimer>> FTimers;
     int FNextTimerId = 1;
     bool FPumping = false;

@@ -40,7 +40,9 @@ QtTopLevelWindow::QtTopLevelWindow(HWND window)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // A click on our painted area leaves the keyboard where it is, as a click on a window
+    // that cannot take the focus does; a control of ours that wants it takes it itself.
+    setFocusPolicy(Qt::NoFocus);
     setWindowTitle(QString::fromStdString(window->text));
     ApplyStyle();
     ApplyBounds();
@@ -170,8 +172,8 @@ void QtTopLevelWindow::keyReleaseEvent(QKeyEvent* event)
 void QtTopLevelWindow::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    // A click on our own painted area takes the keyboard from a native control; a
-    // container of this window that already has the focus keeps it.
+    // The keyboard comes here when our code gives it to a container of this window, or when
+    // no native control of it had it; a container that already has the focus keeps it.
     const HWND focus = GetFocus();
     if (!focus || TopLevelOf(focus) != FWindow || IsNative(focus))
         HostFocusChanged(FWindow);
@@ -216,14 +218,25 @@ void QtTopLevelWindow::changeEvent(QEvent* event)
 
 void PlaceNativeControl(QWidget* control, HWND window)
 {
-    const TPoint offset = OffsetInTopLevel(window);
-    const TRect visible = VisibleRectInTopLevel(window);
+    const TPoint offset = WindowOffsetInTopLevel(window);
+    const TRect visible = VisibleWindowRectInTopLevel(window);
     const bool shown = IsWindowVisible(window) && !visible.IsEmpty();
     control->setGeometry(
         offset.x, offset.y, std::max(window->bounds.Width(), 1), std::max(window->bounds.Height(), 1));
-    if (shown && (visible.Width() < window->bounds.Width() || visible.Height() < window->bounds.Height()))
+    // Our own windows inside the control are painted in the top-level buffer beneath it, so
+    // the control leaves them uncovered; they are seen there and take their own clicks.
+    QRegion cutOut;
+    for (HWND child : window->children) {
+        if (!child->visible)
+            continue;
+        TRect area = IntersectRects(VisibleWindowRectInTopLevel(child), visible);
+        if (!area.IsEmpty())
+            cutOut += QRegion(area.Left - offset.x, area.Top - offset.y, area.Width(), area.Height());
+    }
+    const bool clipped = visible.Width() < window->bounds.Width() || visible.Height() < window->bounds.Height();
+    if (shown && (clipped || !cutOut.isEmpty()))
         control->setMask(
-            QRegion(visible.Left - offset.x, visible.Top - offset.y, visible.Width(), visible.Height()));
+            QRegion(visible.Left - offset.x, visible.Top - offset.y, visible.Width(), visible.Height()) - cutOut);
     else
         control->clearMask();
     control->setEnabled(IsWindowEnabled(window));

@@ -208,6 +208,19 @@ void TBitmap::SetRaster(PixelRaster raster)
     Changed();
 }
 
+void TBitmap::SetHandle(HBITMAP value)
+{
+    if (value == &FImage)
+        return;
+    if (!value) {
+        SetRaster({});
+        return;
+    }
+    PixelRaster raster = std::move(value->raster);
+    DeleteObject(value);
+    SetRaster(std::move(raster));
+}
+
 void TBitmap::Assign(const TPersistent* source)
 {
     if (source == nullptr) {

@@ -23,6 +23,7 @@ const TMessageTable& TCustomEdit::Messages()
             { WM_KEYUP, &MessageHandler<TCustomEdit, &TCustomEdit::WMKeyUp> },
             { WM_SYSKEYUP, &MessageHandler<TCustomEdit, &TCustomEdit::WMKeyUp> },
             { WM_CHAR, &MessageHandler<TCustomEdit, &TCustomEdit::WMChar> },
+            { CN_CTLCOLOREDIT, &MessageHandler<TCustomEdit, &TCustomEdit::CNCtlColorEdit> },
         });
     return table;
 }
@@ -56,6 +57,16 @@ void TCustomEdit::CreateWnd()
     }
     FCreating = false;
     SendMessageA(FHandle, EM_LIMITTEXT, WPARAM(FMaxLength), 0);
+    // Asks the parent for the colours now that our procedure can hear its answer.
+    Invalidate();
+}
+
+void TCustomEdit::CNCtlColorEdit(TMessage& message)
+{
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    SetTextColor(dc, ColorToRGB(Enabled() ? FFont->Color() : clGrayText));
+    SetBkColor(dc, ColorToRGB(FBrush->Color()));
+    message.Result = reinterpret_cast<LRESULT>(FBrush->Handle());
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle value)

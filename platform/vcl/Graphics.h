@@ -219,6 +219,9 @@ public:
 
     TCanvas* Canvas();
     HBITMAP Handle() { return &FImage; }
+    // Takes over a bitmap made elsewhere (LoadBitmapA, CreateBitmap): its pixels become
+    // this bitmap's and the handle is deleted. nullptr empties the bitmap.
+    void SetHandle(HBITMAP value);
     TBitmapHandleType HandleType() const { return FHandleType; }
     void SetHandleType(TBitmapHandleType value) { FHandleType = value; }
     bool Monochrome() const { return FImage.raster.monochrome; }

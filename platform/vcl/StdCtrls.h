@@ -109,6 +109,9 @@ protected:
     void UpdateWindowStyle();
     void CNCommand(TMessage& message);
     void CMEnter(TMessage& message);
+    // The colours the edit draws with: the font colour (grey text while disabled) on the
+    // brush colour. Descendants run this first and change what they need.
+    void CNCtlColorEdit(TMessage& message);
 
 private:
     bool FAutoSelect = true;

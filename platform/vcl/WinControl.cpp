@@ -141,6 +141,28 @@ void TWinControl::CreateWnd()
     FDefWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindowProc)));
     ApplyFontToWindow();
+    // The window was sized before we could hear of it; controls that lay out children on
+    // WM_SIZE need that first size too.
+    TRect client;
+    GetClientRect(FHandle, &client);
+    SendMessageA(FHandle, WM_SIZE, 0, MAKELPARAM(client.Width(), client.Height()));
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!FHandle)
+        return;
+    const bool hadFocus = Focused();
+    DestroyHandle();
+    UpdateControlState();
+    if (hadFocus && CanFocus())
+        ::SetFocus(Handle());
+}
+
+void TWinControl::UpdateControlState()
+{
+    if (FParent && FParent->HandleAllocated())
+        HandleNeeded();
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params)

@@ -31,6 +31,9 @@ public:
     bool HandleAllocated() const { return FHandle != nullptr; }
     void HandleNeeded();
     void DestroyHandle();
+    // A new window in place of the old one, for styles fixed at creation; the text goes
+    // over and the focus comes back when the old window had it.
+    void RecreateWnd();
 
     int ControlCount() const { return int(FControls.size()); }
     TControl* Controls(int index) const { return FControls.at(std::size_t(index)); }
@@ -97,6 +100,8 @@ protected:
     TSize ChildrenExtent() const;
     void UpdateTabOrder(int value);
     void ApplyFontToWindow();
+    // Makes the window again if the parent has one.
+    void UpdateControlState();
 
     void WMPaint(TMessage& message);
     void WMEraseBkgnd(TMessage& message);

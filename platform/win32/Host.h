@@ -23,6 +23,8 @@ enum class WindowChange : std::uint8_t {
     Selection,
     ZOrder,
     Items, // the nodes of a folder tree or their expansion
+    TextArea, // edits: EM_SETRECTNP
+    Colors, // edits: text and background colours
 };
 
 struct FileDialogRequest {
@@ -71,6 +73,13 @@ public:
     virtual void Present(HWND topLevel, const TRect& rect) = 0;
     virtual void SetFocus(HWND window) = 0;
     virtual TPoint ScreenOrigin(HWND topLevel) = 0; // where the client area starts on screen
+    // A key message that the host posted for a native control has come through our own
+    // handling to the control's default procedure: the host lets the control have the key.
+    // A key the program consumed never comes here.
+    virtual void NativeKeyArrived(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        (void)window, (void)message, (void)wParam, (void)lParam;
+    }
 
     // The loop. ProcessEvents turns pending host input into queued messages; with wait it
     // first blocks until something arrives. WakeUp ends such a wait.

@@ -187,6 +187,8 @@ BOOL GetCaretPos(TPoint* point)
 
 bool CaretVisible() { return Input().caretWindow && Input().caretHideCount == 0; }
 
+TSize CaretSize() { return Input().caretSize; }
+
 std::int16_t GetKeyState(int virtualKey)
 {
     if (virtualKey < 0 || virtualKey > 255)

@@ -66,6 +66,9 @@ inline constexpr UINT WM_USER = 0x0400;
 // Edit control messages.
 inline constexpr UINT EM_GETSEL = 0x00B0;
 inline constexpr UINT EM_SETSEL = 0x00B1;
+inline constexpr UINT EM_GETRECT = 0x00B2;
+inline constexpr UINT EM_SETRECT = 0x00B3;
+inline constexpr UINT EM_SETRECTNP = 0x00B4;
 inline constexpr UINT EM_SETREADONLY = 0x00CF;
 inline constexpr UINT EM_LIMITTEXT = 0x00C5;
 // Button control messages.

@@ -66,9 +66,55 @@ LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
 }
 
+void QueryEditColors(HWND edit)
+{
+    if (!IsLive(edit) || edit->kind != WindowKind::NativeEdit || !IsLive(edit->parent) || edit->destroying)
+        return;
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return;
+    try {
+        SendMessageA(edit->parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+    } catch (...) {
+        DeleteDC(dc);
+        throw;
+    }
+    const COLORREF text = dc->textColor;
+    const COLORREF back = dc->bkColor;
+    DeleteDC(dc);
+    if (!IsLive(edit) || (edit->textColor == text && edit->backColor == back))
+        return;
+    edit->textColor = text;
+    edit->backColor = back;
+    NotifyHost(edit, WindowChange::Colors);
+}
+
 LRESULT EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        if (const auto* area = reinterpret_cast<const TRect*>(lParam))
+            window->textArea = *area;
+        else
+            window->textArea.reset();
+        NotifyHost(window, WindowChange::TextArea);
+        return 0;
+    case EM_GETRECT:
+        if (auto* area = reinterpret_cast<TRect*>(lParam))
+            *area = window->textArea.value_or(ClientRectOf(window));
+        return 0;
+    case WM_ENABLE:
+        QueryEditColors(window);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+        if (Host* host = CurrentHost())
+            host->NativeKeyArrived(window, message, wParam, lParam);
+        return 0;
     case WM_SETTEXT: {
         const AnsiString before = window->text;
         DefWindowProcA(window, message, wParam, lParam);

@@ -22,21 +22,23 @@ TRect Union(const std::optional<TRect>& a, const TRect& b)
 }
 
 // Children are painted after their parent, so whatever the parent repaints below a child
-// container must be repainted by that child too.
+// container must be repainted by that child too. A native control paints itself, but our
+// own windows inside it are still ours to paint.
 void AddUpdate(HWND window, const TRect& clientRect)
 {
-    const TRect client = Rect(0, 0, window->bounds.Width(), window->bounds.Height());
-    const TRect area = IntersectRects(clientRect, client);
+    const TRect area = IntersectRects(clientRect, ClientRectOf(window));
     if (area.IsEmpty())
         return;
-    window->updateRect = Union(window->updateRect, area);
+    if (!IsNative(window))
+        window->updateRect = Union(window->updateRect, area);
     for (HWND child : window->children) {
-        if (IsNative(child) || !child->visible)
+        if (!child->visible)
             continue;
         TRect inChild = IntersectRects(area, child->bounds);
         if (inChild.IsEmpty())
             continue;
-        OffsetRect(inChild, -child->bounds.Left, -child->bounds.Top);
+        const TPoint origin = ClientOffsetInParent(child);
+        OffsetRect(inChild, -origin.x, -origin.y);
         AddUpdate(child, inChild);
     }
 }
@@ -82,9 +84,14 @@ void CloseDc(HDC dc)
 
 BOOL InvalidateRect(HWND window, const TRect* rect, BOOL)
 {
-    if (!IsLive(window) || IsNative(window))
+    if (!IsLive(window))
         return FALSE;
-    AddUpdate(window, rect ? *rect : Rect(0, 0, window->bounds.Width(), window->bounds.Height()));
+    if (IsNative(window)) {
+        // The host draws it; what it needs from us are the colours its parent chooses.
+        QueryEditColors(window);
+        return FALSE;
+    }
+    AddUpdate(window, rect ? *rect : ClientRectOf(window));
     if (window->updateRect)
         if (Host* host = CurrentHost())
             host->WakeUp();
@@ -135,9 +142,16 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* paint)
 
 HDC GetDC(HWND window)
 {
+    if (!window) {
+        // The screen: nothing of ours to draw on, but text can be measured in its font.
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (dc)
+            OpenDcs()[dc] = nullptr;
+        return dc;
+    }
     if (!IsLive(window))
         return nullptr;
-    return DcForWindow(window, Rect(0, 0, window->bounds.Width(), window->bounds.Height()));
+    return DcForWindow(window, ClientRectOf(window));
 }
 
 int ReleaseDC(HWND, HDC dc)
@@ -154,7 +168,7 @@ BOOL UpdateWindow(HWND window)
         SendMessageA(window, WM_PAINT, 0, 0);
     const std::vector<HWND> children = window->children;
     for (HWND child : children)
-        if (IsLive(child) && !IsNative(child))
+        if (IsLive(child))
             UpdateWindow(child);
     return TRUE;
 }

@@ -109,6 +109,7 @@ BOOL HideCaret(HWND window);
 BOOL SetCaretPos(int x, int y);
 BOOL GetCaretPos(TPoint* point);
 bool CaretVisible();
+TSize CaretSize(); // as last created
 
 // Geometry.
 inline constexpr UINT SWP_NOSIZE = 0x0001;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Window records: classes, creation and destruction, long values, geometry, visibility
 // and text.
+#include "platform/win32/ShellApi.h"
 #include "platform/win32/WinUser.h"
 #include "platform/win32/FolderTree.h"
 #include "platform/win32/WindowRegistry.h"
@@ -40,26 +41,75 @@ HWND TopLevelOf(HWND window)
 
 bool IsNative(HWND window) { return window && window->kind != WindowKind::Container; }
 
+int NonClientFrame(HWND window)
+{
+    // A top-level window's bounds are its client area; its frame belongs to the host.
+    if (!window || !window->parent)
+        return 0;
+    if (window->exStyle & WS_EX_CLIENTEDGE)
+        return 2;
+    return (window->style & WS_BORDER) ? 1 : 0;
+}
+
+TRect ClientRectOf(HWND window)
+{
+    const int frame = NonClientFrame(window);
+    return Rect(0, 0, std::max(0, window->bounds.Width() - 2 * frame),
+        std::max(0, window->bounds.Height() - 2 * frame));
+}
+
+TPoint ClientOffsetInParent(HWND window)
+{
+    const int frame = NonClientFrame(window);
+    return Point(window->bounds.Left + frame, window->bounds.Top + frame);
+}
+
 TPoint OffsetInTopLevel(HWND window)
 {
     TPoint offset;
     for (HWND current = window; current && current->parent; current = current->parent) {
-        offset.x += current->bounds.Left;
-        offset.y += current->bounds.Top;
+        const TPoint inParent = ClientOffsetInParent(current);
+        offset.x += inParent.x;
+        offset.y += inParent.y;
     }
     return offset;
 }
 
+TPoint WindowOffsetInTopLevel(HWND window)
+{
+    if (!window->parent)
+        return TPoint {};
+    const TPoint parentOffset = OffsetInTopLevel(window->parent);
+    return Point(parentOffset.x + window->bounds.Left, parentOffset.y + window->bounds.Top);
+}
+
+namespace {
+// The window's rectangle (whole or client) in top-level coordinates, cut by the client area
+// of every ancestor.
+TRect ClippedByAncestors(HWND window, TRect rect)
+{
+    for (HWND ancestor = window->parent; ancestor; ancestor = ancestor->parent) {
+        TRect client = ClientRectOf(ancestor);
+        const TPoint ancestorOffset = OffsetInTopLevel(ancestor);
+        OffsetRect(client, ancestorOffset.x, ancestorOffset.y);
+        rect = IntersectRects(rect, client);
+    }
+    return rect;
+}
+} // namespace
+
 TRect VisibleRectInTopLevel(HWND window)
 {
+    TRect client = ClientRectOf(window);
     const TPoint offset = OffsetInTopLevel(window);
-    TRect visible = Bounds(offset.x, offset.y, window->bounds.Width(), window->bounds.Height());
-    for (HWND ancestor = window->parent; ancestor; ancestor = ancestor->parent) {
-        const TPoint ancestorOffset = OffsetInTopLevel(ancestor);
-        visible = IntersectRects(visible,
-            Bounds(ancestorOffset.x, ancestorOffset.y, ancestor->bounds.Width(), ancestor->bounds.Height()));
-    }
-    return visible;
+    OffsetRect(client, offset.x, offset.y);
+    return ClippedByAncestors(window, client);
+}
+
+TRect VisibleWindowRectInTopLevel(HWND window)
+{
+    const TPoint offset = WindowOffsetInTopLevel(window);
+    return ClippedByAncestors(window, Bounds(offset.x, offset.y, window->bounds.Width(), window->bounds.Height()));
 }
 
 void NativeDescendantsChanged(HWND window, WindowChange change)
@@ -83,6 +133,20 @@ void NotifyHost(HWND window, WindowChange change)
         host->WindowChanged(window, change);
     if (change == WindowChange::Bounds || change == WindowChange::Visible || change == WindowChange::Enabled)
         NativeDescendantsChanged(window, change);
+    if (change == WindowChange::Bounds || change == WindowChange::Visible)
+        NativeAncestorChanged(window);
+}
+
+void NativeAncestorChanged(HWND window)
+{
+    Host* host = CurrentHost();
+    if (!host || !window)
+        return;
+    for (HWND ancestor = window->parent; ancestor; ancestor = ancestor->parent)
+        if (IsNative(ancestor)) {
+            host->WindowChanged(ancestor, WindowChange::Bounds);
+            return;
+        }
 }
 
 } // namespace win32_internal
@@ -144,6 +208,8 @@ void DestroyRecursively(HWND window)
     if (window->parent) {
         auto& siblings = window->parent->children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
+        if (window->visible && !window->parent->destroying)
+            NativeAncestorChanged(window);
     } else {
         auto& topLevels = TopLevelWindows();
         topLevels.erase(std::remove(topLevels.begin(), topLevels.end(), window), topLevels.end());
@@ -151,6 +217,7 @@ void DestroyRecursively(HWND window)
     ForgetWindowInQueue(window);
     ForgetWindowInInput(window);
     ForgetWindowTimers(window);
+    ForgetWindowDrops(window);
     RemoveLive(window);
     delete window;
 }
@@ -222,6 +289,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
 
     if (Host* host = CurrentHost(); host && (IsNative(window) || !window->parent))
         host->WindowCreated(window);
+    if (window->visible)
+        NativeAncestorChanged(window);
     SendMessageA(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(param));
     if (IsLive(window) && !IsNative(window))
         InvalidateRect(window, nullptr, TRUE);
@@ -322,8 +391,10 @@ BOOL SetWindowPos(HWND window, HWND, int x, int y, int width, int height, UINT f
                 InvalidateRect(window, nullptr, TRUE);
         }
         SendMessageA(window, WM_WINDOWPOSCHANGED, 0, 0);
-        if (resized)
-            SendMessageA(window, WM_SIZE, 0, MAKELPARAM(bounds.Width(), bounds.Height()));
+        if (resized) {
+            const TRect client = ClientRectOf(window);
+            SendMessageA(window, WM_SIZE, 0, MAKELPARAM(client.Width(), client.Height()));
+        }
         if (moved)
             SendMessageA(window, WM_MOVE, 0, MAKELPARAM(bounds.Left, bounds.Top));
     }
@@ -345,7 +416,8 @@ BOOL GetWindowRect(HWND window, TRect* rect)
         return FALSE;
     TPoint origin;
     ClientToScreen(window, &origin);
-    *rect = Bounds(origin.x, origin.y, window->bounds.Width(), window->bounds.Height());
+    const int frame = NonClientFrame(window);
+    *rect = Bounds(origin.x - frame, origin.y - frame, window->bounds.Width(), window->bounds.Height());
     return TRUE;
 }
 
@@ -353,7 +425,7 @@ BOOL GetClientRect(HWND window, TRect* rect)
 {
     if (!IsLive(window) || !rect)
         return FALSE;
-    *rect = Rect(0, 0, window->bounds.Width(), window->bounds.Height());
+    *rect = ClientRectOf(window);
     return TRUE;
 }
 
@@ -413,8 +485,8 @@ HWND ChildWindowFromPointDeep(HWND window, TPoint clientPoint)
         const HWND candidate = *child;
         if (!candidate->visible || !candidate->bounds.Contains(clientPoint))
             continue;
-        return ChildWindowFromPointDeep(
-            candidate, Point(clientPoint.x - candidate->bounds.Left, clientPoint.y - candidate->bounds.Top));
+        const TPoint origin = ClientOffsetInParent(candidate);
+        return ChildWindowFromPointDeep(candidate, Point(clientPoint.x - origin.x, clientPoint.y - origin.y));
     }
     return window;
 }
@@ -560,6 +632,10 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
+    case WM_DROPFILES:
+        // Nobody took the names; the drop is released all the same.
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         BeginPaint(window, &paint);
@@ -570,8 +646,7 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         WNDCLASSA windowClass;
         if (!GetClassInfoA(nullptr, window->className.c_str(), &windowClass) || !windowClass.hbrBackground)
             return 0;
-        TRect client;
-        GetClientRect(window, &client);
+        const TRect client = ClientRectOf(window);
         FillRect(reinterpret_cast<HDC>(wParam), client, windowClass.hbrBackground);
         return 1;
     }

@@ -37,6 +37,10 @@ struct WindowRecord {
     int maxLength = 0; // edits; 0 is unlimited
     int selStart = 0; // edits, 0-based
     int selLength = 0;
+    std::optional<TRect> textArea; // edits: where the text goes (EM_SETRECTNP), client coordinates
+    std::optional<COLORREF> textColor; // edits: as the parent last answered WM_CTLCOLOREDIT
+    std::optional<COLORREF> backColor;
+    bool acceptsFiles = false; // DragAcceptFiles
     std::optional<TRect> updateRect; // client coordinates, awaiting WM_PAINT
     GdiBitmap paintBuffer; // top-level windows: the client area as last painted
     void* hostData = nullptr;

@@ -106,6 +106,8 @@ TEST_F(QtWindows, TypingInANativeEditUpdatesItsRecordAndNotifiesTheParent)
     line->setCursorPosition(2);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("\u00e9"));
     QCoreApplication::sendEvent(line, &press);
+    EXPECT_EQ(GetWindowTextString(edit), "ab") << "the key goes through our queue first";
+    DispatchQueued();
     EXPECT_EQ(GetWindowTextString(edit), "ab\xC3\xA9");
     DWORD start = 0;
     DWORD end = 0;
