@@ -4,12 +4,14 @@
 #include "app/MainDescription.h"
 #include "platform/vcl/Application.h"
 #include "platform/vcl/FormReader.h"
+#include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileComposer.h"
 
 TMainForm* MainForm = nullptr;
 
-const char* const kAboutText = "Durnik 0.9, isometric tiles by the Durnik developers";
+// The release named by its first two numbers, as the About box has always shown it.
+const AnsiString kAboutText = AnsiString("Durnik ") + kShortVersion + ", isometric tiles by the Durnik developers";
 
 namespace {
 
@@ -27,6 +29,7 @@ template <class Component> Component* Find(TComponent* root, const char* name)
 TMainForm::TMainForm(TComponent* owner)
     : TForm(owner)
 {
+    RegisterToolEditClasses();
     ReadComponentText(this, kMainFormDescription);
     BindFields();
 }
@@ -48,8 +51,8 @@ void TMainForm::BindFields()
     InLbl = Find<TLabel>(this, "InLbl");
     OutLbl = Find<TLabel>(this, "OutLbl");
     BatchLbl = Find<TLabel>(this, "BatchLbl");
-    OutDir = Find<TCustomEdit>(this, "OutDir");
-    InDir = Find<TCustomEdit>(this, "InDir");
+    OutDir = Find<TDirectoryEdit>(this, "OutDir");
+    InDir = Find<TDirectoryEdit>(this, "InDir");
     ABtn = Find<TButton>(this, "ABtn");
     Label1 = Find<TLabel>(this, "Label1");
     Label2 = Find<TLabel>(this, "Label2");

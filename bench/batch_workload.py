@@ -5,7 +5,11 @@
 # instead. Runs are interleaved (one of each tool per round) so that a slow spell of the
 # machine hits every tool alike; the table gives medians and peak memory.
 #
-#   bench/batch_workload.py BUILD_DIR [--rounds N] [--work DIR]
+#   bench/batch_workload.py BUILD_DIR [--rounds N] [--work DIR] [--png]
+#
+# With --png the same pictures are saved as PNG and turned into PNG tiles whose alpha is the
+# mask: durnik-batch --from png --to png, Pillow (pillow_batch.py --png) and one mogrify that
+# also copies the mask into the alpha channel.
 #
 # BUILD_DIR is an optimised build (cmake --preset release): it must hold durnik-batch and
 # mask/iso.bmp. The pictures are generated into the work directory (default
@@ -21,7 +25,7 @@ import time
 SETS = {"small": (200, 1024, 768), "large": (10, 6000, 4000)}
 
 
-def generate(directory, count, width, height):
+def generate(directory, count, width, height, extension):
     from PIL import Image
 
     marker = os.path.join(directory, ".complete")
@@ -32,7 +36,7 @@ def generate(directory, count, width, height):
     for index in range(count):
         # Random bytes: no tool gains from repetition or compression.
         Image.frombytes("RGB", (width, height), os.urandom(width * height * 3)).save(
-            os.path.join(directory, "picture%03d.bmp" % index), "BMP")
+            os.path.join(directory, "picture%03d.%s" % (index, extension)), extension.upper())
     open(marker, "w").close()
 
 
@@ -56,7 +60,9 @@ def main():
     parser.add_argument("build")
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--work", default="/tmp/durnik-bench")
+    parser.add_argument("--png", action="store_true")
     args = parser.parse_args()
+    extension = "png" if args.png else "bmp"
     build = os.path.abspath(args.build)
     mask = os.path.join(build, "mask", "iso.bmp")
     here = os.path.dirname(os.path.abspath(__file__))
@@ -64,21 +70,33 @@ def main():
     from PIL import Image, ImageOps
     os.makedirs(args.work, exist_ok=True)
     ImageOps.invert(Image.open(mask).convert("RGB")).save(negated, "BMP")
+    # The mask's brightness as a grey picture, for ImageMagick to copy into the alpha channel.
+    opacity = os.path.join(args.work, "opacity.png")
+    Image.open(mask).convert("RGB").resize((128, 63), Image.NEAREST).convert("L").save(opacity, "PNG")
 
     print("| set | tool | median s | peak MiB | durnik-batch faster by |")
     print("|---|---|---|---|---|")
     for name, (count, width, height) in SETS.items():
-        pictures = os.path.join(args.work, name)
-        generate(pictures, count, width, height)
-        files = sorted(os.path.join(pictures, f) for f in os.listdir(pictures) if f.endswith(".bmp"))
+        pictures = os.path.join(args.work, name + ("-png" if args.png else ""))
+        generate(pictures, count, width, height, extension)
+        files = sorted(os.path.join(pictures, f) for f in os.listdir(pictures) if f.endswith("." + extension))
         out = os.path.join(args.work, name + "-out")
-        tools = {
-            "durnik-batch": [os.path.join(build, "durnik-batch"), pictures, out],
-            "Pillow": [sys.executable, os.path.join(here, "pillow_batch.py"), mask, pictures, out],
-            "ImageMagick mogrify": ["mogrify", "-path", out, "-sample", "128x63!", "-draw",
-                                    "image Lighten 0,0 0,0 '%s'" % negated] + files,
-            "cat": "cat %s/*.bmp > /dev/null" % pictures,
-        }
+        lighten = ["-draw", "image Lighten 0,0 0,0 '%s'" % negated]
+        if args.png:
+            tools = {
+                "durnik-batch": [os.path.join(build, "durnik-batch"), "--from", "png", "--to", "png", pictures, out],
+                "Pillow": [sys.executable, os.path.join(here, "pillow_batch.py"), "--png", mask, pictures, out],
+                "ImageMagick mogrify": ["mogrify", "-path", out, "-format", "png", "-sample", "128x63!"] + lighten
+                + ["-alpha", "set", "-draw", "image CopyOpacity 0,0 0,0 '%s'" % opacity] + files,
+                "cat": "cat %s/*.png > /dev/null" % pictures,
+            }
+        else:
+            tools = {
+                "durnik-batch": [os.path.join(build, "durnik-batch"), pictures, out],
+                "Pillow": [sys.executable, os.path.join(here, "pillow_batch.py"), mask, pictures, out],
+                "ImageMagick mogrify": ["mogrify", "-path", out, "-sample", "128x63!"] + lighten + files,
+                "cat": "cat %s/*.bmp > /dev/null" % pictures,
+            }
         times = {tool: [] for tool in tools}
         memory = {tool: 0.0 for tool in tools}
         for _ in range(args.rounds):

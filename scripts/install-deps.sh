@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Installs what Durnik needs to build, test and run on Debian. Safe to run again:
+# Installs what Durnik needs to build, test, package and run on Debian. Safe to run again:
 # packages already present are skipped, and apt is not touched when nothing is missing.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libspng-dev zlib1g-dev
     clang-14 libclang-rt-14-dev libstb-dev
     xvfb xauth x11-utils xdotool imagemagick python3-pil time
     fonts-liberation fonts-dejavu-core
+    dpkg-dev lintian appstream man-db
 )
 if [ "${1:-}" = "--list" ]; then
     printf '%s\n' "${packages[@]}"

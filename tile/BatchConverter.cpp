@@ -2,6 +2,10 @@
 #include "tile/BatchConverter.h"
 
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/DirectoryListing.h"
+
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -26,10 +30,44 @@ AnsiString BatchReport(const AnsiString& inputDirectory, const AnsiString& outpu
     return "Files batched:  In: " + inputDirectory + " Out: " + outputDirectory + " Files: " + names.Text();
 }
 
+bool Taken(const AnsiString& name, const TBatchNames& names)
+{
+    return std::any_of(names.extensions.begin(), names.extensions.end(),
+        [&name](const AnsiString& extension) { return MatchesFileMask(name, "*." + extension); });
+}
+
+AnsiString LowerCase(AnsiString text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](char character) {
+        return character >= 'A' && character <= 'Z' ? char(character - 'A' + 'a') : character;
+    });
+    return text;
+}
+
+// Refuses before any file is converted, as the later of two would overwrite the earlier.
+void CheckTileNamesDiffer(const TStringList& sources, const TBatchNames& names)
+{
+    std::map<AnsiString, AnsiString> sourceByTile; // letter case ignored, as the search does
+    for (int index = 0; index < sources.Count(); ++index) {
+        const AnsiString tile = TileName(sources[index], names);
+        const auto [found, added] = sourceByTile.emplace(LowerCase(tile), sources[index]);
+        if (!added)
+            throw EInOutError("\"" + found->second + "\" and \"" + sources[index]
+                + "\" would both become the tile \"" + tile + "\"; rename one of them");
+    }
+}
+
 } // namespace
 
+AnsiString TileName(const AnsiString& sourceName, const TBatchNames& names)
+{
+    if (names.tileExtension.empty() || MatchesFileMask(sourceName, "*." + names.tileExtension))
+        return sourceName;
+    return sourceName.substr(0, sourceName.rfind('.')) + "." + names.tileExtension;
+}
+
 TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& outputDirectory,
-    const TConvertFile& convert, const TBatchProgress& progress)
+    const TConvertFile& convert, const TBatchProgress& progress, const TBatchNames& batchNames)
 {
     TStringList names;
     if (inputDirectory.empty())
@@ -37,23 +75,30 @@ TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& output
     if (outputDirectory.empty())
         return { TBatchOutcome::NoOutputDirectory, kNoOutputDirectoryMessage };
 
+    // One extension is searched for directly; several share one listing of every entry.
+    const bool oneExtension = batchNames.extensions.size() == 1;
+    const AnsiString pattern = oneExtension ? "*." + batchNames.extensions.front() : AnsiString("*");
     TSearchRec search;
-    if (FindFirst(inputDirectory + "\\*.bmp", kAnyAttribute, search) != 0)
+    if (FindFirst(inputDirectory + "\\" + pattern, kAnyAttribute, search) != 0)
         return { TBatchOutcome::NothingFound, {} };
     const SearchGuard closeSearch(search);
 
     // The search holds its listing already, so taking every name first changes nothing of what
     // is converted and lets a progress display know the total.
-    names.Add(search.Name);
-    while (FindNext(search) == 0)
-        names.Add(search.Name);
+    do {
+        if (oneExtension || Taken(search.Name, batchNames))
+            names.Add(search.Name);
+    } while (FindNext(search) == 0);
+    if (names.Count() == 0)
+        return { TBatchOutcome::NothingFound, {} };
+    CheckTileNamesDiffer(names, batchNames);
 
     const auto total = std::size_t(names.Count());
     for (int index = 0; index < names.Count(); ++index) {
         const AnsiString& name = names[index];
         if (progress)
             progress(name, std::size_t(index), total);
-        convert(inputDirectory + "\\" + name, outputDirectory + "\\" + name);
+        convert(inputDirectory + "\\" + name, outputDirectory + "\\" + TileName(name, batchNames));
     }
     return { TBatchOutcome::Converted, BatchReport(inputDirectory, outputDirectory, names) };
 }

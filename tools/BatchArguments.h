@@ -3,15 +3,20 @@
 #pragma once
 
 #include "platform/rtl/SysUtils.h"
+#include "tile/TileProjection.h"
 
 #include <optional>
 #include <span>
+#include <vector>
 
 struct TBatchArguments {
     enum class Action { Convert, Help, Version } action = Action::Convert;
     int width = 128;
     int height = 63;
     std::optional<AnsiString> maskFile; // default: mask/iso.bmp beside the program
+    std::vector<AnsiString> sourceExtensions { "bmp" }; // --from: "bmp", "png" or both, each once
+    AnsiString tileExtension = "bmp"; // --to: "bmp" or "png"
+    TTileProjection projection = TTileProjection::Stretch;
     AnsiString inputDirectory;
     AnsiString outputDirectory;
 };
@@ -21,4 +26,5 @@ struct TBatchArguments {
 TBatchArguments ParseBatchArguments(std::span<const char* const> arguments);
 
 inline constexpr const char* kBatchUsage
-    = "Usage: durnik-batch [--width W] [--height H] [--mask FILE] INPUT_DIR OUTPUT_DIR\n";
+    = "Usage: durnik-batch [--width W] [--height H] [--mask FILE] [--from bmp,png] [--to bmp|png]\n"
+      "                    [--projection stretch|iso] INPUT_DIR OUTPUT_DIR\n";

@@ -3,16 +3,16 @@
 
 #include "platform/rtl/FileNames.h"
 #include "platform/vcl/Graphics.h"
+#include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileFileConverters.h"
 #include "tools/BatchArguments.h"
 #include "tools/ProgressBar.h"
+#include "tools/TileFormats.h"
 
 #include <ostream>
 
 namespace {
-
-constexpr const char* kVersion = "0.9.1.73";
 
 constexpr const char* kHelp
     = "Turns every .bmp picture of INPUT_DIR into an isometric tile of the same name in\n"
@@ -21,7 +21,11 @@ constexpr const char* kHelp
       "\n"
       "  --width W     tile width in pixels (default 128)\n"
       "  --height H    tile height in pixels (default 63)\n"
-      "  --mask FILE   mask picture (default mask/iso.bmp beside the program)\n"
+      "  --mask FILE   mask picture, BMP or PNG (default mask/iso.bmp beside the program)\n"
+      "  --from LIST   source formats: bmp, png or bmp,png (default bmp)\n"
+      "  --to FORMAT   tile format: bmp, or png with the mask as transparency (default bmp)\n"
+      "  --projection P  stretch: the picture over the whole tile; iso: laid flat onto the\n"
+      "                diamond, for seamless floor tiles (default stretch)\n"
       "  --help        show this text\n"
       "  --version     show the version\n"
       "\n"
@@ -48,20 +52,41 @@ AnsiString FailureLine(const AnsiString& fileName, const AnsiString& message)
     return "durnik-batch: " + HostPath(fileName) + ": " + message;
 }
 
+// ".bmp", ".bmp or .png": the sources looked for.
+AnsiString SourceKinds(const TBatchArguments& arguments)
+{
+    AnsiString kinds;
+    for (const AnsiString& extension : arguments.sourceExtensions)
+        kinds += (kinds.empty() ? "." : " or .") + extension;
+    return kinds;
+}
+
+TConvertFile Converter(const TBatchArguments& arguments, TBitmap& mask)
+{
+    const int width = arguments.width;
+    const int height = arguments.height;
+    TTileWriter write = WriteBmpTile;
+    if (arguments.tileExtension == "png")
+        write = PngTileWriter(&mask, width, height);
+    return SampledTileConverter(
+        &mask, TSampler(width, height, ProjectionRule(arguments.projection)), ReadTileSource, write);
+}
+
 int Convert(const TBatchArguments& arguments, const TBatchCommandContext& context)
 {
     const AnsiString maskFile = arguments.maskFile.value_or(context.programDirectory + "mask/iso.bmp");
-    TPicture mask;
+    TBitmap mask;
     AnsiString currentFile = maskFile;
     TProgressBar progressBar(context.err, context.showProgress);
     try {
-        mask.LoadFromFile(maskFile);
+        LoadMask(maskFile, mask);
+        currentFile.clear(); // a clash of tile names is reported on its own
         const TBatchProgress progress = [&](const AnsiString& name, std::size_t index, std::size_t total) {
             currentFile = arguments.inputDirectory + "\\" + name;
             progressBar.Show(index, total, name);
         };
         const TBatchResult result = RunBatch(arguments.inputDirectory, arguments.outputDirectory,
-            SampledTileConverter(mask.Graphic(), arguments.width, arguments.height), progress);
+            Converter(arguments, mask), progress, { arguments.sourceExtensions, arguments.tileExtension });
         progressBar.Finish();
         switch (result.outcome) {
         case TBatchOutcome::NoInputDirectory:
@@ -69,7 +94,8 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
             context.err << "durnik-batch: " << result.message << '\n' << kBatchUsage;
             return kExitUsage;
         case TBatchOutcome::NothingFound:
-            context.err << "durnik-batch: no .bmp picture in " << HostPath(arguments.inputDirectory) << '\n';
+            context.err << "durnik-batch: no " << SourceKinds(arguments) << " picture in "
+                        << HostPath(arguments.inputDirectory) << '\n';
             return kExitSuccess;
         case TBatchOutcome::Converted:
             context.out << PlainLineEnds(result.message) << std::flush;
@@ -99,7 +125,7 @@ int RunBatchCommand(std::span<const char* const> arguments, const TBatchCommandC
         context.out << kBatchUsage << '\n' << kHelp;
         return kExitSuccess;
     case TBatchArguments::Action::Version:
-        context.out << "durnik-batch " << kVersion << '\n';
+        context.out << "durnik-batch " << kFileVersion << '\n';
         return kExitSuccess;
     case TBatchArguments::Action::Convert:
         break;

@@ -5,3 +5,4 @@
 #include "widgets/ButtonBorder.h"
 #include "widgets/ButtonGlyph.h"
 #include "widgets/GlyphCache.h"
+#include "widgets/SpeedButton.h"

@@ -31,6 +31,7 @@ struct StoredInfo {
     std::uint32_t headerSize = 0;
     std::int64_t width = 0;
     std::int64_t height = 0;
+    int planes = 1;
     int bitCount = 0;
     std::uint32_t compression = kStoredRgb;
     std::uint32_t colorsUsed = 0;
@@ -60,11 +61,13 @@ StoredInfo ReadStoredInfo(std::span<const std::uint8_t> head)
         // The OS/2 core header: 16-bit unsigned sizes, always bottom-up, never compressed.
         info.width = ReadU16(fields + 4);
         info.height = ReadU16(fields + 6);
+        info.planes = ReadU16(fields + 8);
         info.bitCount = ReadU16(fields + 10);
         return info;
     }
     info.width = ReadS32(fields + 4);
     info.height = ReadS32(fields + 8);
+    info.planes = ReadU16(fields + 12);
     info.bitCount = ReadU16(fields + 14);
     info.compression = ReadU32(fields + 16);
     info.colorsUsed = ReadU32(fields + 32);
@@ -173,7 +176,8 @@ void SetMasks(const StoredInfo& stored, BmpInfo& info)
     info.blue = DescribeMask(masks[2], info.bitCount);
 }
 
-// The palette ends where the pixels begin: a file may declare more colours than it stores.
+// A palette that overlaps the pixels is a damaged or forged header: the colours it would
+// read past its end are pixel bytes.
 void ReadPalette(std::span<const std::uint8_t> head, const StoredInfo& stored, std::uint64_t paletteStart,
     BmpInfo& info)
 {
@@ -181,11 +185,16 @@ void ReadPalette(std::span<const std::uint8_t> head, const StoredInfo& stored, s
         return;
     const std::uint64_t entrySize = stored.headerSize == kCoreHeaderSize ? 3 : 4;
     const std::uint64_t fullCount = std::uint64_t(1) << info.bitCount;
-    const std::uint64_t declared = stored.colorsUsed == 0 ? fullCount : std::min<std::uint64_t>(stored.colorsUsed, fullCount);
-    const std::uint64_t count = std::min(declared, (info.pixelOffset - paletteStart) / entrySize);
-    if (count == 0)
+    const std::uint64_t count
+        = stored.colorsUsed == 0 ? fullCount : std::min<std::uint64_t>(stored.colorsUsed, fullCount);
+    const std::uint64_t paletteEnd = paletteStart + count * entrySize;
+    if (info.pixelOffset == paletteStart)
         ThrowInvalidBitmap("its colour palette is missing");
-    if (head.size() < paletteStart + count * entrySize)
+    if (paletteEnd > info.fileSize)
+        ThrowInvalidBitmap("its colour palette runs past the end of the file");
+    if (paletteEnd > info.pixelOffset)
+        ThrowInvalidBitmap("its colour palette runs into the pixel data");
+    if (head.size() < paletteEnd)
         ThrowInvalidBitmap("its colour palette is truncated");
     info.palette.reserve(count);
     for (std::uint64_t index = 0; index < count; ++index) {
@@ -241,6 +250,8 @@ BmpInfo ParseBmpHeader(std::span<const std::uint8_t> head, std::uint64_t fileSiz
     if (head.size() < 2 || head[0] != 'B' || head[1] != 'M')
         ThrowInvalidBitmap("it does not start with the signature \"BM\"");
     const StoredInfo stored = ReadStoredInfo(head);
+    if (stored.planes != 1)
+        ThrowInvalidBitmap("it has " + std::to_string(stored.planes) + " colour planes instead of one");
 
     BmpInfo info;
     info.fileSize = fileSize;

@@ -47,6 +47,7 @@ inline constexpr UINT DT_EXPANDTABS = 0x0040;
 inline constexpr UINT DT_NOCLIP = 0x0100;
 inline constexpr UINT DT_CALCRECT = 0x0400;
 inline constexpr UINT DT_NOPREFIX = 0x0800;
+inline constexpr UINT DT_RTLREADING = 0x20000;
 
 // count -1: up to the terminating zero. Returns the height of the text; with DT_CALCRECT
 // nothing is drawn and rect's right and bottom are set to fit the text.

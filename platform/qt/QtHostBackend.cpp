@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/QtHostBackend.h"
 
+#include "platform/qt/QtFolderTree.h"
 #include "platform/qt/QtInputMapping.h"
 #include "platform/qt/QtStrings.h"
 #include "platform/qt/QtSystemColors.h"
@@ -152,6 +153,8 @@ QWidget* QtHost::CreateNativeControl(HWND window)
         button->setAutoDefault(false);
         QObject::connect(button, &QPushButton::clicked, button, [window] { HostButtonClicked(window); });
         control = button;
+    } else if (window->kind == WindowKind::NativeFolderTree) {
+        control = new QtFolderTree(window, topLevel);
     } else {
         QLineEdit* line = FLineEdits.Create(window, topLevel);
         line->setReadOnly(window->readOnly);
@@ -165,7 +168,7 @@ QWidget* QtHost::CreateNativeControl(HWND window)
         control = line;
     }
     control->setProperty("durnikWindow", QVariant::fromValue<void*>(window));
-    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind == WindowKind::NativeEdit
+    control->setFocusPolicy((window->style & WS_TABSTOP) || window->kind != WindowKind::NativeButton
             ? Qt::StrongFocus
             : Qt::ClickFocus);
     control->installEventFilter(this);
@@ -244,6 +247,7 @@ void QtHost::ApplyTopLevelChange(HWND window, WindowChange change)
     case WindowChange::ZOrder:
     case WindowChange::TextArea:
     case WindowChange::Colors:
+    case WindowChange::Items:
         break;
     }
 }
@@ -255,6 +259,7 @@ void QtHost::ApplyNativeChange(HWND window, WindowChange change)
         return;
     auto* button = qobject_cast<QPushButton*>(control);
     auto* line = qobject_cast<QLineEdit*>(control);
+    auto* tree = dynamic_cast<QtFolderTree*>(control);
     switch (change) {
     case WindowChange::Bounds:
     case WindowChange::Visible:
@@ -283,7 +288,13 @@ void QtHost::ApplyNativeChange(HWND window, WindowChange change)
         if (line)
             line->setMaxLength(window->maxLength > 0 ? window->maxLength : 32767);
         break;
+    case WindowChange::Items:
+        if (tree)
+            tree->SyncItems();
+        break;
     case WindowChange::Selection:
+        if (tree)
+            tree->SyncSelection();
         if (line) {
             const QSignalBlocker quiet(line);
             const int start = UnitOffset(window->text, window->selStart);
@@ -396,6 +407,11 @@ TPoint QtHost::CursorPos()
 {
     const QPoint position = QCursor::pos();
     return Point(position.x(), position.y());
+}
+
+void QtHost::SetCursorPos(TPoint point)
+{
+    QCursor::setPos(point.x, point.y);
 }
 
 void QtHost::SetCursor(HCURSOR cursor)

@@ -42,11 +42,13 @@ public:
 
     TRect ScreenRect() override;
     TPoint CursorPos() override;
+    void SetCursorPos(TPoint point) override;
     void SetCursor(HCURSOR cursor) override;
 
     AnsiString ClipboardText() override;
     void SetClipboardText(const AnsiString& text) override;
-    int TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint) override;
+    int TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint,
+        PopupAlignment alignment = PopupAlignment::Left) override;
 
     bool FileDialog(const FileDialogRequest& request, AnsiString& chosenFile) override;
     bool DirectoryDialog(

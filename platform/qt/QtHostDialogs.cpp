@@ -134,7 +134,7 @@ int QtHost::MessageBox(const AnsiString& text, const AnsiString& caption, UINT t
     }
 }
 
-int QtHost::TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint)
+int QtHost::TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint, PopupAlignment alignment)
 {
     QMenu menu;
     std::vector<QAction*> actions;
@@ -149,7 +149,20 @@ int QtHost::TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint scree
         action->setChecked(item.checked);
         actions.push_back(action);
     }
-    QAction* chosen = RunModal([&] { return menu.exec(QPoint(screenPoint.x, screenPoint.y)); });
+    // Qt opens a menu with its top-left corner at the point; the other alignments move it left.
+    QPoint origin(screenPoint.x, screenPoint.y);
+    const int width = menu.sizeHint().width();
+    switch (alignment) {
+    case PopupAlignment::Left:
+        break;
+    case PopupAlignment::Right:
+        origin.rx() -= width;
+        break;
+    case PopupAlignment::Center:
+        origin.rx() -= width / 2;
+        break;
+    }
+    QAction* chosen = RunModal([&] { return menu.exec(origin); });
     for (std::size_t index = 0; index < actions.size(); ++index)
         if (chosen && actions[index] == chosen)
             return int(index);

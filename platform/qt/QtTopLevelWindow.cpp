@@ -208,6 +208,14 @@ bool QtTopLevelWindow::focusNextPrevChild(bool next)
     return true;
 }
 
+void QtTopLevelWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Whether one of our windows is in front decides if hovering highlights anything.
+    if (event->type() == QEvent::ActivationChange)
+        HostActivationChanged(FWindow, isActiveWindow());
+}
+
 void PlaceNativeControl(QWidget* control, HWND window)
 {
     const TPoint offset = WindowOffsetInTopLevel(window);

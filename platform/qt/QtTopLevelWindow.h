@@ -31,6 +31,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void PostMouse(QMouseEvent* event, UINT message);

@@ -18,6 +18,8 @@ TApplication::~TApplication()
 {
     SetHostErrorReport({});
     Destroying();
+    if (FHandle)
+        DestroyWindow(FHandle);
 }
 
 void TApplication::Initialize()

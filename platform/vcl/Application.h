@@ -10,6 +10,13 @@
 
 using TExceptionEvent = std::function<void(TObject* sender, const std::exception& error)>;
 
+using THelpContext = std::int32_t;
+// The help commands of a help request; HELP_CONTEXT asks for the topic whose number is data.
+inline constexpr WORD HELP_CONTEXT = 0x0001;
+// Answers a help request; set callHelp to false when the request has been dealt with. Returns
+// whether help was shown.
+using THelpEvent = std::function<bool(WORD command, std::intptr_t data, bool& callHelp)>;
+
 class TApplication : public TComponent {
 public:
     explicit TApplication(TComponent* owner);
@@ -53,6 +60,14 @@ public:
     TExceptionEvent OnException;
     TNotifyEvent OnIdle;
 
+    // A hidden top-level window of the application, made on first use: the owner of the
+    // dialogs that ask for one.
+    HWND Handle();
+    // Asks for a help topic through OnHelp. There is no help viewer on this host, so without
+    // a handler that shows help the result is false.
+    bool HelpContext(THelpContext context);
+    THelpEvent OnHelp;
+
     // The control under the mouse as the loop last saw it; it had CM_MOUSEENTER and will
     // have CM_MOUSELEAVE when the mouse goes elsewhere.
     TControl* MouseControl() const { return FMouseControl; }
@@ -72,6 +87,7 @@ private:
     bool FTerminated = false;
     AnsiString FTitle;
     AnsiString FExeName;
+    HWND FHandle = nullptr;
 };
 
 // The one application object, made before main runs.

@@ -145,3 +145,5 @@ const TComponentClass* NearestComponentClass(const TComponent& component);
 
 // The toolkit's own controls; the registry runs it once before its first use.
 void RegisterStandardClasses();
+// Menus, timers and actions; part of the standard classes.
+void RegisterMenuClasses();

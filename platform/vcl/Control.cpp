@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/vcl/Control.h"
 
+#include "platform/vcl/ActnList.h"
 #include "platform/vcl/WinControl.h"
 
 #include <algorithm>
@@ -32,6 +33,7 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl()
 {
     Destroying();
+    SetAction(nullptr);
     if (FParent)
         FParent->RemoveControl(this);
 }
@@ -54,6 +56,9 @@ const TMessageTable& TControl::Messages()
             { CM_PARENTCOLORCHANGED, &MessageHandler<TControl, &TControl::CMParentColorChanged> },
             { CM_HITTEST, &MessageHandler<TControl, &TControl::CMHitTest> },
             { CM_SYSCOLORCHANGE, &MessageHandler<TControl, &TControl::CMSysColorChange> },
+            { CM_CANCELMODE, &MessageHandler<TControl, &TControl::CMCancelMode> },
+            { CM_PARENTSHOWHINTCHANGED, &MessageHandler<TControl, &TControl::CMParentShowHintChanged> },
+            { CM_PARENTBIDIMODECHANGED, &MessageHandler<TControl, &TControl::CMParentBiDiModeChanged> },
         });
     return table;
 }
@@ -239,6 +244,14 @@ void TControl::Click()
 {
     if (OnClick)
         OnClick(this);
+    else if (FAction)
+        FAction->Execute();
+}
+
+void TControl::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick(this);
 }
 
 TPoint TControl::ClientOrigin() const
@@ -276,6 +289,10 @@ void TControl::Loaded()
         Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (FParentFont)
         Perform(CM_PARENTFONTCHANGED, 0, 0);
+    if (FParentShowHint)
+        Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    if (FParentBiDiMode)
+        Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -307,8 +324,9 @@ void TControl::WMLButtonDown(TMessage& message)
 
 void TControl::WMLButtonDblClk(TMessage& message)
 {
-    if (OnDblClick)
-        OnDblClick(this);
+    // A control that fires its own clicks decides itself when a double click counts.
+    if (FControlStyle & csClickEvents)
+        DblClick();
     WMLButtonDown(message);
 }
 

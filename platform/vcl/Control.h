@@ -12,6 +12,9 @@
 #include <memory>
 
 class TWinControl;
+class TBasicAction;
+
+enum TBiDiMode : std::uint8_t { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadOnly };
 
 enum TControlStyleFlag : std::uint32_t {
     csAcceptsControls = 0x0001,
@@ -130,7 +133,30 @@ public:
     AnsiString Hint() const { return FHint; }
     void SetHint(const AnsiString& value) { FHint = value; }
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool value) { FShowHint = value; }
+    void SetShowHint(bool value);
+    // While set, ShowHint follows the parent's; setting ShowHint clears it.
+    bool ParentShowHint() const { return FParentShowHint; } // true
+    void SetParentShowHint(bool value);
+
+    TBiDiMode BiDiMode() const { return FBiDiMode; } // bdLeftToRight
+    void SetBiDiMode(TBiDiMode value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; } // true
+    void SetParentBiDiMode(bool value);
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+    // Text flags for this control's reading order: left and right alignment swap when the
+    // control is aligned right to left, and right-to-left reading is added when it reads so.
+    UINT DrawTextBiDiModeFlags(UINT flags) const;
+    UINT DrawTextBiDiModeFlagsReadingOnly() const;
+
+    // Mouse messages go to this control wherever the mouse is, until it lets go.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool value);
+
+    // The action whose caption, state and hint the control shows and whose Execute a click
+    // runs when OnClick is not set; the control hears of every change of it.
+    TBasicAction* Action() const { return FAction; }
+    void SetAction(TBasicAction* value);
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle value) { FControlStyle = value; }
@@ -152,6 +178,7 @@ public:
     void BringToFront();
     void SendToBack();
     virtual void Click();
+    virtual void DblClick();
 
     TPoint ClientToScreen(TPoint point) const;
     TPoint ScreenToClient(TPoint point) const;
@@ -165,9 +192,14 @@ public:
     TMouseMoveEvent OnMouseMove;
 
     void Loaded() override;
+    // Called by the action when it changed, and when it is assigned. With checkDefaults only
+    // what is still at its default takes the action's value.
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
 
 protected:
     friend class TWinControl;
+    friend class TBasicAction;
+    void Notification(TComponent* component, TOperation operation) override;
     virtual void WndProc(TMessage& message);
     virtual AnsiString GetText() const { return FText; }
     virtual void SetTextBuffer(const AnsiString& value);
@@ -194,6 +226,9 @@ protected:
     void CMParentColorChanged(TMessage& message);
     void CMHitTest(TMessage& message);
     void CMSysColorChange(TMessage& message);
+    void CMCancelMode(TMessage& message);
+    void CMParentShowHintChanged(TMessage& message);
+    void CMParentBiDiModeChanged(TMessage& message);
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;
@@ -210,6 +245,16 @@ protected:
     TCursor FCursor = crDefault;
     AnsiString FHint;
     bool FShowHint = false;
+    bool FParentShowHint = true;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
+    TBasicAction* FAction = nullptr;
     TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState FControlState = 0;
 };
+
+// The control under a point of the screen: the window of ours there, or the windowless child
+// of it the point falls on; disabled ones count when allowDisabled is set.
+TControl* FindDragTarget(TPoint screenPoint, bool allowDisabled);
+// The control holding the mouse capture, windowless ones included, or nullptr.
+TControl* GetCaptureControl();

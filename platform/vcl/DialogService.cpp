@@ -14,6 +14,8 @@ const char* KindName(TDialogKind kind)
         return "a directory dialog";
     case TDialogKind::Message:
         return "a message box";
+    case TDialogKind::PopupMenu:
+        return "a popup menu";
     }
     return "a dialog";
 }
@@ -51,6 +53,11 @@ void TDialogService::PrepareDirectory(bool accepted, const AnsiString& directory
 void TDialogService::PrepareMessage(int button)
 {
     Prepare({ TDialogKind::Message, true, {}, button });
+}
+
+void TDialogService::PrepareMenu(int chosenIndex)
+{
+    Prepare({ TDialogKind::PopupMenu, chosenIndex >= 0, {}, chosenIndex });
 }
 
 void TDialogService::Reset()
@@ -121,5 +128,21 @@ int TDialogService::MessageBox(const AnsiString& text, const AnsiString& caption
     TDialogAnswer answer;
     if (!SettledHere(call, answer))
         return CurrentHost()->MessageBox(text, caption, type);
+    return answer.Button;
+}
+
+int TDialogService::PopupMenu(
+    const std::vector<PopupMenuItem>& items, TPoint screenPoint, PopupAlignment alignment)
+{
+    TDialogCall call;
+    call.Kind = TDialogKind::PopupMenu;
+    call.MenuItems = items;
+    call.MenuPoint = screenPoint;
+    call.MenuAlignment = alignment;
+    TDialogAnswer answer;
+    if (!SettledHere(call, answer))
+        return CurrentHost()->TrackPopupMenu(items, screenPoint, alignment);
+    if (!answer.Accepted || answer.Button < 0 || answer.Button >= int(items.size()))
+        return -1;
     return answer.Button;
 }

@@ -9,7 +9,7 @@
 #include <deque>
 #include <vector>
 
-enum class TDialogKind : std::uint8_t { OpenFile, SaveFile, Directory, Message };
+enum class TDialogKind : std::uint8_t { OpenFile, SaveFile, Directory, Message, PopupMenu };
 
 // One dialog as it was asked for.
 struct TDialogCall {
@@ -19,10 +19,13 @@ struct TDialogCall {
     AnsiString InitialDir; // the directory dialog
     AnsiString Text; // the message box
     UINT Type = MB_OK; // the message box
+    std::vector<PopupMenuItem> MenuItems; // the popup menu
+    TPoint MenuPoint; // the popup menu, on the screen
+    PopupAlignment MenuAlignment = PopupAlignment::Left; // the popup menu
 };
 
-// How a dialog is to end: confirmed with a file or directory name, cancelled, or (for a
-// message box) closed with a button.
+// How a dialog is to end: confirmed with a file or directory name, cancelled, (for a
+// message box) closed with a button, or (for a popup menu) with the item of index Button chosen.
 struct TDialogAnswer {
     TDialogKind Kind = TDialogKind::Message;
     bool Accepted = false;
@@ -40,6 +43,8 @@ public:
     void PrepareFile(TDialogKind kind, bool accepted, const AnsiString& fileName = {});
     void PrepareDirectory(bool accepted, const AnsiString& directory = {});
     void PrepareMessage(int button = IDOK);
+    // The index of the menu item to choose, counting separators; -1 closes it with none.
+    void PrepareMenu(int chosenIndex);
     int PendingAnswers() const { return int(FAnswers.size()); }
 
     // Scripted: no dialog reaches the host. One without an answer is cancelled (a message
@@ -53,6 +58,8 @@ public:
     bool FileDialog(const FileDialogRequest& request, AnsiString& chosenFile);
     bool DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir);
     int MessageBox(const AnsiString& text, const AnsiString& caption, UINT type);
+    // Returns when the menu has closed: the index of the chosen item, or -1.
+    int PopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint, PopupAlignment alignment);
 
 private:
     TDialogService() = default;

@@ -32,7 +32,8 @@ public:
     {
         for (const auto& [entryName, method] : FEntries)
             if (SameText(entryName, name))
-                return [form, method](TObject* sender) { (form->*method)(sender); };
+                // Copied by an init-capture: clang before 16 cannot capture a structured binding.
+                return [form, method = method](TObject* sender) { (form->*method)(sender); };
         return {};
     }
 

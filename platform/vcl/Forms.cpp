@@ -68,6 +68,8 @@ const TMessageTable& TForm::Messages()
             { WM_CLOSE, &MessageHandler<TForm, &TForm::WMClose> },
             { WM_KEYDOWN, &MessageHandler<TForm, &TForm::WMKeyDown> },
             { WM_MOVE, &MessageHandler<TForm, &TForm::WMMove> },
+            { WM_CHAR, &MessageHandler<TForm, &TForm::WMChar> },
+            { WM_SYSCHAR, &MessageHandler<TForm, &TForm::WMChar> },
             { CM_VISIBLECHANGED, &MessageHandler<TForm, &TForm::CMVisibleChanged> },
         });
     return table;

@@ -74,6 +74,9 @@ public:
     void Show();
     void Close();
     bool CloseQuery();
+    // Tells the focused control and the one holding the mouse, unless either is sender, to
+    // drop what they are in the middle of (a press, a drag) before something modal starts.
+    void SendCancelMode(TControl* sender);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -92,6 +95,9 @@ protected:
     void WMClose(TMessage& message);
     void WMKeyDown(TMessage& message);
     void WMMove(TMessage& message);
+    // A character typed with Alt, or while no control of the form wants characters, is
+    // offered to the controls as an accelerator (CM_DIALOGCHAR) first.
+    void WMChar(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     // The form's place on the screen for its Position, from the current screen size.
     TPoint PlacedOrigin() const;
@@ -112,3 +118,6 @@ private:
 
 // Top-level window styles for a border style and its icons, as the host shows them.
 DWORD FormWindowStyle(TFormBorderStyle borderStyle, TBorderIcons borderIcons);
+
+// The form the control is on (the control itself when it is one), or nullptr.
+TForm* GetParentForm(const TControl* control);

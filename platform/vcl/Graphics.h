@@ -257,6 +257,10 @@ private:
     TColor FTransparentColor = clDefault;
 };
 
+// An 8 x 8 checkerboard for brushes: backColor where x + y is even, foreColor where it is odd.
+// Kept for the rest of the run, one per pair of resolved colours; not to be freed.
+TBitmap* AllocPatternBitmap(TColor backColor, TColor foreColor);
+
 class TPicture : public TPersistent {
 public:
     TPicture();

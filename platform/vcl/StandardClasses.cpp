@@ -167,4 +167,5 @@ void RegisterStandardClasses()
     RegisterStdCtrls();
     RegisterExtCtrls();
     RegisterFormClasses();
+    RegisterMenuClasses();
 }

@@ -62,6 +62,10 @@ const TMessageTable& TWinControl::Messages()
             { CM_FONTCHANGED, &MessageHandler<TWinControl, &TWinControl::CMFontChanged> },
             { CM_SYSCOLORCHANGE, &MessageHandler<TWinControl, &TWinControl::CMSysColorChange> },
             { CM_TEXTCHANGED, &MessageHandler<TWinControl, &TWinControl::CMTextChanged> },
+            { CM_DIALOGCHAR, &MessageHandler<TWinControl, &TWinControl::CMDialogChar> },
+            { CM_SHOWHINTCHANGED, &MessageHandler<TWinControl, &TWinControl::CMShowHintChanged> },
+            { CM_BIDIMODECHANGED, &MessageHandler<TWinControl, &TWinControl::CMBiDiModeChanged> },
+            { WM_CAPTURECHANGED, &MessageHandler<TWinControl, &TWinControl::WMCaptureChanged> },
         });
     return table;
 }
@@ -221,6 +225,10 @@ void TWinControl::InsertControl(TControl* control)
             control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
         if (control->ParentFont())
             control->Perform(CM_PARENTFONTCHANGED, 0, 0);
+        if (control->ParentShowHint())
+            control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+        if (control->ParentBiDiMode())
+            control->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     }
     if (window && FHandle)
         window->CreateHandle();
@@ -237,8 +245,11 @@ void TWinControl::RemoveControl(TControl* control)
         window->DestroyHandle();
         FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), window), FTabList.end());
     }
-    if (FMouseCaptureControl == control)
+    if (FMouseCaptureControl == control) {
         FMouseCaptureControl = nullptr;
+        if (FHandle && GetCapture() == FHandle)
+            ReleaseCapture();
+    }
     FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
     control->FParent = nullptr;
     if (!(ComponentState() & csDestroying))
@@ -642,4 +653,22 @@ TPoint TWinControl::ClientOrigin() const
     TPoint origin;
     ::ClientToScreen(FHandle, &origin);
     return origin;
+}
+
+void TWinControl::CMDialogChar(TMessage& message)
+{
+    // Every control of the window may own the accelerator; the first to take it ends the search.
+    Broadcast(message);
+}
+
+void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
+void TWinControl::CMBiDiModeChanged(TMessage&) { NotifyControls(CM_PARENTBIDIMODECHANGED); }
+
+void TWinControl::WMCaptureChanged(TMessage& message)
+{
+    // Whoever took the capture (a menu's loop, another window) gets the releases from now on,
+    // so no windowless child may go on thinking it holds the mouse.
+    if (reinterpret_cast<HWND>(message.LParam) != FHandle)
+        FMouseCaptureControl = nullptr;
+    DefaultHandler(message);
 }

@@ -117,6 +117,10 @@ protected:
     void CMFontChanged(TMessage& message);
     void CMSysColorChange(TMessage& message);
     void CMTextChanged(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void CMShowHintChanged(TMessage& message);
+    void CMBiDiModeChanged(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
 
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = nullptr;
@@ -128,6 +132,9 @@ protected:
     bool FAutoSize = false;
     TSize FSizeBeforeAutoSize;
     TControl* FMouseCaptureControl = nullptr;
+
+private:
+    friend TControl* GetCaptureControl();
 };
 
 // The window procedure of every VCL window: finds the object and runs its WindowProc.

@@ -24,6 +24,7 @@ enum class WindowChange : std::uint8_t {
     ZOrder,
     TextArea, // edits: EM_SETRECTNP
     Colors, // edits: text and background colours
+    Items, // the nodes of a folder tree or their expansion
 };
 
 struct FileDialogRequest {
@@ -49,6 +50,9 @@ inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
+
+// Which point of the menu's top edge is put at the point it is asked to open at.
+enum class PopupAlignment : std::uint8_t { Left, Right, Center };
 
 struct PopupMenuItem {
     AnsiString caption; // "-" is a separator
@@ -86,12 +90,15 @@ public:
 
     virtual TRect ScreenRect() = 0;
     virtual TPoint CursorPos() = 0;
+    virtual void SetCursorPos(TPoint) {}
     virtual void SetCursor(HCURSOR cursor) = 0;
 
     virtual AnsiString ClipboardText() = 0;
     virtual void SetClipboardText(const AnsiString& text) = 0;
     // Index of the chosen item, or -1 when the menu was dismissed.
-    virtual int TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint) = 0;
+    virtual int TrackPopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint,
+        PopupAlignment alignment = PopupAlignment::Left)
+        = 0;
 
     // Modal dialogs; our queue keeps being served while they are open.
     virtual bool FileDialog(const FileDialogRequest& request, AnsiString& chosenFile) = 0;
@@ -117,6 +124,9 @@ void PostHostMouseInput(HWND topLevel, UINT message, TPoint clientPoint, WPARAM 
 void PostHostKeyInput(HWND topLevel, UINT message, WPARAM virtualKey, LPARAM flags);
 // The host tells us which window has the focus after the user moved it.
 void HostFocusChanged(HWND window);
+// A top-level window of ours became the active window, or stopped being it because another
+// program's window (or none) came to the front.
+void HostActivationChanged(HWND topLevel, bool active);
 // The user clicked a native push button: its parent hears of it through the queue.
 void HostButtonClicked(HWND button);
 // The user edited a native line edit; positions are byte offsets into the text.

@@ -15,6 +15,7 @@ struct InputState {
     HWND capture = nullptr;
     HWND active = nullptr;
     HWND caretWindow = nullptr;
+    TPoint cursorPos; // where the cursor is while no host reports it
     TPoint caretPos;
     TSize caretSize;
     int caretHideCount = 1;
@@ -78,6 +79,20 @@ void HostFocusChanged(HWND window)
     if (window && !IsLive(window))
         return;
     MoveFocus(window, false);
+}
+
+void HostActivationChanged(HWND topLevel, bool active)
+{
+    if (!IsLive(topLevel))
+        return;
+    InputState& input = Input();
+    if (active) {
+        input.active = TopLevelOf(topLevel);
+        return;
+    }
+    // Another program's window is in front now; a later report for one of ours wins.
+    if (input.active == TopLevelOf(topLevel))
+        input.active = nullptr;
 }
 
 HWND SetCapture(HWND window)
@@ -236,11 +251,17 @@ BOOL GetCursorPos(TPoint* point)
     if (!point)
         return FALSE;
     Host* host = CurrentHost();
-    *point = host ? host->CursorPos() : TPoint {};
+    *point = host ? host->CursorPos() : Input().cursorPos;
     return TRUE;
 }
 
-BOOL SetCursorPos(int, int) { return FALSE; }
+BOOL SetCursorPos(int x, int y)
+{
+    Input().cursorPos = { x, y };
+    if (Host* host = CurrentHost())
+        host->SetCursorPos({ x, y });
+    return TRUE;
+}
 
 BOOL MessageBeep(UINT) { return TRUE; }
 

@@ -139,6 +139,8 @@ inline constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 inline constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
 inline constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
 inline constexpr UINT CM_CHANGED = CM_BASE + 55;
+inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 // Broadcast by a speed button to its siblings of the same group.
 inline constexpr UINT CM_GROUPBUTTONPRESSED = CM_BASE + 0x51;
 

@@ -120,6 +120,9 @@ inline constexpr UINT SWP_NOACTIVATE = 0x0010;
 inline constexpr UINT SWP_SHOWWINDOW = 0x0040;
 inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
 inline const HWND HWND_TOP = nullptr;
+// As the parent of CreateWindowExA: a window that only receives messages. It is never shown,
+// painted or listed among the thread's windows, and the host never hears of it.
+inline const HWND HWND_MESSAGE = reinterpret_cast<HWND>(std::intptr_t(-3));
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
 BOOL GetWindowRect(HWND window, TRect* rect); // on the screen
@@ -151,6 +154,9 @@ using WNDENUMPROC = BOOL (*)(HWND window, LPARAM lParam);
 DWORD GetCurrentThreadId();
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC callback, LPARAM lParam);
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM lParam);
+// The next child of parent (top-level windows for nullptr) after childAfter (nullptr: from the
+// first) whose class and text match; a null class or text matches any. Letter case is ignored.
+HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const char* windowName);
 
 // Painting.
 struct PAINTSTRUCT {
@@ -247,6 +253,7 @@ HCURSOR LoadCursorA(HINSTANCE instance, int standardId);
 HCURSOR SetCursor(HCURSOR cursor); // returns the previous one
 HCURSOR GetCursor();
 BOOL DestroyCursor(HCURSOR cursor);
+// Without a host the position is the one last set, so tests can place the cursor.
 BOOL GetCursorPos(TPoint* point);
 BOOL SetCursorPos(int x, int y);
 // A named icon from the program's resource table, or nullptr.

@@ -3,6 +3,7 @@
 // and text.
 #include "platform/win32/ShellApi.h"
 #include "platform/win32/WinUser.h"
+#include "platform/win32/FolderTree.h"
 #include "platform/win32/WindowRegistry.h"
 
 #include <algorithm>
@@ -126,7 +127,7 @@ void NativeDescendantsChanged(HWND window, WindowChange change)
 void NotifyHost(HWND window, WindowChange change)
 {
     Host* host = CurrentHost();
-    if (!host)
+    if (!host || window->messageOnly)
         return;
     if (IsNative(window) || !window->parent)
         host->WindowChanged(window, change);
@@ -168,6 +169,7 @@ std::map<AnsiString, WNDCLASSA>& Classes()
         std::map<AnsiString, WNDCLASSA> builtIn;
         builtIn[kButtonClass] = WNDCLASSA { 0, &ButtonWindowProc, nullptr, nullptr, kButtonClass };
         builtIn[kEditClass] = WNDCLASSA { 0, &EditWindowProc, nullptr, nullptr, kEditClass };
+        builtIn[kFolderTreeClass] = WNDCLASSA { 0, &FolderTreeWindowProc, nullptr, nullptr, kFolderTreeClass };
         return builtIn;
     }();
     return classes;
@@ -179,6 +181,8 @@ WindowKind KindOfClass(const AnsiString& upperName)
         return WindowKind::NativeButton;
     if (upperName == kEditClass)
         return WindowKind::NativeEdit;
+    if (upperName == kFolderTreeClass)
+        return WindowKind::NativeFolderTree;
     return WindowKind::Container;
 }
 
@@ -199,7 +203,7 @@ void DestroyRecursively(HWND window)
         DestroyRecursively(window->children.back());
     SendMessageA(window, WM_NCDESTROY, 0, 0);
 
-    if (Host* host = CurrentHost(); host && (IsNative(window) || !window->parent))
+    if (Host* host = CurrentHost(); host && !window->messageOnly && (IsNative(window) || !window->parent))
         host->WindowDestroyed(window);
     if (window->parent) {
         auto& siblings = window->parent->children;
@@ -246,6 +250,9 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     const auto found = Classes().find(upperName);
     if (found == Classes().end())
         return nullptr;
+    const bool messageOnly = parent == HWND_MESSAGE;
+    if (messageOnly)
+        parent = nullptr;
     if (parent && !IsLive(parent))
         return nullptr;
 
@@ -263,7 +270,14 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     window->readOnly = (style & ES_READONLY) != 0;
     window->wndProc = found->second.lpfnWndProc ? found->second.lpfnWndProc : &DefWindowProcA;
     window->userData = reinterpret_cast<LONG_PTR>(param);
+    window->messageOnly = messageOnly;
+    if (messageOnly)
+        window->visible = false;
     AddLive(window);
+    if (messageOnly) {
+        SendMessageA(window, WM_CREATE, 0, reinterpret_cast<LPARAM>(param));
+        return IsLive(window) ? window : nullptr;
+    }
     if (window->parent)
         window->parent->children.push_back(window);
     else {

@@ -6,6 +6,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/win32/WinTypes.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@ enum class WindowKind : std::uint8_t {
     Container, // painted by us into the top-level window's buffer
     NativeButton, // a host push button
     NativeEdit, // a host line edit
+    NativeFolderTree, // a host tree of folders
 };
 
 struct WindowRecord {
@@ -42,5 +44,7 @@ struct WindowRecord {
     std::optional<TRect> updateRect; // client coordinates, awaiting WM_PAINT
     GdiBitmap paintBuffer; // top-level windows: the client area as last painted
     void* hostData = nullptr;
+    std::shared_ptr<void> controlState; // what a native control keeps beyond these fields
     bool destroying = false;
+    bool messageOnly = false; // made with HWND_MESSAGE as its parent
 };

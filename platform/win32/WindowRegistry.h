@@ -49,5 +49,6 @@ void ForgetWindowTimers(HWND window);
 
 LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT FolderTreeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace win32_internal

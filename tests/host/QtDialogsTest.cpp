@@ -138,6 +138,45 @@ TEST(QtDialogs, PopupMenuReturnsTheChosenItemSkippingSeparatorsAndDisabledOnes)
     EXPECT_EQ(CurrentHost()->TrackPopupMenu(items, { 100, 100 }), 2);
 }
 
+TEST(QtDialogs, PopupMenuPutsTheEdgeOfItsAlignmentAtThePoint)
+{
+    const std::vector<PopupMenuItem> items { { "First", true, false }, { "Second", true, false } };
+    struct Row {
+        PopupAlignment alignment;
+        const char* name;
+    };
+    for (const Row row : { Row { PopupAlignment::Left, "left" }, Row { PopupAlignment::Right, "right" },
+             Row { PopupAlignment::Center, "centre" } }) {
+        SCOPED_TRACE(row.name);
+        QRect shown;
+        auto* timer = new QTimer;
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, &shown] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            timer->stop();
+            timer->deleteLater();
+            shown = menu->geometry();
+            menu->close();
+        });
+        timer->start();
+        EXPECT_EQ(CurrentHost()->TrackPopupMenu(items, { 300, 200 }, row.alignment), -1);
+        EXPECT_EQ(shown.top(), 200);
+        switch (row.alignment) {
+        case PopupAlignment::Left:
+            EXPECT_EQ(shown.left(), 300);
+            break;
+        case PopupAlignment::Right:
+            EXPECT_EQ(shown.left() + shown.width(), 300);
+            break;
+        case PopupAlignment::Center:
+            EXPECT_NEAR(shown.left() + shown.width() / 2, 300, 1);
+            break;
+        }
+    }
+}
+
 TEST(QtDialogs, ClipboardKeepsOurText)
 {
     CurrentHost()->SetClipboardText("C:\\tiles ü");

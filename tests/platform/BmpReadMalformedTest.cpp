@@ -6,16 +6,20 @@
 
 namespace {
 
-// Writes a little-endian 32-bit value into an assembled file.
+// Writes a little-endian 32-bit value into an assembled file. A field that does not fit
+// is a mistake in the test: it fails there instead of writing past the end of the file.
 void Patch32(Bytes& bytes, std::size_t offset, std::uint32_t value)
 {
+    ASSERT_LE(offset + 4, bytes.size()) << "no 32-bit field at offset " << offset;
     for (int byte = 0; byte < 4; ++byte)
         bytes[offset + std::size_t(byte)] = std::uint8_t(value >> (8 * byte));
 }
 
 constexpr std::size_t kPixelOffsetField = 10;
 constexpr std::size_t kHeaderSizeField = 14;
+constexpr std::size_t kPlanesField = 26;
 constexpr std::size_t kBitCountField = 28;
+constexpr std::size_t kCorePlanesField = 22;
 
 } // namespace
 
@@ -28,7 +32,7 @@ TEST(BmpReadMalformed, EveryTruncationOfASoundFileIsRejected)
         AssembleBmp(BmpParts().Width(4).Height(2).BitCount(8).ColorsUsed(2).Palette({ clRed, clBlue }).Pixels({ 0, 1, 1, 0, 1, 0, 0, 1 })),
         AssembleBmp(BmpParts().Width(2).Height(2).BitCount(8).Compression(kRle8).ColorsUsed(2).Palette({ clRed, clBlue }).Pixels({ 2, 1, 0, 0, 0, 2, 1, 0, 0, 1 })),
         AssembleBmp(BmpParts().HeaderSize(kV5Header).Width(2).BitCount(16).Compression(kBitFields).Masks({ 0xF800, 0x07E0, 0x001F }).Pixels({ 1, 2, 3, 4 })),
-        AssembleBmp(BmpParts().HeaderSize(kCoreHeader).Width(4).BitCount(8).Palette({ clRed, clBlue }).Pixels({ 0, 1, 0, 1 })),
+        AssembleBmp(BmpParts().HeaderSize(kCoreHeader).Width(8).BitCount(1).Palette({ clRed, clBlue }).Pixels({ 0x5A })),
     };
     for (const Bytes& file : sound) {
         ASSERT_NO_THROW(DecodeTestBmp(file));
@@ -140,6 +144,31 @@ TEST(BmpReadMalformed, PalettesMustHoldEveryColourUsed)
     Bytes cut = AssembleBmp(BmpParts().BitCount(8).ColorsUsed(2).Palette({ clRed, clBlue }).Pixels(Bytes(4, 0)));
     cut.resize(14 + 40 + 6);
     ExpectRejected(cut, "");
+}
+
+TEST(BmpReadMalformed, APaletteMustEndBeforeThePixelsAndTheFile)
+{
+    // All 256 colours of an 8-bit picture declared (no colours-used count), two stored.
+    ExpectRejected(AssembleBmp(BmpParts().Width(2).BitCount(8).Palette({ clTeal, clPurple }).Pixels(Bytes(1100, 0))),
+        "palette runs into the pixel data");
+    // Four colours declared, two stored, and the file ends before the other two would.
+    ExpectRejected(AssembleBmp(BmpParts().BitCount(8).ColorsUsed(4).Palette({ clRed, clBlue }).Pixels({ 0, 0, 0, 0 })),
+        "palette runs past the end of the file");
+    // The three-byte entries of a core header, which has no count, are all 256 declared.
+    ExpectRejected(AssembleBmp(BmpParts().HeaderSize(kCoreHeader).Width(4).BitCount(8).Palette({ clRed, clBlue }).Pixels(Bytes(1000, 0))),
+        "palette runs into the pixel data");
+}
+
+TEST(BmpReadMalformed, APlaneCountOtherThanOneIsRefused)
+{
+    for (const std::uint8_t planes : { 0, 2, 255 }) {
+        Bytes info = AssembleBmp(BmpParts().Pixels(Bytes(4, 0)));
+        info[kPlanesField] = planes;
+        ExpectRejected(info, "colour planes");
+        Bytes core = AssembleBmp(BmpParts().HeaderSize(kCoreHeader).Pixels(Bytes(4, 0)));
+        core[kCorePlanesField] = planes;
+        ExpectRejected(core, std::to_string(planes) + " colour planes");
+    }
 }
 
 TEST(BmpReadMalformed, DepthFieldIsCheckedInEveryHeaderVersion)

@@ -2,6 +2,7 @@
 #include "platform/gdi/BmpSampledRead.h"
 
 #include "platform/gdi/BmpCodec.h"
+#include "platform/gdi/NearestSample.h"
 #include "platform/vcl/Graphics.h"
 #include "tests/platform/BmpTestFiles.h"
 #include "tests/platform/TemporaryDirectory.h"
@@ -145,4 +146,41 @@ TEST(BmpSampledRead, ReportsFilesThatCannotBeRead)
     const Bytes file = Uncompressed(4, 4, 24);
     const std::string good = directory.Write("good.bmp", std::string(file.begin(), file.end()));
     EXPECT_THROW(ReadBmpFileSampled(good, 0, 4), EInvalidGraphicOperation);
+}
+
+TEST(BmpSampledRead, AnySamplingTakesTheSourcePixelsItsRuleNames)
+{
+    // Rows taken out of order and some pixels taking none: the picture turned a quarter and
+    // mirrored, with every fifth diagonal left white.
+    const TSampleRule rule = [](int x, int y, int width, int height, int sourceWidth,
+                                 int sourceHeight) -> std::optional<TSourcePixel> {
+        if ((x + y) % 5 == 0)
+            return std::nullopt;
+        return TSourcePixel { NearestSourceIndex(y, height, sourceWidth),
+            sourceHeight - 1 - NearestSourceIndex(x, width, sourceHeight) };
+    };
+    const SampledCase cases[] = {
+        { "24 bpp", Uncompressed(37, 23, 24) },
+        { "monochrome", Uncompressed(33, 9, 1, { clBlack, clWhite }) },
+        { "rle8 rows", RunLengthPicture(40, 150, kRle8) },
+        { "rle4 rows", RunLengthPicture(21, 7, kRle4) },
+    };
+    TemporaryDirectory directory;
+    for (const auto& [name, file] : cases) {
+        const std::string path = directory.Write("picture.bmp", std::string(file.begin(), file.end()));
+        const PixelRaster decoded = ReadBmp(file);
+        TSampler sampler(31, 17, rule);
+        const PixelRaster sampled = ReadBmpFileSampled(path, sampler);
+        ASSERT_EQ(sampled.width, 31);
+        ASSERT_EQ(sampled.height, 17);
+        EXPECT_EQ(sampled.monochrome, decoded.monochrome) << name;
+        for (int y = 0; y < 17; ++y) {
+            for (int x = 0; x < 31; ++x) {
+                const std::optional<TSourcePixel> source = rule(x, y, 31, 17, decoded.width, decoded.height);
+                const COLORREF expected = source ? decoded.At(int(source->x), int(source->y)) : COLORREF(clWhite);
+                ASSERT_EQ(sampled.At(x, y), expected) << name << " at " << x << ", " << y;
+                EXPECT_EQ(sampler.Map().Covers(x, y), source.has_value());
+            }
+        }
+    }
 }

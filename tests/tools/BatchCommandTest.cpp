@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "tools/BatchCommand.h"
 
+#include "platform/png/PngCodec.h"
+#include "resources/Version.h"
 #include "tests/platform/TemporaryDirectory.h"
 #include "tests/tile/BatchTestPictures.h"
+#include "tile/TileComposer.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <spng.h>
 #include <sstream>
 
 namespace {
@@ -51,7 +56,8 @@ TEST_F(BatchCommandTest, ConvertsAndPrintsTheReportWithPlainLineEnds)
 
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    const bool inSearchOrder = run.out == "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\nb.bmp\n"
+    const bool inSearchOrder
+        = run.out == "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\nb.bmp\n"
         || run.out == "Files batched:  In: " + in + " Out: " + out + " Files: b.bmp\na.bmp\n";
     EXPECT_TRUE(inSearchOrder) << run.out;
     TBitmap tile;
@@ -70,6 +76,10 @@ TEST_F(BatchCommandTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--width" }, "the option --width needs a value" },
         { { "--colour", "a", "b" }, "unknown option --colour" },
         { { "", "b" }, "You havent selected input folder" },
+        { { "--to", "gif", "a", "b" }, "the tile format must be bmp or png, not gif" },
+        { { "--from=bmp,jpg", "a", "b" }, "the source formats must be bmp, png or bmp,png, not bmp,jpg" },
+        { { "--from", "", "a", "b" }, "the source formats must be" },
+        { { "--projection", "flat", "a", "b" }, "the projection must be stretch or iso, not flat" },
     };
     for (const auto& [arguments, expected] : cases) {
         const CommandRun run = Run(arguments);
@@ -87,7 +97,7 @@ TEST_F(BatchCommandTest, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(help.out.rfind("Usage: durnik-batch", 0), 0u);
     const CommandRun version = Run({ "a", "--version" });
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "durnik-batch 0.9.1.73\n");
+    EXPECT_EQ(version.out, "durnik-batch " + std::string(kFileVersion) + "\n");
 }
 
 TEST_F(BatchCommandTest, AFailingFileStopsTheBatchWithOneLineNamingIt)
@@ -122,6 +132,204 @@ TEST_F(BatchCommandTest, NothingToConvertIsNotAnError)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("no .bmp picture"), std::string::npos);
+}
+
+// The 8-bit RGBA pixels of a PNG file, decoded by libspng directly.
+struct Rgba {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> bytes;
+    const std::uint8_t* At(int x, int y) const
+    {
+        return &bytes[4 * (std::size_t(y) * std::size_t(width) + std::size_t(x))];
+    }
+};
+
+Rgba DecodeRgba(const std::string& path)
+{
+    const std::string file = TemporaryDirectory::Read(path);
+    spng_ctx* context = spng_ctx_new(0);
+    spng_set_png_buffer(context, file.data(), file.size());
+    spng_ihdr header {};
+    Rgba image;
+    std::size_t size = 0;
+    if (spng_get_ihdr(context, &header) == 0
+        && spng_decoded_image_size(context, SPNG_FMT_RGBA8, &size) == 0) {
+        image.bytes.resize(size);
+        if (spng_decode_image(context, image.bytes.data(), size, SPNG_FMT_RGBA8, 0) == 0) {
+            image.width = int(header.width);
+            image.height = int(header.height);
+        }
+    }
+    spng_ctx_free(context);
+    return image;
+}
+
+PixelRaster LoadedBitmap(const std::string& path)
+{
+    TBitmap bitmap;
+    bitmap.LoadFromFile(path);
+    return bitmap.Raster();
+}
+
+void WriteTestPng(const std::string& path, int width, int height, int seed)
+{
+    const PixelRaster raster = TestPicture(width, height, seed)->Raster();
+    const std::vector<std::uint8_t> bytes
+        = WritePng(raster, std::vector<std::uint8_t>(raster.pixels.size(), 255));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::vector<std::string> SortedNames(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(BatchCommandTest, DefaultOptionsWriteTheWindowsTilesByteForByte)
+{
+    WriteTestPicture(in + "/a.bmp", 300, 200, 1);
+    WriteTestPicture(in + "/B.BMP", 13, 7, 2);
+    const std::string spelled = root.MakeDirectory("spelled");
+
+    const CommandRun run = Run({ in.c_str(), out.c_str() });
+    const CommandRun spelledOut
+        = Run({ "--from", "bmp", "--to", "bmp", "--projection", "stretch", in.c_str(), spelled.c_str() });
+
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\nB.BMP\n");
+    EXPECT_EQ(SortedNames(root.Names("out")), (std::vector<std::string> { "B.BMP", "a.bmp" }));
+    TPicture mask;
+    mask.LoadFromFile(program + "mask/iso.bmp");
+    for (const std::string name : { "a.bmp", "B.BMP" }) {
+        // What the window's Generate and Save write for the same picture.
+        TPicture source;
+        TPicture tile;
+        source.LoadFromFile(in + "/" + name);
+        ComposeTile(source, mask, tile, 128, 63);
+        const std::string window = root / ("window-" + name);
+        tile.SaveToFile(window);
+        EXPECT_EQ(TemporaryDirectory::Read(out + "/" + name), TemporaryDirectory::Read(window)) << name;
+        EXPECT_EQ(TemporaryDirectory::Read(spelled + "/" + name), TemporaryDirectory::Read(window)) << name;
+    }
+}
+
+TEST_F(BatchCommandTest, PngTilesKeepTheBmpTilesColourAndTakeTheMaskAsAlpha)
+{
+    WriteTestPicture(in + "/a.bmp", 90, 70, 1);
+    // A grey mask: every pixel a different brightness, at the tile size, so none is lost.
+    PixelRaster greyRaster { 128, 63, false, {} };
+    for (int y = 0; y < 63; ++y)
+        for (int x = 0; x < 128; ++x)
+            greyRaster.pixels.push_back(RGB(std::uint8_t(x * 2), std::uint8_t(y * 4), 17));
+    TBitmap grey;
+    grey.SetRaster(greyRaster);
+    const std::string greyMask = root / "grey.bmp";
+    grey.SaveToFile(greyMask);
+    const std::string bmpTiles = root.MakeDirectory("bmp");
+    const std::string greyTiles = root.MakeDirectory("grey");
+
+    const CommandRun png = Run({ "--to", "png", in.c_str(), out.c_str() });
+    const CommandRun bmp = Run({ in.c_str(), bmpTiles.c_str() });
+    const CommandRun greyPng = Run({ "--to=png", "--mask", greyMask.c_str(), in.c_str(), greyTiles.c_str() });
+
+    ASSERT_EQ(png.status, 0) << png.err;
+    ASSERT_EQ(greyPng.status, 0) << greyPng.err;
+    EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.png" });
+    const PixelRaster colours = LoadedBitmap(bmpTiles + "/a.bmp");
+    const Rgba halfTile = DecodeRgba(out + "/a.png");
+    ASSERT_EQ(halfTile.width, 128);
+    ASSERT_EQ(halfTile.height, 63);
+    for (int y = 0; y < 63; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            const std::uint8_t* pixel = halfTile.At(x, y);
+            ASSERT_EQ(RGB(pixel[0], pixel[1], pixel[2]), colours.At(x, y)) << x << ", " << y;
+            // The half mask: white (opaque) on the left, black (transparent) on the right.
+            ASSERT_EQ(pixel[3], x < 64 ? 255 : 0) << x << ", " << y;
+        }
+    }
+    const Rgba greyTile = DecodeRgba(greyTiles + "/a.png");
+    ASSERT_EQ(greyTile.width, 128);
+    for (int y = 0; y < 63; ++y)
+        for (int x = 0; x < 128; ++x)
+            ASSERT_EQ(greyTile.At(x, y)[3], (x * 2 + y * 4 + 17) / 3) << x << ", " << y;
+}
+
+TEST_F(BatchCommandTest, IsoTilesAreTransparentOutsideTheDiamondWhateverTheMask)
+{
+    WriteTestPng(in + "/floor.png", 64, 64, 3);
+    TBitmap white;
+    white.SetRaster(PixelRaster { 1, 1, false, { clWhite } });
+    const std::string whiteMask = root / "white.bmp";
+    white.SaveToFile(whiteMask);
+
+    const CommandRun run = Run({ "--from", "png", "--to", "png", "--projection", "iso", "--mask",
+        whiteMask.c_str(), "--width", "64", "--height", "32", in.c_str(), out.c_str() });
+
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Rgba tile = DecodeRgba(out + "/floor.png");
+    ASSERT_EQ(tile.width, 64);
+    for (const auto& [x, y] :
+        { std::pair { 0, 0 }, std::pair { 63, 0 }, std::pair { 0, 31 }, std::pair { 63, 31 } }) {
+        EXPECT_EQ(tile.At(x, y)[3], 0) << x << ", " << y;
+        EXPECT_EQ(RGB(tile.At(x, y)[0], tile.At(x, y)[1], tile.At(x, y)[2]), COLORREF(clWhite));
+    }
+    EXPECT_EQ(tile.At(32, 16)[3], 255);
+}
+
+TEST_F(BatchCommandTest, BothSourceFormatsAreTakenInOneSortedListing)
+{
+    WriteTestPicture(in + "/c.bmp", 40, 30, 1);
+    WriteTestPng(in + "/a.png", 40, 30, 2);
+    WriteTestPng(in + "/B.PNG", 40, 30, 3);
+    root.Write("in/d.txt", "text");
+    const std::string reference = root.MakeDirectory("reference");
+    WriteTestPicture(reference + "/a.bmp", 40, 30, 2);
+    const std::string referenceTiles = root.MakeDirectory("reference-tiles");
+
+    const CommandRun run = Run({ "--from", "png,bmp", in.c_str(), out.c_str() });
+    Run({ reference.c_str(), referenceTiles.c_str() });
+
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Files batched:  In: " + in + " Out: " + out + " Files: a.png\nB.PNG\nc.bmp\n");
+    EXPECT_EQ(SortedNames(root.Names("out")), (std::vector<std::string> { "B.bmp", "a.bmp", "c.bmp" }));
+    // The same picture as a PNG and as a BMP gives the same tile.
+    EXPECT_EQ(TemporaryDirectory::Read(out + "/a.bmp"), TemporaryDirectory::Read(referenceTiles + "/a.bmp"));
+
+    const CommandRun onlyPng = Run({ "--from", "png", root.MakeDirectory("empty").c_str(), out.c_str() });
+    EXPECT_EQ(onlyPng.status, 0);
+    EXPECT_NE(onlyPng.err.find("no .png picture in"), std::string::npos) << onlyPng.err;
+}
+
+TEST_F(BatchCommandTest, TwoSourcesForOneTileNameAreRefusedBeforeAnythingIsWritten)
+{
+    WriteTestPicture(in + "/a.bmp", 10, 10, 1);
+    WriteTestPng(in + "/A.png", 10, 10, 2);
+
+    const CommandRun run = Run({ "--from", "bmp,png", "--to", "png", in.c_str(), out.c_str() });
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("\"a.bmp\" and \"A.png\" would both become the tile \"A.png\""), std::string::npos)
+        << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(root.Names("out").empty());
+}
+
+TEST_F(BatchCommandTest, AMalformedPngStopsTheBatchWithNothingWrittenForIt)
+{
+    WriteTestPng(in + "/a.png", 20, 20, 1);
+    std::string cut = TemporaryDirectory::Read(in + "/a.png");
+    cut.resize(cut.size() - 20);
+    root.Write("in/b.png", cut);
+
+    const CommandRun run = Run({ "--from", "png", "--to", "png", in.c_str(), out.c_str() });
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find(in + "/b.png\": The file is not a valid PNG picture"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.png" });
 }
 
 } // namespace

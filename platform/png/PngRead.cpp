@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: MIT
+#include "platform/png/PngCodec.h"
+
+#include "platform/gdi/BmpCodec.h"
+#include "platform/gdi/BmpHeader.h"
+#include "platform/rtl/ReadOnlyFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <exception>
+#include <new>
+#include <optional>
+#include <spng.h>
+
+namespace {
+
+constexpr std::array<std::uint8_t, 8> kSignature = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+// The checksum of the empty end marker chunk "IEND".
+constexpr std::array<std::uint8_t, 4> kEndChecksum = { 0xAE, 0x42, 0x60, 0x82 };
+
+// Deflate packs at most 258 bytes into one code of about two bits, so no sound stream grows
+// more than 1032 times when inflated; a picture claiming more pixels than that is a bomb.
+constexpr std::uint64_t kMaxInflation = 1032;
+
+// Ancillary chunks (text, colour profiles) are read whole; these bounds keep a forged one
+// from asking for much memory. Image data is streamed and not bound by them.
+constexpr std::size_t kChunkSizeLimit = std::size_t { 1 } << 22;
+constexpr std::size_t kChunkCacheLimit = std::size_t { 1 } << 23;
+
+[[noreturn]] void ThrowInvalidPng(const AnsiString& reason)
+{
+    throw EInvalidGraphic("The file is not a valid PNG picture: " + reason);
+}
+
+// The file read for libspng through a block buffer. No exception may cross libspng's C
+// frames, so a read error is kept here and raised again once libspng has returned.
+class FileStream {
+public:
+    explicit FileStream(const TReadOnlyFile& file)
+        : FFile(file)
+        , FBuffer(std::size_t { 1 } << 16)
+    {
+    }
+
+    static int Read(spng_ctx*, void* user, void* destination, std::size_t length)
+    {
+        auto& stream = *static_cast<FileStream*>(user);
+        try {
+            return stream.Fill(static_cast<std::uint8_t*>(destination), length) ? 0 : SPNG_IO_EOF;
+        } catch (...) {
+            stream.FError = std::current_exception();
+            return SPNG_IO_ERROR;
+        }
+    }
+    // How far libspng has read.
+    std::uint64_t Consumed() const { return FOffset - (FFilled - FPosition); }
+    void RethrowReadError() const
+    {
+        if (FError)
+            std::rethrow_exception(FError);
+    }
+
+private:
+    bool Fill(std::uint8_t* destination, std::size_t length)
+    {
+        while (length > 0) {
+            if (FPosition == FFilled) {
+                if (length >= FBuffer.size()) { // large reads skip the buffer
+                    const std::size_t count = FFile.ReadAt(FOffset, { destination, length });
+                    FOffset += count;
+                    return count == length;
+                }
+                FFilled = FFile.ReadAt(FOffset, FBuffer);
+                FOffset += FFilled;
+                FPosition = 0;
+                if (FFilled == 0)
+                    return false;
+            }
+            const std::size_t count = std::min(length, FFilled - FPosition);
+            std::memcpy(destination, FBuffer.data() + FPosition, count);
+            FPosition += count;
+            destination += count;
+            length -= count;
+        }
+        return true;
+    }
+
+    const TReadOnlyFile& FFile;
+    std::vector<std::uint8_t> FBuffer;
+    std::uint64_t FOffset = 0;
+    std::size_t FFilled = 0;
+    std::size_t FPosition = 0;
+    std::exception_ptr FError;
+};
+
+class Decoder {
+public:
+    // The image data's own Adler-32 is not checked: every byte of it is covered by the chunk
+    // checksums already, and skipping it saves a tenth of the decoding time.
+    explicit Decoder(const TReadOnlyFile& file)
+        : FFile(file)
+        , FStream(file)
+        , FContext(spng_ctx_new(SPNG_CTX_IGNORE_ADLER32))
+    {
+        if (!FContext)
+            throw std::bad_alloc();
+        spng_set_png_stream(FContext, FileStream::Read, &FStream);
+        spng_set_chunk_limits(FContext, kChunkSizeLimit, kChunkCacheLimit);
+        spng_set_crc_action(FContext, SPNG_CRC_ERROR, SPNG_CRC_ERROR);
+    }
+    ~Decoder() { spng_ctx_free(FContext); }
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    // The checked header; nothing larger than a chunk has been read or allocated yet.
+    spng_ihdr Header()
+    {
+        spng_ihdr header {};
+        Check(spng_get_ihdr(FContext, &header));
+        const std::uint64_t width = header.width;
+        const std::uint64_t height = header.height;
+        if (width * height > kBmpMaxPixels)
+            ThrowInvalidPng("the picture is too large (" + std::to_string(width) + " x "
+                + std::to_string(height) + " pixels)");
+        const std::uint64_t bitsPerPixel = std::uint64_t(ChannelCount(header.color_type)) * header.bit_depth;
+        const std::uint64_t storedBytes = height * ((width * bitsPerPixel + 7) / 8);
+        if (storedBytes > kMaxInflation * FFile.Size())
+            ThrowInvalidPng("the picture is larger than its compressed data can describe");
+        return header;
+    }
+
+    void Start()
+    {
+        Check(spng_decode_image(
+            FContext, nullptr, 0, SPNG_FMT_RGBA8, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE));
+    }
+
+    // Decodes the next stored row into row; false after the last one.
+    bool NextRow(std::vector<std::uint8_t>& row)
+    {
+        if (FEnded)
+            return false;
+        const int result = spng_decode_row(FContext, row.data(), row.size());
+        if (result == SPNG_EOI)
+            FEnded = true;
+        else
+            Check(result);
+        return true;
+    }
+
+    bool Ended() const { return FEnded; }
+
+    // The picture row the next NextRow decodes (an interlaced file visits rows many times).
+    std::uint32_t NextRowNumber()
+    {
+        spng_row_info info {};
+        Check(spng_get_row_info(FContext, &info));
+        return info.row_num;
+    }
+
+    // Decodes what is left, then reads the chunks after the image up to the end marker, so
+    // damage anywhere in the file is found before a tile is written.
+    void Finish(std::vector<std::uint8_t>& row)
+    {
+        while (NextRow(row)) { }
+        Check(spng_decode_chunks(FContext));
+        // libspng takes a file that ends inside the end marker's checksum; that checksum
+        // never changes, so it is checked here.
+        std::array<std::uint8_t, 4> checksum {};
+        const std::uint64_t end = FStream.Consumed();
+        if (end < checksum.size() || FFile.ReadAt(end - checksum.size(), checksum) != checksum.size()
+            || checksum != kEndChecksum)
+            ThrowInvalidPng("the file is cut short");
+    }
+
+private:
+    static int ChannelCount(std::uint8_t colorType)
+    {
+        switch (colorType) {
+        case SPNG_COLOR_TYPE_GRAYSCALE_ALPHA:
+            return 2;
+        case SPNG_COLOR_TYPE_TRUECOLOR:
+            return 3;
+        case SPNG_COLOR_TYPE_TRUECOLOR_ALPHA:
+            return 4;
+        default:
+            return 1;
+        }
+    }
+
+    void Check(int result) const
+    {
+        if (result == 0)
+            return;
+        FStream.RethrowReadError();
+        if (result == SPNG_IO_EOF)
+            ThrowInvalidPng("the file is cut short");
+        ThrowInvalidPng(spng_strerror(result));
+    }
+
+    const TReadOnlyFile& FFile;
+    FileStream FStream;
+    spng_ctx* FContext;
+    bool FEnded = false;
+};
+
+// Lays each pixel over white by its alpha, rounding to the nearest.
+void OverWhite(const std::vector<std::uint8_t>& rgba, COLORREF* pixels)
+{
+    const std::size_t count = rgba.size() / 4;
+    for (std::size_t x = 0; x < count; ++x) {
+        const std::uint8_t* pixel = &rgba[4 * x];
+        const unsigned alpha = pixel[3];
+        const auto over
+            = [alpha](unsigned channel) { return std::uint8_t(255 - ((255 - channel) * alpha + 127) / 255); };
+        pixels[x] = alpha == 255 ? RGB(pixel[0], pixel[1], pixel[2])
+                                 : RGB(over(pixel[0]), over(pixel[1]), over(pixel[2]));
+    }
+}
+
+PixelRaster ReadSampled(const AnsiString& path, const std::function<const TSampleMap&(int, int)>& mapFor)
+{
+    const TReadOnlyFile file(path);
+    Decoder decoder(file);
+    const spng_ihdr header = decoder.Header();
+    const TSampleMap& map = mapFor(int(header.width), int(header.height));
+    std::vector<std::uint8_t> rgba(std::size_t(header.width) * 4);
+    std::vector<COLORREF> pixels(header.width);
+    decoder.Start();
+    if (header.interlace_method == SPNG_INTERLACE_NONE) {
+        int nextRow = 0;
+        PixelRaster raster = SampleRows(map, false, [&](int y) {
+            for (; nextRow <= y; ++nextRow) {
+                if (!decoder.NextRow(rgba))
+                    ThrowInvalidPng("the image data ends early");
+            }
+            OverWhite(rgba, pixels.data());
+            return pixels.data();
+        });
+        decoder.Finish(rgba);
+        return raster;
+    }
+    // Each pass of an interlaced picture adds pixels to rows seen before, so the rows the map
+    // takes are kept whole until the last pass; the others go through one scratch row.
+    const std::span<const int> rows = map.Rows();
+    std::vector<std::vector<std::uint8_t>> kept(rows.size(), std::vector<std::uint8_t>(rgba.size(), 0));
+    while (!decoder.Ended()) {
+        const std::optional<std::size_t> index = map.RowIndex(int(decoder.NextRowNumber()));
+        decoder.NextRow(index ? kept[*index] : rgba);
+    }
+    decoder.Finish(rgba);
+    PixelRaster raster = map.Blank(false);
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        OverWhite(kept[index], pixels.data());
+        map.Place(index, pixels.data(), raster);
+    }
+    return raster;
+}
+
+PixelRaster ReadNamed(const AnsiString& path, const std::function<const TSampleMap&(int, int)>& mapFor)
+{
+    try {
+        return ReadSampled(path, mapFor);
+    } catch (const EInvalidGraphic& error) {
+        ThrowCannotLoad(path, error);
+    }
+}
+
+} // namespace
+
+bool IsPngFile(const AnsiString& path)
+{
+    try {
+        const TReadOnlyFile file(path);
+        std::array<std::uint8_t, kSignature.size()> start {};
+        return file.ReadAt(0, start) == start.size() && start == kSignature;
+    } catch (const EInOutError&) {
+        return false;
+    }
+}
+
+PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler)
+{
+    return ReadNamed(path,
+        [&sampler](int width, int height) -> const TSampleMap& { return sampler.MapFor(width, height); });
+}
+
+PixelRaster ReadPngFile(const AnsiString& path)
+{
+    std::optional<TSampleMap> whole;
+    return ReadNamed(path, [&whole](int width, int height) -> const TSampleMap& {
+        return whole.emplace(width, height, width, height, StretchSample);
+    });
+}

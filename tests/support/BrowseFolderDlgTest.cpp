@@ -1,0 +1,427 @@
+// SPDX-License-Identifier: MIT
+// The folder browse dialog driven headless: steps are posted to our queue and run while the
+// browser's modal loop dispatches them, as a user's clicks would be.
+#include "support/FileUtil.h"
+
+#include "platform/vcl/ComObj.h"
+#include "platform/vcl/DialogService.h"
+#include "platform/vcl/FormReader.h"
+#include "platform/vcl/NewStyleControls.h"
+#include "platform/win32/FolderTree.h"
+#include "platform/win32/ShellBrowser.h"
+#include "platform/win32/WindowRecord.h"
+#include "tests/platform/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr UINT kRunStep = WM_USER + 1;
+constexpr int kHelpId = 0xFFFF;
+
+// Runs a step when the queue gets to it.
+void Later(std::function<void()> step)
+{
+    static HWND runner = [] {
+        WNDCLASSA windowClass {};
+        windowClass.lpszClassName = "BROWSETESTSTEPS";
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message != kRunStep)
+                return DefWindowProcA(window, message, wParam, lParam);
+            const std::unique_ptr<std::function<void()>> owned(
+                reinterpret_cast<std::function<void()>*>(lParam));
+            (*owned)();
+            return 0;
+        };
+        RegisterClassA(windowClass);
+        return CreateWindowExA(0, "BROWSETESTSTEPS", "", WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
+    }();
+    PostMessageA(runner, kRunStep, 0, reinterpret_cast<LPARAM>(new std::function<void()>(std::move(step))));
+}
+
+HWND RunningDialog()
+{
+    return FindWindowExA(nullptr, nullptr, kBrowseDialogClass, nullptr);
+}
+
+HWND Child(HWND dialog, int id)
+{
+    for (HWND child = FindWindowExA(dialog, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(dialog, child, nullptr, nullptr))
+        if (GetDlgCtrlID(child) == id)
+            return child;
+    return nullptr;
+}
+
+int ButtonCount(HWND dialog)
+{
+    int count = 0;
+    for (HWND button = FindWindowExA(dialog, nullptr, kButtonClass, nullptr); button;
+         button = FindWindowExA(dialog, button, kButtonClass, nullptr))
+        ++count;
+    return count;
+}
+
+void Press(int id)
+{
+    PostMessageA(Child(RunningDialog(), id), BM_CLICK, 0, 0);
+}
+bool OkEnabled()
+{
+    return IsWindowEnabled(Child(RunningDialog(), IDOK)) != FALSE;
+}
+const FolderTreeState& Tree()
+{
+    return *FolderTreeStateOf(Child(RunningDialog(), kBrowseTreeId));
+}
+
+TRect WindowRect(HWND window)
+{
+    TRect rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// A visible top-level window standing for the application's forms.
+struct PlainWindow {
+    PlainWindow()
+    {
+        WNDCLASSA windowClass;
+        if (!GetClassInfoA(nullptr, "BROWSETESTWINDOW", &windowClass)) {
+            windowClass = {};
+            windowClass.lpszClassName = "BROWSETESTWINDOW";
+            windowClass.lpfnWndProc = &DefWindowProcA;
+            RegisterClassA(windowClass);
+        }
+        window = CreateWindowExA(
+            0, "BROWSETESTWINDOW", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, 0, nullptr);
+    }
+    ~PlainWindow() { DestroyWindow(window); }
+    PlainWindow(const PlainWindow&) = delete;
+    PlainWindow& operator=(const PlainWindow&) = delete;
+    HWND window = nullptr;
+};
+
+class BrowseFolderDlgTest : public testing::Test {
+protected:
+    BrowseFolderDlgTest()
+    {
+        FDirectory.MakeDirectory("home");
+        FDirectory.MakeDirectory("pictures/tiles");
+        FDirectory.Write("notes.txt");
+        if (const char* home = std::getenv("HOME"))
+            FOldHome = home;
+        ::setenv("HOME", (FDirectory / "home").c_str(), 1);
+        FHelpCalls.clear();
+        Application->OnHelp = [this](WORD command, std::intptr_t data, bool&) {
+            FHelpCalls.emplace_back(command, data);
+            return true;
+        };
+    }
+    ~BrowseFolderDlgTest() override
+    {
+        Application->OnHelp = nullptr;
+        if (FOldHome)
+            ::setenv("HOME", FOldHome->c_str(), 1);
+        else
+            ::unsetenv("HOME");
+    }
+
+    std::string Path(const std::string& name) const { return FDirectory / name; }
+
+    TemporaryDirectory FDirectory;
+    std::optional<std::string> FOldHome;
+    std::vector<std::pair<WORD, std::intptr_t>> FHelpCalls;
+};
+
+} // namespace
+
+TEST_F(BrowseFolderDlgTest, StartsWithItsDocumentedDefaults)
+{
+    TBrowseFolderDlg dialog(nullptr);
+    EXPECT_EQ(dialog.BrowseKind(), bfFolders);
+    EXPECT_TRUE(dialog.DesktopRoot());
+    EXPECT_EQ(dialog.Position(), dpScreenCenter);
+    EXPECT_EQ(dialog.HelpContext(), 0);
+    EXPECT_EQ(dialog.DialogText(), "");
+    EXPECT_EQ(dialog.FolderName(), "");
+    EXPECT_EQ(dialog.SelectedImage(), 0);
+}
+
+TEST_F(BrowseFolderDlgTest, ByDefaultBrowsesFoldersFromTheDesktopCentredOnTheScreen)
+{
+    TBrowseFolderDlg dialog(nullptr);
+    dialog.OnInitialized = [&](TObject* sender) {
+        EXPECT_EQ(sender, &dialog);
+        const HWND window = RunningDialog();
+        EXPECT_EQ(GetWindowTextString(window), kBrowseForFolderCaption);
+        const TRect bounds = WindowRect(window);
+        // Without a host the screen is 1024 x 768.
+        EXPECT_EQ(bounds.Left, (1024 - bounds.Width()) / 2);
+        EXPECT_EQ(bounds.Top, (768 - bounds.Height()) / 2);
+        ASSERT_EQ(Tree().roots.size(), 2u);
+        EXPECT_EQ(Tree().nodes[std::size_t(Tree().roots[0])].path, Path("home"));
+        EXPECT_EQ(Tree().nodes[std::size_t(Tree().roots[1])].path, "/");
+        Later([&] {
+            dialog.SetSelectionPath(Path("pictures/tiles/"));
+            EXPECT_EQ(dialog.CurrentPath(), Path("pictures/tiles"));
+            EXPECT_TRUE(OkEnabled());
+            Press(IDOK);
+        });
+    };
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FolderName(), Path("pictures/tiles"));
+    EXPECT_EQ(dialog.CurrentPath(), dialog.FolderName());
+    EXPECT_EQ(dialog.SelectedImage(), 0);
+    EXPECT_EQ(RunningDialog(), nullptr);
+}
+
+TEST_F(BrowseFolderDlgTest, WithoutTheDesktopRootStartsAtTheComputerWhereOkWaitsForAFolder)
+{
+    TBrowseFolderDlg dialog(nullptr);
+    dialog.SetDesktopRoot(false);
+    dialog.SetPosition(dpDefault);
+    dialog.SetFolderName("/");
+    std::vector<std::pair<std::string, bool>> selections;
+    dialog.OnSelChanged = [&](TObject*) { selections.emplace_back(dialog.CurrentPath(), OkEnabled()); };
+    dialog.OnInitialized = [&](TObject*) {
+        EXPECT_EQ(Tree().nodes[std::size_t(Tree().roots.front())].kind, ShellItemKind::Computer);
+        const TRect bounds = WindowRect(RunningDialog());
+        EXPECT_NE(bounds.Left, (1024 - bounds.Width()) / 2) << "dpDefault leaves the shell's placement";
+        Later([&] {
+            SendMessageA(
+                Child(RunningDialog(), kBrowseTreeId), FTM_SELECTNODE, WPARAM(Tree().roots.front()), 0);
+            Press(IDOK); // ignored: the computer is no folder
+            Later([&] {
+                dialog.SetSelectionPath("/");
+                Press(IDOK);
+            });
+        });
+    };
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FolderName(), "/") << "the root keeps its separator";
+    EXPECT_EQ(selections,
+        (std::vector<std::pair<std::string, bool>> { { "/", true }, { "", false }, { "/", true } }));
+}
+
+TEST_F(BrowseFolderDlgTest, BrowsingForComputersFailsWithAClearErrorAndLeavesTheWindowsAlone)
+{
+    PlainWindow form;
+    for (const bool desktopRoot : { true, false }) {
+        TBrowseFolderDlg dialog(nullptr);
+        dialog.SetBrowseKind(bfComputers);
+        dialog.SetDesktopRoot(desktopRoot);
+        dialog.SetFolderName("server");
+        bool initialized = false;
+        dialog.OnInitialized = [&](TObject*) { initialized = true; };
+        try {
+            dialog.Execute();
+            ADD_FAILURE() << "no error";
+        } catch (const EOleSysError& error) {
+            EXPECT_STREQ(error.what(), "Browsing for computers is not available on this system");
+        }
+        EXPECT_FALSE(initialized);
+        EXPECT_TRUE(IsWindowEnabled(form.window));
+        EXPECT_EQ(dialog.FolderName(), "server");
+    }
+}
+
+TEST_F(BrowseFolderDlgTest, PreselectsTheFolderNameOnlyWhenItIsAnExistingDirectory)
+{
+    struct Row {
+        std::string folderName;
+        std::string selectedAtStart;
+    };
+    const std::vector<Row> rows { { Path("pictures"), Path("pictures") }, { Path("missing"), Path("home") },
+        { Path("notes.txt"), Path("home") }, { "", Path("home") } };
+    for (const Row& row : rows) {
+        TBrowseFolderDlg dialog(nullptr);
+        dialog.SetFolderName(row.folderName);
+        std::string atInitialized;
+        dialog.OnInitialized = [&](TObject*) {
+            atInitialized = dialog.CurrentPath();
+            Press(IDCANCEL);
+        };
+        EXPECT_FALSE(dialog.Execute()) << row.folderName;
+        EXPECT_EQ(atInitialized, row.folderName == Path("pictures") ? Path("pictures") : "")
+            << row.folderName;
+        // The last selection is kept; the name given is not touched by Cancel.
+        EXPECT_EQ(dialog.CurrentPath(), row.selectedAtStart) << row.folderName;
+        EXPECT_EQ(dialog.FolderName(), row.folderName);
+    }
+}
+
+TEST_F(BrowseFolderDlgTest, ChooseFolderChangesItsArgumentOnlyOnOk)
+{
+    const int components = Application->ComponentCount();
+    AnsiString folder = Path("pictures");
+    Later([] { Press(IDCANCEL); });
+    EXPECT_FALSE(ChooseFolder(folder, "Output folder:", 0));
+    EXPECT_EQ(folder, Path("pictures"));
+
+    Later([&] {
+        const HWND dialog = RunningDialog();
+        EXPECT_EQ(Tree().nodes[std::size_t(Tree().selected)].path, Path("pictures")) << "preselected";
+        SendMessageA(
+            dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(Path("pictures/tiles").c_str()));
+        Press(IDOK);
+    });
+    EXPECT_TRUE(ChooseFolder(folder, "Output folder:", 0));
+    EXPECT_EQ(folder, Path("pictures/tiles"));
+    EXPECT_EQ(Application->ComponentCount(), components) << "the dialog object is gone";
+}
+
+TEST_F(BrowseFolderDlgTest, ChooseFolderWithOldStyleControlsUsesTheToolkitsDirectoryDialog)
+{
+    TDialogService& service = TDialogService::Instance();
+    service.Reset();
+    service.SetScripted(true);
+    NewStyleControls = false;
+    AnsiString folder = Path("pictures");
+    service.PrepareDirectory(true, Path("home"));
+    const bool chosen = ChooseFolder(folder, "Output folder:", 3);
+    NewStyleControls = true;
+    ASSERT_EQ(service.Calls().size(), 1u);
+    EXPECT_EQ(service.Calls()[0].Kind, TDialogKind::Directory);
+    EXPECT_EQ(service.Calls()[0].InitialDir, Path("pictures"));
+    service.Reset();
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(folder, Path("home"));
+}
+
+TEST_F(BrowseFolderDlgTest, AHelpContextAddsOneHelpButtonBesideTheOthersThatAsksForTheTopic)
+{
+    TBrowseFolderDlg dialog(nullptr);
+    dialog.SetHelpContext(42);
+    dialog.OnInitialized = [&](TObject*) {
+        const HWND window = RunningDialog();
+        EXPECT_EQ(ButtonCount(window), 3);
+        const HWND help = Child(window, kHelpId);
+        const HWND ok = Child(window, IDOK);
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(GetWindowTextString(help), "&Help");
+        EXPECT_EQ(help->bounds, Bounds(12, ok->bounds.Top, ok->bounds.Width(), ok->bounds.Height()));
+        EXPECT_EQ(help->font, window->font);
+        EXPECT_EQ(help->style, DWORD(0x54010000));
+        HostButtonClicked(help); // the user's click, through the queue
+        Later([&] {
+            EXPECT_EQ(FHelpCalls, (std::vector<std::pair<WORD, std::intptr_t>> { { HELP_CONTEXT, 42 } }));
+            EXPECT_NE(RunningDialog(), nullptr) << "help leaves the dialog open";
+            Press(IDCANCEL);
+        });
+    };
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(FHelpCalls.size(), 1u);
+
+    TBrowseFolderDlg plain(nullptr);
+    plain.OnInitialized = [&](TObject*) {
+        EXPECT_EQ(ButtonCount(RunningDialog()), 2);
+        EXPECT_EQ(Child(RunningDialog(), kHelpId), nullptr);
+        Press(IDCANCEL);
+    };
+    EXPECT_FALSE(plain.Execute());
+}
+
+// The component's procedure on a dialog window of the test's own, to see what reaches the
+// dialog's own procedure.
+TEST_F(BrowseFolderDlgTest, TheHelpCommandGoesToTheDialogsOwnProcedureOnlyWithoutAHelpContext)
+{
+    static std::vector<WPARAM> ownCommands;
+    static int ownDestroys = 0;
+    WNDCLASSA windowClass;
+    if (!GetClassInfoA(nullptr, "BROWSETESTDIALOG", &windowClass)) {
+        windowClass = {};
+        windowClass.lpszClassName = "BROWSETESTDIALOG";
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_COMMAND)
+                ownCommands.push_back(wParam);
+            if (message == WM_NCDESTROY)
+                ++ownDestroys;
+            return DefWindowProcA(window, message, wParam, lParam);
+        };
+        RegisterClassA(windowClass);
+    }
+    for (const THelpContext helpContext : { 0, 9 }) {
+        ownCommands.clear();
+        ownDestroys = 0;
+        FHelpCalls.clear();
+        const HWND window
+            = CreateWindowExA(0, "BROWSETESTDIALOG", "", WS_POPUP, 100, 100, 300, 200, nullptr, 0, nullptr);
+        const HWND ok = CreateWindowExA(
+            0, kButtonClass, "OK", WS_CHILD | WS_VISIBLE, 120, 160, 75, 23, window, IDOK, nullptr);
+        ASSERT_NE(ok, nullptr);
+        TBrowseFolderDlg dialog(nullptr);
+        dialog.SetHelpContext(helpContext);
+        dialog.SetPosition(dpDefault);
+        TBrowseFolderDlg::BrowseCallback(window, BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&dialog));
+
+        SendMessageA(window, WM_COMMAND, kHelpId, 0);
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        if (helpContext == 0) {
+            EXPECT_EQ(ButtonCount(window), 1);
+            EXPECT_EQ(ownCommands, (std::vector<WPARAM> { WPARAM(kHelpId), MAKEWPARAM(IDOK, BN_CLICKED) }));
+            EXPECT_TRUE(FHelpCalls.empty());
+        } else {
+            EXPECT_EQ(Child(window, kHelpId)->bounds, Bounds(12, 160, 75, 23));
+            EXPECT_EQ(ownCommands, (std::vector<WPARAM> { MAKEWPARAM(IDOK, BN_CLICKED) }));
+            EXPECT_EQ(FHelpCalls, (std::vector<std::pair<WORD, std::intptr_t>> { { HELP_CONTEXT, 9 } }));
+        }
+        DestroyWindow(window);
+        EXPECT_EQ(ownDestroys, 1) << "WM_NCDESTROY is passed on";
+        // The window is forgotten: this must not reach the destroyed window.
+        dialog.SetSelectionPath(Path("pictures"));
+        dialog.EnableOk(true);
+    }
+}
+
+TEST_F(BrowseFolderDlgTest, EveryWindowIsEnabledAndTheActiveOneRestoredAlsoWhenAHandlerRaises)
+{
+    PlainWindow first;
+    PlainWindow second;
+    for (const bool inInitialized : { true, false }) {
+        SetActiveWindow(first.window);
+        TBrowseFolderDlg dialog(nullptr);
+        const auto fail = [&](TObject*) {
+            EXPECT_FALSE(IsWindowEnabled(first.window));
+            EXPECT_FALSE(IsWindowEnabled(second.window));
+            throw EInvalidOperation("the handler failed");
+        };
+        if (inInitialized)
+            dialog.OnInitialized = fail;
+        else
+            dialog.OnSelChanged = fail;
+        EXPECT_THROW(dialog.Execute(), EInvalidOperation);
+        EXPECT_TRUE(IsWindowEnabled(first.window));
+        EXPECT_TRUE(IsWindowEnabled(second.window));
+        EXPECT_EQ(GetActiveWindow(), first.window);
+        EXPECT_EQ(RunningDialog(), nullptr);
+        // The object is idle again.
+        dialog.SetSelectionPath("/");
+    }
+}
+
+TEST_F(BrowseFolderDlgTest, IsReadFromAFormDescription)
+{
+    RegisterFileUtilClasses();
+    TBrowseFolderDlg dialog(nullptr);
+    ReadComponentText(&dialog,
+        "object FolderDlg: TBrowseFolderDlg\n"
+        "  BrowseKind = bfComputers\n"
+        "  DesktopRoot = False\n"
+        "  DialogText = 'Where to?'\n"
+        "  FolderName = 'C:\\Tiles'\n"
+        "  HelpContext = 12\n"
+        "  Position = dpDefault\n"
+        "end\n");
+    EXPECT_EQ(dialog.Name(), "FolderDlg");
+    EXPECT_EQ(dialog.BrowseKind(), bfComputers);
+    EXPECT_FALSE(dialog.DesktopRoot());
+    EXPECT_EQ(dialog.DialogText(), "Where to?");
+    EXPECT_EQ(dialog.FolderName(), "C:\\Tiles");
+    EXPECT_EQ(dialog.HelpContext(), 12);
+    EXPECT_EQ(dialog.Position(), dpDefault);
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// The published properties of the speed button, for form descriptions.
+#include "platform/vcl/ClassRegistry.h"
+#include "widgets/SpeedButton.h"
+
+#include <cstring>
+
+namespace {
+
+// Stored glyphs are a 32-bit length followed by a BMP file; a bare BMP file is taken too.
+void ReadGlyphData(TSpeedButton& button, const TFormValue& value)
+{
+    if (value.Kind != TFormValueKind::Binary)
+        throw EReadError("Binary data expected but " + DescribeFormValue(value) + " found");
+    std::span<const std::uint8_t> bytes(value.Bytes);
+    if (bytes.size() >= 4) {
+        const std::uint32_t length = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8
+            | std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24;
+        if (length == bytes.size() - 4)
+            bytes = bytes.subspan(4);
+    }
+    TBitmap glyph;
+    glyph.LoadFromBytes(bytes);
+    button.SetGlyph(&glyph);
+}
+
+void Unsigned16(TComponentClass& type, const AnsiString& name, void (TSpeedButton::*setter)(unsigned))
+{
+    type.AddProperty(name, [setter, name](TComponent& component, const TFormValue& value) {
+        const int number = IntegerValue(value);
+        if (number < 0 || number > 0xFFFF)
+            throw EReadError(name + " must lie between 0 and 65535");
+        (TComponentClass::Cast<TSpeedButton>(component, name).*setter)(unsigned(number));
+    });
+}
+
+template <class Setter> void Reference(TComponentClass& type, const AnsiString& name, Setter setter)
+{
+    type.AddProperty(name, [setter, name](TComponent& component, const TFormValue& value) {
+        if (value.Kind != TFormValueKind::Identifier)
+            throw EReadError("A component name expected but " + DescribeFormValue(value) + " found");
+        (TComponentClass::Cast<TSpeedButton>(component, name).*setter)(value.Text);
+    });
+}
+
+} // namespace
+
+void RegisterSpeedCtrls()
+{
+    if (FindComponentClass("TSpeedButton"))
+        return;
+    TComponentClass& button = RegisterComponentClass<TSpeedButton>("TSpeedButton", "TGraphicControl");
+    button.String<TControl>("Caption", &TControl::SetCaption);
+    button.Ident<TSpeedButton, TAlignment>("Alignment", &TSpeedButton::SetAlignment,
+        { { "taLeftJustify", taLeftJustify }, { "taRightJustify", taRightJustify },
+            { "taCenter", taCenter } });
+    button.Boolean<TSpeedButton>("AllowAllUp", &TSpeedButton::SetAllowAllUp);
+    button.Boolean<TSpeedButton>("AllowTimer", &TSpeedButton::SetAllowTimer);
+    button.Integer<TSpeedButton>("GroupIndex", &TSpeedButton::SetGroupIndex);
+    button.Boolean<TSpeedButton>("Down", &TSpeedButton::SetDown);
+    Reference(button, "DropDownMenu", &TSpeedButton::SetDropDownMenuName);
+    Reference(button, "Action", &TSpeedButton::SetActionName);
+    button.Ident<TSpeedButton, TDropDownMenuPos>("MenuPosition", &TSpeedButton::SetMenuPosition,
+        { { "dmpBottom", dmpBottom }, { "dmpRight", dmpRight } });
+    button.Boolean<TSpeedButton>("Flat", &TSpeedButton::SetFlat);
+    button.AddProperty("Glyph.Data", [](TComponent& component, const TFormValue& value) {
+        ReadGlyphData(TComponentClass::Cast<TSpeedButton>(component, "Glyph.Data"), value);
+    });
+    button.Boolean<TSpeedButton>("GrayedInactive", &TSpeedButton::SetGrayedInactive);
+    Unsigned16(button, "InitPause", &TSpeedButton::SetInitPause);
+    button.Ident<TSpeedButton, TButtonLayout>("Layout", &TSpeedButton::SetLayout,
+        { { "blGlyphLeft", blGlyphLeft }, { "blGlyphRight", blGlyphRight }, { "blGlyphTop", blGlyphTop },
+            { "blGlyphBottom", blGlyphBottom } });
+    button.Integer<TSpeedButton>("Margin", &TSpeedButton::SetMargin);
+    button.Boolean<TSpeedButton>("MarkDropDown", &TSpeedButton::SetMarkDropDown);
+    button.AddProperty("ModalResult", [](TComponent& component, const TFormValue& value) {
+        const int result = value.Kind == TFormValueKind::Integer
+            ? IntegerValue(value)
+            : IdentValue(value,
+                { { "mrNone", 0 }, { "mrOk", 1 }, { "mrCancel", 2 }, { "mrAbort", 3 }, { "mrRetry", 4 },
+                    { "mrIgnore", 5 }, { "mrYes", 6 }, { "mrNo", 7 }, { "mrAll", 8 } });
+        TComponentClass::Cast<TSpeedButton>(component, "ModalResult").SetModalResult(result);
+    });
+    button.Integer<TSpeedButton>("NumGlyphs", &TSpeedButton::SetNumGlyphs);
+    Unsigned16(button, "RepeatInterval", &TSpeedButton::SetRepeatInterval);
+    button.Integer<TSpeedButton>("Spacing", &TSpeedButton::SetSpacing);
+    button.Ident<TSpeedButton, TButtonStyle>("Style", &TSpeedButton::SetStyle,
+        { { "bsAutoDetect", bsAutoDetect }, { "bsWin31", bsWin31 }, { "bsNew", bsNew } });
+    button.Boolean<TSpeedButton>("Transparent", &TSpeedButton::SetTransparent);
+    button.Boolean<TSpeedButton>("WordWrap", &TSpeedButton::SetWordWrap);
+    button.Ident<TControl, TBiDiMode>("BiDiMode", &TControl::SetBiDiMode,
+        { { "bdLeftToRight", bdLeftToRight }, { "bdRightToLeft", bdRightToLeft },
+            { "bdRightToLeftNoAlign", bdRightToLeftNoAlign },
+            { "bdRightToLeftReadOnly", bdRightToLeftReadOnly } });
+    button.Boolean<TControl>("ParentBiDiMode", &TControl::SetParentBiDiMode);
+    button.Boolean<TControl>("ParentShowHint", &TControl::SetParentShowHint);
+    button.Event<TSpeedButton>("OnMouseEnter", &TSpeedButton::OnMouseEnter);
+    button.Event<TSpeedButton>("OnMouseLeave", &TSpeedButton::OnMouseLeave);
+}
