@@ -20,7 +20,6 @@ class ToolEditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterBitmapResource("FEDITBMP", FolderGlyph());
         TDialogService::Instance().SetScripted(true);
         FForm->SetBounds(0, 0, 300, 120);
         FEdit->SetBounds(8, 8, 121, 21);
@@ -62,6 +61,11 @@ protected:
     }
     const TDialogCall& LastDialog() { return TDialogService::Instance().Calls().back(); }
 
+    // The program's folder glyph, registered before the first edit asks for it.
+    const bool FGlyphRegistered = [] {
+        RegisterBitmapResource("FEDITBMP", FolderGlyph());
+        return true;
+    }();
     TForm* FForm = new TForm(nullptr);
     TDirectoryEdit* FEdit = new TDirectoryEdit(FForm);
     std::vector<int> FDialogKeys;
