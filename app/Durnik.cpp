@@ -7,6 +7,7 @@
 #include "platform/vcl/Application.h"
 #include "resources/DurnikResources.h"
 #include "resources/Version.h"
+#include "widgets/ToolEdit.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,7 +50,9 @@ int main(int argc, char** argv)
     Application->Initialize();
     Application->CreateForm(MainForm);
     Application->Run();
-    // What the units' finalization does: the windows go before the host that shows them.
+    // What the units' finalization does: the windows go before the host that shows them,
+    // and the edits' shared folder glyph after the last edit.
     Application->DestroyComponents();
+    ReleaseFileDirEditGlyph();
     return 0;
 }

@@ -29,6 +29,7 @@ template <class Component> Component* Find(TComponent* root, const char* name)
 TMainForm::TMainForm(TComponent* owner)
     : TForm(owner)
 {
+    RegisterToolEditClasses();
     ReadComponentText(this, kMainFormDescription);
     BindFields();
 }
@@ -50,8 +51,8 @@ void TMainForm::BindFields()
     InLbl = Find<TLabel>(this, "InLbl");
     OutLbl = Find<TLabel>(this, "OutLbl");
     BatchLbl = Find<TLabel>(this, "BatchLbl");
-    OutDir = Find<TCustomEdit>(this, "OutDir");
-    InDir = Find<TCustomEdit>(this, "InDir");
+    OutDir = Find<TDirectoryEdit>(this, "OutDir");
+    InDir = Find<TDirectoryEdit>(this, "InDir");
     ABtn = Find<TButton>(this, "ABtn");
     Label1 = Find<TLabel>(this, "Label1");
     Label2 = Find<TLabel>(this, "Label2");

@@ -139,18 +139,20 @@ object MainForm: TMainForm
       Height = 13
       Caption = 'Height:'
     end
-    object OutDir: TEdit
+    object OutDir: TDirectoryEdit
       Left = 256
       Top = 64
       Width = 121
       Height = 21
+      NumGlyphs = 1
       TabOrder = 0
     end
-    object InDir: TEdit
+    object InDir: TDirectoryEdit
       Left = 256
       Top = 32
       Width = 121
       Height = 21
+      NumGlyphs = 1
       TabOrder = 1
     end
     object wEdt: TEdit

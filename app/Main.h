@@ -7,6 +7,7 @@
 #include "platform/vcl/ExtDlgs.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/StdCtrls.h"
+#include "widgets/ToolEdit.h"
 
 class TMainForm : public TForm {
 public:
@@ -29,8 +30,8 @@ public:
     TLabel* InLbl = nullptr;
     TLabel* OutLbl = nullptr;
     TLabel* BatchLbl = nullptr;
-    TCustomEdit* OutDir = nullptr;
-    TCustomEdit* InDir = nullptr;
+    TDirectoryEdit* OutDir = nullptr;
+    TDirectoryEdit* InDir = nullptr;
     TButton* ABtn = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;

@@ -85,7 +85,7 @@ int PendingDropCount()
 
 bool PostHostDroppedFiles(HWND window, const std::vector<AnsiString>& names)
 {
-    if (!AcceptsDroppedFiles(window) || names.empty())
+    if (!AcceptsDroppedFiles(window))
         return false;
     auto record = std::make_unique<DropRecord>();
     record->window = window;

@@ -4,6 +4,7 @@
 // window tests' business; here it is what the reader binds.
 #include "platform/vcl/FormReader.h"
 #include "platform/vcl/Forms.h"
+#include "widgets/ToolEdit.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ public:
     TStoredForm()
         : TForm(nullptr)
     {
+        RegisterToolEditClasses();
         ReadComponentText(this, StoredLayout());
     }
     const char* ClassName() const override { return "TMainForm"; }

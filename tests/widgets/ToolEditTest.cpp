@@ -1,0 +1,374 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/ToolEdit.h"
+
+#include "platform/rtl/FileNames.h"
+#include "platform/vcl/DialogService.h"
+#include "platform/vcl/Forms.h"
+#include "platform/vcl/NewStyleControls.h"
+#include "platform/win32/ResourceTable.h"
+#include "platform/win32/ShellApi.h"
+#include "platform/win32/WindowRecord.h"
+#include "resources/FolderGlyph.h"
+#include "support/FileUtil.h"
+#include "tests/platform/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ToolEditTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TDialogService::Instance().SetScripted(true);
+        FForm->SetBounds(0, 0, 300, 120);
+        FEdit->SetBounds(8, 8, 121, 21);
+        FEdit->SetParent(FForm);
+        FEdit->HandleNeeded();
+        const auto old = FForm->WindowProc;
+        FForm->WindowProc = [this, old](TMessage& message) {
+            if (message.Msg == CM_DIALOGKEY)
+                FDialogKeys.push_back(int(message.WParam));
+            old(message);
+        };
+        FEdit->OnButtonClick = [this](TObject*) { ++FButtonClicks; };
+    }
+    void TearDown() override
+    {
+        delete FForm;
+        TDialogService::Instance().Reset();
+        NewStyleControls = true;
+    }
+    TRect EditRect()
+    {
+        TRect area;
+        SendMessageA(FEdit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+        return area;
+    }
+    void Key(UINT message, WORD key, bool alt = false, bool shift = false)
+    {
+        SetKeyDown(VK_MENU, alt);
+        SetKeyDown(VK_SHIFT, shift);
+        FEdit->Perform(message, key, 0);
+        SetKeyDown(VK_MENU, false);
+        SetKeyDown(VK_SHIFT, false);
+    }
+    // Clicks the button as the user does: a press and release on it inside its holder.
+    void ClickButton()
+    {
+        FEdit->ButtonHolder()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        FEdit->ButtonHolder()->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+    const TDialogCall& LastDialog() { return TDialogService::Instance().Calls().back(); }
+
+    // The program's folder glyph, registered before the first edit asks for it.
+    const bool FGlyphRegistered = [] {
+        RegisterBitmapResource("FEDITBMP", FolderGlyph());
+        return true;
+    }();
+    TForm* FForm = new TForm(nullptr);
+    TDirectoryEdit* FEdit = new TDirectoryEdit(FForm);
+    std::vector<int> FDialogKeys;
+    int FButtonClicks = 0;
+    TemporaryDirectory FTemp;
+};
+
+TEST_F(ToolEditTest, ButtonSitsAtTheRightEndAndTheTextStopsBeforeIt)
+{
+    EXPECT_EQ(FEdit->ButtonHolder()->BoundsRect(), Bounds(96, 0, 21, 17));
+    EXPECT_EQ(FEdit->Button()->BoundsRect(), Bounds(0, 0, 21, 17));
+    EXPECT_EQ(EditRect(), Rect(0, 0, 94, 18));
+    EXPECT_TRUE(GetWindowLongPtrA(FEdit->Handle(), GWL_STYLE) & ES_MULTILINE);
+    FEdit->SetWidth(200);
+    EXPECT_EQ(FEdit->ButtonHolder()->Left(), 200 - 21 - 4);
+    EXPECT_EQ(EditRect(), Rect(0, 0, 196 - 23, 18));
+    FEdit->SetCtl3D(false);
+    EXPECT_EQ(FEdit->ButtonHolder()->BoundsRect(), Bounds(200 - 21 - 2, 2, 21, 17));
+}
+
+TEST_F(ToolEditTest, HeightSnapsToTheFontsMinimumExceptWhileLoading)
+{
+    FEdit->SetHeight(5);
+    const int minimum = FEdit->Height();
+    EXPECT_GT(minimum, 5);
+    EXPECT_LE(minimum, 21);
+    FEdit->IncludeState(csLoading);
+    FEdit->SetHeight(5);
+    EXPECT_EQ(FEdit->Height(), 5);
+    FEdit->ExcludeState(csLoading);
+}
+
+TEST_F(ToolEditTest, ButtonWidthRules)
+{
+    FEdit->SetButtonWidth(30);
+    EXPECT_EQ(FEdit->ButtonWidth(), 30);
+    EXPECT_EQ(FEdit->ButtonHolder()->Width(), 30) << "the holder follows at once";
+    EXPECT_EQ(EditRect().Right, 117 - 30 - 2);
+    FEdit->SetButtonWidth(500);
+    EXPECT_EQ(FEdit->ButtonWidth(), 30) << "not below the client width: unchanged";
+    FEdit->SetButtonWidth(1);
+    EXPECT_FALSE(FEdit->ButtonHolder()->Visible());
+    FEdit->SetButtonWidth(-4);
+    EXPECT_EQ(FEdit->ButtonWidth(), 0);
+    FEdit->SetButtonWidth(21);
+    EXPECT_TRUE(FEdit->ButtonHolder()->Visible());
+}
+
+TEST_F(ToolEditTest, GlyphKindsChooseGlyphWidthAndNumGlyphs)
+{
+    EXPECT_EQ(FEdit->GlyphKind(), gkDefault);
+    EXPECT_EQ(FEdit->Glyph()->Width(), 14);
+    EXPECT_EQ(FEdit->ButtonWidth(), 21);
+    FEdit->SetNumGlyphs(3);
+    EXPECT_EQ(FEdit->NumGlyphs(), 1) << "the default kind keeps its own count";
+
+    FEdit->SetGlyphKind(gkDropDown);
+    EXPECT_EQ(FEdit->ButtonWidth(), GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_TRUE(FEdit->Button()->ControlStyle() & csFixedWidth);
+    EXPECT_EQ(FEdit->Glyph()->Width(), 7);
+    FEdit->SetButtonWidth(20);
+    EXPECT_FALSE(FEdit->Button()->ControlStyle() & csFixedWidth);
+
+    FEdit->SetGlyphKind(gkEllipsis);
+    EXPECT_EQ(FEdit->ButtonWidth(), 20);
+    EXPECT_EQ(FEdit->Glyph()->Width(), 14);
+    EXPECT_EQ(FEdit->Glyph()->Height(), 4);
+
+    TBitmap custom;
+    custom.SetSize(30, 10);
+    FEdit->SetGlyph(&custom);
+    EXPECT_EQ(FEdit->GlyphKind(), gkCustom);
+    FEdit->SetNumGlyphs(3);
+    EXPECT_EQ(FEdit->NumGlyphs(), 3);
+}
+
+TEST(EllipsisGlyph, DotsSitWhereTheGapRuleSays)
+{
+    struct Row {
+        int buttonWidth;
+        std::vector<int> dotColumns; // left columns of the 2-pixel dots
+        int bitmapWidth;
+    };
+    for (const Row& row :
+        { Row { 21, { 1, 6, 11 }, 15 }, Row { 7, { 0 }, 1 }, Row { 12, { -1, 2, 5 }, 6 } }) {
+        SCOPED_TRACE("button width " + std::to_string(row.buttonWidth));
+        const auto glyph = MakeEllipsisGlyph(row.buttonWidth);
+        ASSERT_EQ(glyph->Width(), row.bitmapWidth);
+        ASSERT_EQ(glyph->Height(), 4);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < glyph->Width(); ++x) {
+                bool inDot = false;
+                for (int column : row.dotColumns)
+                    inDot |= x >= column && x < column + 2 && (y == 1 || y == 2);
+                EXPECT_EQ(glyph->Raster().At(x, y) == 0, inDot) << "x " << x << ", y " << y;
+            }
+    }
+}
+
+TEST_F(ToolEditTest, AltDownClicksTheButtonAndOtherCombinationsPass)
+{
+    WORD seen = 0;
+    FEdit->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { seen = key; };
+    Key(WM_SYSKEYDOWN, VK_DOWN, true);
+    EXPECT_EQ(FButtonClicks, 1);
+    EXPECT_EQ(seen, VK_DOWN) << "OnKeyDown sees the key first";
+    Key(WM_SYSKEYDOWN, VK_DOWN, true, true);
+    Key(WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(FButtonClicks, 1);
+    FEdit->SetReadOnly(true);
+    Key(WM_SYSKEYDOWN, VK_DOWN, true);
+    EXPECT_EQ(FButtonClicks, 1) << "read-only: no click";
+    FEdit->SetReadOnly(false);
+    FEdit->SetButtonWidth(0);
+    Key(WM_SYSKEYDOWN, VK_DOWN, true);
+    EXPECT_EQ(FButtonClicks, 1) << "no button, no click key";
+}
+
+TEST_F(ToolEditTest, EnterAndEscapeReachTheFormsDialogKey)
+{
+    std::vector<char> pressed;
+    FEdit->OnKeyPress = [&](TObject*, char& key) { pressed.push_back(key); };
+    FEdit->SetText("ab");
+    FEdit->Perform(WM_CHAR, '\r', 0);
+    FEdit->Perform(WM_CHAR, 27, 0);
+    FEdit->Perform(WM_CHAR, 'x', 0);
+    EXPECT_EQ(FDialogKeys, (std::vector<int> { 13, 27 }));
+    EXPECT_EQ(pressed, (std::vector<char> { '\r', '\x1b', 'x' }));
+    EXPECT_EQ(FEdit->Text(), "ab");
+}
+
+TEST_F(ToolEditTest, ReadOnlyAndDirectInputRefuseTypingCuttingAndPasting)
+{
+    const auto cutAll = [&] {
+        FEdit->SetText("abc");
+        FEdit->SelectAll();
+        FEdit->Perform(WM_CUT, 0, 0);
+        return FEdit->Text();
+    };
+    FEdit->SetDirectInput(false);
+    EXPECT_TRUE(FEdit->Handle()->readOnly) << "typing refused";
+    EXPECT_EQ(cutAll(), "abc");
+    FEdit->SetDirectInput(true);
+    EXPECT_FALSE(FEdit->Handle()->readOnly);
+    EXPECT_EQ(cutAll(), "");
+    FEdit->SetReadOnly(true);
+    EXPECT_TRUE(FEdit->Handle()->readOnly);
+    EXPECT_EQ(cutAll(), "abc");
+    FEdit->SetDirectInput(true);
+    EXPECT_TRUE(FEdit->Handle()->readOnly) << "still read-only";
+}
+
+TEST_F(ToolEditTest, DisabledTextIsGreyUnlessTheBackgroundIsGreyToo)
+{
+    FEdit->SetEnabled(false);
+    EXPECT_FALSE(FEdit->Button()->Enabled());
+    EXPECT_EQ(*FEdit->Handle()->textColor, ColorToRGB(clGrayText));
+    FEdit->SetColor(clGrayText);
+    EXPECT_EQ(*FEdit->Handle()->textColor, ColorToRGB(FEdit->Font()->Color()));
+    FEdit->SetEnabled(true);
+    EXPECT_TRUE(FEdit->Button()->Enabled());
+}
+
+TEST_F(ToolEditTest, SeparatorLinesExceptWhilePressed)
+{
+    NewStyleControls = false;
+    FForm->Show();
+    const auto pixel = [&](int x, int y) {
+        UpdateWindow(FForm->Handle());
+        return FForm->Handle()->paintBuffer.raster.At(8 + 2 + 96 + x, 8 + 2 + y);
+    };
+    FEdit->Button()->Invalidate();
+    EXPECT_EQ(pixel(0, 5), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(pixel(1, 5), ColorToRGB(clBtnHighlight));
+    EXPECT_NE(pixel(1, 0), ColorToRGB(clBtnHighlight));
+    FEdit->ButtonHolder()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_NE(pixel(0, 5), ColorToRGB(clBtnShadow));
+    EXPECT_NE(pixel(1, 5), ColorToRGB(clBtnHighlight));
+    FEdit->ButtonHolder()->Perform(WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+}
+
+TEST_F(ToolEditTest, DroppedNamesFillTheTextOneOrAll)
+{
+    const std::string pictures = FTemp.MakeDirectory("Pics");
+    const std::string picture = FTemp.Write("Pics/a.bmp");
+    const std::string other = FTemp.MakeDirectory("Other");
+    const auto drop = [&](std::vector<AnsiString> names) {
+        int fired = 0;
+        FEdit->OnDropFiles = [&](TObject*) { ++fired; };
+        EXPECT_TRUE(PostHostDroppedFiles(FEdit->Handle(), names));
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        EXPECT_EQ(PendingDropCount(), 0);
+        return fired;
+    };
+    EXPECT_FALSE(PostHostDroppedFiles(FEdit->Handle(), { pictures })) << "AcceptFiles is off";
+    FEdit->SetAcceptFiles(true);
+    EXPECT_EQ(drop({ picture }), 1);
+    EXPECT_EQ(FEdit->Text(), pictures + "/");
+    EXPECT_EQ(drop({ other, pictures, picture }), 1);
+    EXPECT_EQ(FEdit->Text(), other);
+    FEdit->SetMultipleDirs(true);
+    EXPECT_EQ(drop({ pictures, picture }), 1);
+    EXPECT_EQ(FEdit->Text(), other + ";" + pictures + ";" + pictures + "/");
+    EXPECT_EQ(drop({}), 0) << "an empty drop fires nothing";
+    // The registration follows a new window.
+    FEdit->RecreateWnd();
+    EXPECT_TRUE(AcceptsDroppedFiles(FEdit->Handle()));
+}
+
+TEST_F(ToolEditTest, ButtonClickRunsTheDirectoryDialogAndRemembersTheChoice)
+{
+    TDialogService& dialogs = TDialogService::Instance();
+    const std::string work = FTemp.MakeDirectory("Work");
+    const std::string second = FTemp.MakeDirectory("B");
+    FForm->Show();
+    dialogs.PrepareDirectory(true, work);
+    ClickButton();
+    EXPECT_EQ(LastDialog().InitialDir, "/") << "empty text, no InitialDir: the root";
+    EXPECT_EQ(FEdit->Text(), work);
+    EXPECT_EQ(FEdit->InitialDir(), work);
+    EXPECT_TRUE(FEdit->Focused());
+
+    FEdit->SetText("");
+    dialogs.PrepareDirectory(false);
+    ClickButton();
+    EXPECT_EQ(LastDialog().InitialDir, work);
+    EXPECT_EQ(FEdit->Text(), "") << "cancelled";
+
+    FEdit->SetText(FTemp / "Missing");
+    dialogs.PrepareDirectory(false);
+    ClickButton();
+    EXPECT_EQ(LastDialog().InitialDir, "/");
+
+    FEdit->SetMultipleDirs(true);
+    FEdit->SetText(work);
+    dialogs.PrepareDirectory(true, second);
+    ClickButton();
+    EXPECT_EQ(FEdit->Text(), work + ";" + second);
+    dialogs.PrepareDirectory(false);
+    ClickButton();
+    EXPECT_EQ(LastDialog().InitialDir, "/") << "a list is not one directory";
+
+    // The user's own selection goes; entering through the button selected nothing.
+    ::SetFocus(nullptr);
+    FEdit->SetSelStart(int(work.size()) + 1);
+    FEdit->SetSelLength(int(second.size()));
+    dialogs.PrepareDirectory(true, work);
+    ClickButton();
+    EXPECT_EQ(FEdit->Text(), work + ";;" + work);
+    EXPECT_EQ(FButtonClicks, 6) << "OnButtonClick once per click";
+
+    FEdit->SetReadOnly(true);
+    const std::size_t calls = dialogs.Calls().size();
+    ClickButton();
+    EXPECT_EQ(dialogs.Calls().size(), calls) << "read-only: no dialog";
+}
+
+TEST_F(ToolEditTest, DialogHandlersMayChangeOrCancel)
+{
+    TDialogService& dialogs = TDialogService::Instance();
+    const std::string start = FTemp.MakeDirectory("Start");
+    const std::string chosen = FTemp.MakeDirectory("Chosen");
+    FEdit->SetText("keep");
+    FEdit->OnBeforeDialog = [](TObject*, AnsiString&, bool& action) { action = false; };
+    ClickButton();
+    EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_EQ(FEdit->Text(), "keep");
+
+    FEdit->OnBeforeDialog = [&](TObject*, AnsiString& name, bool&) { name = start; };
+    FEdit->OnAfterDialog = [](TObject*, AnsiString&, bool& action) { action = false; };
+    dialogs.PrepareDirectory(true, chosen);
+    ClickButton();
+    EXPECT_EQ(LastDialog().InitialDir, start);
+    EXPECT_EQ(FEdit->Text(), "keep") << "rejected afterwards";
+
+    FEdit->OnAfterDialog = [&](TObject*, AnsiString& name, bool&) { name = start; };
+    dialogs.PrepareDirectory(true, chosen);
+    ClickButton();
+    EXPECT_EQ(FEdit->Text(), start);
+    EXPECT_EQ(FEdit->InitialDir(), start);
+}
+
+TEST_F(ToolEditTest, LongNameTextSkipsEmptyItems)
+{
+    const std::string first = FTemp.MakeDirectory("First");
+    const std::string second = FTemp.MakeDirectory("Second");
+    FEdit->SetText(first + ";;" + second + ";");
+    EXPECT_EQ(FEdit->LongNameText(), LongPathOf(first + ";;" + second + ";"));
+    FEdit->SetMultipleDirs(true);
+    EXPECT_EQ(FEdit->LongNameText(), first + ";" + second);
+    EXPECT_EQ(FEdit->ShortNameText(), first + ";" + second);
+}
+
+TEST_F(ToolEditTest, EditsShareOneFolderGlyphThatOutlivesThem)
+{
+    auto* other = new TDirectoryEdit(FForm);
+    EXPECT_EQ(other->Glyph()->Raster(), FEdit->Glyph()->Raster());
+    TBitmap* shared = FileDirEditGlyph();
+    delete other;
+    EXPECT_EQ(FileDirEditGlyph(), shared);
+    EXPECT_EQ(shared->Width(), 14);
+}
+
+} // namespace

@@ -1,0 +1,678 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/ToolEdit.h"
+
+#include "platform/gdi/Text.h"
+#include "platform/vcl/ClassRegistry.h"
+#include "platform/vcl/Forms.h"
+#include "platform/vcl/NewStyleControls.h"
+#include "platform/win32/FileApi.h"
+#include "platform/win32/ShellApi.h"
+#include "platform/win32/SystemBitmaps.h"
+#include "support/FileUtil.h"
+#include "support/StrUtils.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+TShortCut ShortCutOf(WORD key, TShiftState shift)
+{
+    TShortCut code = TShortCut(key & 0xFF);
+    if (shift & ssShift)
+        code |= 0x2000;
+    if (shift & ssCtrl)
+        code |= 0x4000;
+    if (shift & ssAlt)
+        code |= 0x8000;
+    return code;
+}
+
+TWinControl* FormOf(TControl* control)
+{
+    TWinControl* form = control->Parent();
+    while (form && form->Parent())
+        form = form->Parent();
+    return dynamic_cast<TForm*>(form);
+}
+
+// Runs a step on the way out of a scope, whichever way it is left.
+template <class Step> class OnExit {
+public:
+    explicit OnExit(Step step)
+        : FStep(std::move(step))
+    {
+    }
+    ~OnExit() { FStep(); }
+    OnExit(const OnExit&) = delete;
+    OnExit& operator=(const OnExit&) = delete;
+
+private:
+    Step FStep;
+};
+
+} // namespace
+
+// --- TEditButton ----------------------------------------------------------------------
+
+TEditButton::TEditButton(TComponent* owner)
+    : TSpeedButton(owner)
+{
+    SetControlStyle(ControlStyle() | csReplicatable);
+    SetParentShowHint(true);
+}
+
+void TEditButton::Paint()
+{
+    TSpeedButton::Paint();
+    if (ButtonState() == gsDown)
+        return;
+    TCanvas* canvas = Canvas();
+    canvas->Pen()->SetColor(NewStyleControls ? clBtnFace : clBtnShadow);
+    canvas->MoveTo(0, 0);
+    canvas->LineTo(0, Height() - 1);
+    canvas->Pen()->SetColor(clBtnHighlight);
+    canvas->MoveTo(1, 1);
+    canvas->LineTo(1, Height() - 2);
+}
+
+void TEditButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == mbLeft)
+        if (auto* edit = dynamic_cast<TCustomComboEdit*>(Owner());
+            edit && edit->TabStop() && edit->CanFocus() && GetFocus() != edit->Handle()) {
+            // Entered through its button, the edit keeps the user's selection: with a list
+            // of names the click deletes the selection, which must not be all of the text.
+            edit->FFocusFromButton = true;
+            const OnExit clear([edit] { edit->FFocusFromButton = false; });
+            edit->SetFocus();
+        }
+    TSpeedButton::MouseDown(button, shift, x, y);
+}
+
+// --- TCustomComboEdit -----------------------------------------------------------------
+
+TCustomComboEdit::TCustomComboEdit(TComponent* owner)
+    : TCustomMaskEdit(owner)
+{
+    SetControlStyle(ControlStyle() | csCaptureMouse);
+    SetAutoSize(false);
+    FDirectInput = true;
+    FClickKey = 0x8028;
+    FButtonHolder = new TWinControl(this);
+    FButtonHolder->SetControlStyle(FButtonHolder->ControlStyle() | csReplicatable);
+    FButtonHolder->SetBounds(0, 0, 21, 17);
+    FButtonHolder->SetVisible(true);
+    FButtonHolder->SetParent(this);
+    FButton = new TEditButton(this);
+    FButton->SetBounds(0, 0, FButtonHolder->Width(), FButtonHolder->Height());
+    FButton->SetVisible(true);
+    FButton->SetParent(FButtonHolder);
+    FButton->OnClick = [this](TObject* sender) { HandleButtonClick(sender); };
+    SetHeight(21);
+    FDefaultNumGlyphs = 1;
+    FGlyphKind = gkCustom;
+}
+
+TCustomComboEdit::~TCustomComboEdit()
+{
+    FButton->OnClick = nullptr;
+}
+
+const TMessageTable& TCustomComboEdit::Messages()
+{
+    static const TMessageTable table(&TCustomMaskEdit::Messages(),
+        {
+            { WM_SIZE, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::WMSize> },
+            { WM_SETFOCUS, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::WMSetFocus> },
+            { WM_CUT, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::WMCutPaste> },
+            { WM_PASTE, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::WMCutPaste> },
+            { CM_ENABLEDCHANGED, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::CMEnabledChanged> },
+            { CM_FONTCHANGED, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::CMFontChanged> },
+            { CM_CTL3DCHANGED, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::CMCtl3DChanged> },
+            { CM_ENTER, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::CMEnter> },
+            { CN_CTLCOLOREDIT, &MessageHandler<TCustomComboEdit, &TCustomComboEdit::CNCtlColorEdit> },
+        });
+    return table;
+}
+
+void TCustomComboEdit::CreateParams(TCreateParams& params)
+{
+    TCustomMaskEdit::CreateParams(params);
+    params.Style |= ES_MULTILINE | WS_CLIPCHILDREN | ES_LEFT;
+}
+
+void TCustomComboEdit::CreateWnd()
+{
+    TCustomMaskEdit::CreateWnd();
+    UpdateEditRect();
+}
+
+void TCustomComboEdit::UpdateEditRect()
+{
+    const TRect area = Rect(0, 0, ClientWidth() - FButtonHolder->Width() - 2, ClientHeight() + 1);
+    SendMessageA(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
+}
+
+void TCustomComboEdit::LayoutButton()
+{
+    const int width = FButton->Width();
+    TRect bounds = Bounds(Width() - width, 0, width, Height());
+    if (NewStyleControls && Ctl3D() && BorderStyle() == bsSingle)
+        bounds = Bounds(Width() - width - 4, 0, width, Height() - 4);
+    else if (NewStyleControls && BorderStyle() == bsSingle)
+        bounds = Bounds(Width() - width - 2, 2, width, Height() - 4);
+    FButtonHolder->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    FButton->SetHeight(FButtonHolder->Height());
+    if (HandleAllocated())
+        UpdateEditRect();
+}
+
+int TCustomComboEdit::FontTextHeight()
+{
+    HDC dc = GetDC(nullptr);
+    const OnExit release([dc] { ReleaseDC(nullptr, dc); });
+    TEXTMETRIC screenMetrics;
+    GetTextMetricsA(dc, &screenMetrics);
+    HGDIOBJ previous = SelectObject(dc, Font()->Handle());
+    const OnExit restore([dc, previous] { SelectObject(dc, previous); });
+    TEXTMETRIC fontMetrics;
+    GetTextMetricsA(dc, &fontMetrics);
+    return std::min(screenMetrics.tmHeight, fontMetrics.tmHeight);
+}
+
+int TCustomComboEdit::MinimumHeight()
+{
+    return FontTextHeight() + 4 * GetSystemMetrics(SM_CYBORDER) + 1;
+}
+
+void TCustomComboEdit::WMSize(TMessage& message)
+{
+    TCustomMaskEdit::WMSize(message);
+    if (!(ComponentState() & csLoading)) {
+        const int minimum = MinimumHeight();
+        if (Height() < minimum) {
+            // The resize brings this handler back with the new height.
+            SetHeight(minimum);
+            return;
+        }
+    }
+    LayoutButton();
+}
+
+void TCustomComboEdit::ShowEditCaret()
+{
+    const int width = (Font()->Style() & fsBold) ? 2 : 1;
+    CreateCaret(Handle(), nullptr, width, FontTextHeight());
+    ShowCaret(Handle());
+}
+
+void TCustomComboEdit::WMSetFocus(TMessage& message)
+{
+    TWinControl::WMSetFocus(message);
+    ShowEditCaret();
+}
+
+void TCustomComboEdit::WMCutPaste(TMessage& message)
+{
+    if (FDirectInput && !ReadOnly())
+        WMEditingCommand(message);
+}
+
+void TCustomComboEdit::CMEnabledChanged(TMessage& message)
+{
+    TWinControl::CMEnabledChanged(message);
+    FButton->SetEnabled(Enabled());
+}
+
+void TCustomComboEdit::CMFontChanged(TMessage& message)
+{
+    TWinControl::CMFontChanged(message);
+    if (HandleAllocated())
+        UpdateEditRect();
+}
+
+void TCustomComboEdit::CMCtl3DChanged(TMessage&)
+{
+    LayoutButton();
+}
+
+void TCustomComboEdit::CMEnter(TMessage& message)
+{
+    if (AutoSelect() && !(ControlState() & csLButtonDown) && FDirectInput && !FFocusFromButton)
+        SelectAll();
+    TCustomEdit::CMEnter(message);
+}
+
+void TCustomComboEdit::CNCtlColorEdit(TMessage& message)
+{
+    TCustomEdit::CNCtlColorEdit(message);
+    if (!NewStyleControls)
+        return;
+    TColor color = Font()->Color();
+    if (!Enabled() && ColorToRGB(Color()) != ColorToRGB(clGrayText))
+        color = clGrayText;
+    SetTextColor(reinterpret_cast<HDC>(message.WParam), ColorToRGB(color));
+}
+
+void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
+{
+    TCustomMaskEdit::KeyDown(key, shift);
+    if (key != 0 && ShortCutOf(key, shift) == FClickKey && ButtonWidth() > 0) {
+        HandleButtonClick(this);
+        key = 0;
+    }
+}
+
+void TCustomComboEdit::KeyPress(char& key)
+{
+    if (key == '\r' || key == '\x1b') {
+        if (TWinControl* form = FormOf(this))
+            form->Perform(CM_DIALOGKEY, WPARAM(static_cast<unsigned char>(key)), 0);
+        if (key == '\r') {
+            TCustomMaskEdit::KeyPress(key);
+            key = '\0';
+            return;
+        }
+    }
+    TCustomMaskEdit::KeyPress(key);
+}
+
+bool TCustomComboEdit::EditCanModify()
+{
+    return !FReadOnly;
+}
+
+void TCustomComboEdit::HandleButtonClick(TObject*)
+{
+    if (!ReadOnly())
+        DoButtonClick();
+}
+
+void TCustomComboEdit::DoButtonClick()
+{
+    if (OnButtonClick)
+        OnButtonClick(this);
+}
+
+TBitmap* TCustomComboEdit::DefaultGlyphBitmap(bool& callerOwns)
+{
+    callerOwns = false;
+    return nullptr;
+}
+
+void TCustomComboEdit::SetReadOnly(bool value)
+{
+    if (value == FReadOnly)
+        return;
+    FReadOnly = value;
+    TCustomMaskEdit::SetReadOnly(FReadOnly || !FDirectInput);
+}
+
+void TCustomComboEdit::SetDirectInput(bool value)
+{
+    FDirectInput = value;
+    TCustomMaskEdit::SetReadOnly(FReadOnly || !FDirectInput);
+}
+
+void TCustomComboEdit::SetButtonWidth(int value)
+{
+    value = std::max(value, 0);
+    if (value == FButton->Width())
+        return;
+    FButtonHolder->SetVisible(value > 1);
+    if (ComponentState() & csCreating) {
+        FButtonHolder->SetWidth(value);
+        FButton->SetWidth(value);
+        FButton->SetControlStyle(FButton->ControlStyle() & ~TControlStyle(csFixedWidth));
+        RebuildGlyph();
+        return;
+    }
+    if (value >= ClientWidth())
+        return;
+    FButton->SetWidth(value);
+    FButton->SetControlStyle(FButton->ControlStyle() & ~TControlStyle(csFixedWidth));
+    if (HandleAllocated())
+        RecreateWnd();
+    RebuildGlyph();
+    // The holder and the text area follow now, not at some later resize.
+    LayoutButton();
+}
+
+int TCustomComboEdit::NaturalButtonWidth() const
+{
+    switch (FGlyphKind) {
+    case gkDefault: {
+        const TBitmap* glyph = FButton->Glyph();
+        if (glyph && !glyph->Empty())
+            return std::max(glyph->Width() / std::max(1, FButton->NumGlyphs()) + 6, 21);
+        return 21;
+    }
+    case gkDropDown:
+        return GetSystemMetrics(SM_CXVSCROLL);
+    case gkCustom:
+    case gkEllipsis:
+        return 21;
+    }
+    return 21;
+}
+
+void TCustomComboEdit::SetGlyph(TBitmap* value)
+{
+    FButton->SetGlyph(value);
+    FGlyphKind = gkCustom;
+}
+
+void TCustomComboEdit::SetGlyphKind(TGlyphKind value)
+{
+    if (value == FGlyphKind)
+        return;
+    FGlyphKind = value;
+    if (value == gkCustom && (ComponentState() & csReading))
+        FButton->SetGlyph(nullptr);
+    RebuildGlyph();
+    if (value == gkDefault && FButton->Glyph() && !FButton->Glyph()->Empty())
+        SetButtonWidth(
+            std::max(FButton->Glyph()->Width() / std::max(1, FButton->NumGlyphs()) + 6, ButtonWidth()));
+    else if (value == gkDropDown) {
+        SetButtonWidth(GetSystemMetrics(SM_CXVSCROLL));
+        FButton->SetControlStyle(FButton->ControlStyle() | csFixedWidth);
+    }
+}
+
+void TCustomComboEdit::SetNumGlyphs(int value)
+{
+    switch (FGlyphKind) {
+    case gkDropDown:
+    case gkEllipsis:
+        FButton->SetNumGlyphs(1);
+        break;
+    case gkDefault:
+        FButton->SetNumGlyphs(FDefaultNumGlyphs);
+        break;
+    case gkCustom:
+        FButton->SetNumGlyphs(value);
+        break;
+    }
+}
+
+void TCustomComboEdit::RebuildGlyph()
+{
+    switch (FGlyphKind) {
+    case gkCustom:
+        return;
+    case gkDefault: {
+        bool callerOwns = false;
+        TBitmap* bitmap = DefaultGlyphBitmap(callerOwns);
+        const OnExit release([&] {
+            if (callerOwns)
+                delete bitmap;
+        });
+        FButton->Glyph()->Assign(bitmap);
+        SetNumGlyphs(FDefaultNumGlyphs);
+        return;
+    }
+    case gkDropDown:
+        FButton->Glyph()->SetHandle(LoadBitmapA(nullptr, OBM_COMBO));
+        FButton->SetNumGlyphs(1);
+        return;
+    case gkEllipsis: {
+        const std::unique_ptr<TBitmap> bitmap = MakeEllipsisGlyph(FButton->Width());
+        FButton->Glyph()->Assign(bitmap.get());
+        FButton->SetNumGlyphs(1);
+        return;
+    }
+    }
+}
+
+std::unique_ptr<TBitmap> MakeEllipsisGlyph(int buttonWidth)
+{
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetMonochrome(true);
+    const int width = std::max(1, buttonWidth - 6);
+    bitmap->SetSize(width, 4);
+    constexpr int dot = 2;
+    const int gap = std::clamp((width - 6) / 2, 1, 3);
+    const int start = (width - 6 - 2 * gap) / 2;
+    HDC dc = bitmap->Canvas()->Handle();
+    for (int index = 0; index < 3; ++index)
+        PatBlt(dc, start + index * (gap + dot), 1, dot, dot, BLACKNESS);
+    return bitmap;
+}
+
+// --- TFileDirEdit ---------------------------------------------------------------------
+
+namespace {
+std::unique_ptr<TBitmap>& SharedGlyph()
+{
+    static std::unique_ptr<TBitmap> glyph;
+    return glyph;
+}
+} // namespace
+
+TBitmap* FileDirEditGlyph()
+{
+    std::unique_ptr<TBitmap>& glyph = SharedGlyph();
+    if (!glyph) {
+        HBITMAP loaded = LoadBitmapA(HInstance, "FEDITBMP");
+        if (!loaded)
+            return nullptr;
+        glyph = std::make_unique<TBitmap>();
+        glyph->SetHandle(loaded);
+    }
+    return glyph.get();
+}
+
+void ReleaseFileDirEditGlyph()
+{
+    SharedGlyph().reset();
+}
+
+TFileDirEdit::TFileDirEdit(TComponent* owner)
+    : TCustomComboEdit(owner)
+{
+    SetOEMConvert(true);
+    IncludeState(csCreating);
+    const OnExit done([this] { ExcludeState(csCreating); });
+    SetGlyphKind(gkDefault);
+}
+
+const TMessageTable& TFileDirEdit::Messages()
+{
+    static const TMessageTable table(&TCustomComboEdit::Messages(),
+        {
+            { WM_DROPFILES, &MessageHandler<TFileDirEdit, &TFileDirEdit::WMDropFiles> },
+        });
+    return table;
+}
+
+TBitmap* TFileDirEdit::DefaultGlyphBitmap(bool& callerOwns)
+{
+    callerOwns = false;
+    return FileDirEditGlyph();
+}
+
+void TFileDirEdit::SetAcceptFiles(bool value)
+{
+    if (value == FAcceptFiles)
+        return;
+    SetDragAccept(value);
+    FAcceptFiles = value;
+}
+
+void TFileDirEdit::SetDragAccept(bool value)
+{
+    if (ComponentState() & csDesigning)
+        return;
+    if (HWND window = Handle())
+        DragAcceptFiles(window, value ? TRUE : FALSE);
+}
+
+void TFileDirEdit::CreateHandle()
+{
+    TCustomComboEdit::CreateHandle();
+    if (FAcceptFiles)
+        SetDragAccept(true);
+}
+
+void TFileDirEdit::DestroyWnd()
+{
+    if (HandleAllocated() && !(ComponentState() & csDesigning))
+        DragAcceptFiles(FHandle, FALSE);
+    TCustomComboEdit::DestroyWnd();
+}
+
+void TFileDirEdit::WMDropFiles(TMessage& message)
+{
+    message.Result = 0;
+    const auto drop = reinterpret_cast<HDROP>(message.WParam);
+    const OnExit finish([drop] { DragFinish(drop); });
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    if (count == 0)
+        return;
+    BeforeDropNames();
+    for (UINT index = 0; index < count; ++index) {
+        // Read whole: a name cut short names another directory.
+        AnsiString name(std::size_t(DragQueryFileA(drop, index, nullptr, 0)) + 1, '\0');
+        name.resize(DragQueryFileA(drop, index, name.data(), UINT(name.size())));
+        ReceiveName(name);
+        if (!FMultipleDirs)
+            break;
+    }
+    if (OnDropFiles)
+        OnDropFiles(this);
+}
+
+void TFileDirEdit::DoAfterDialog(AnsiString& name, bool& action)
+{
+    if (OnAfterDialog)
+        OnAfterDialog(this, name, action);
+}
+
+void TFileDirEdit::DoBeforeDialog(AnsiString& name, bool& action)
+{
+    if (OnBeforeDialog)
+        OnBeforeDialog(this, name, action);
+}
+
+void TFileDirEdit::SuppressErrorBoxes()
+{
+    FSavedErrorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
+void TFileDirEdit::RestoreErrorBoxes()
+{
+    SetErrorMode(FSavedErrorMode);
+    FSavedErrorMode = 0;
+}
+
+// --- TDirectoryEdit -------------------------------------------------------------------
+
+TDirectoryEdit::TDirectoryEdit(TComponent* owner)
+    : TFileDirEdit(owner)
+{
+    FDialogOptions = 0;
+}
+
+void TDirectoryEdit::DoButtonClick()
+{
+    TFileDirEdit::DoButtonClick();
+    AnsiString directory = Text();
+    bool action = true;
+    DoBeforeDialog(directory, action);
+    if (!action)
+        return;
+    if (directory.empty())
+        directory = FInitialDir.empty() ? AnsiString("\\") : FInitialDir;
+    if (!IsExistingDirectory(directory))
+        directory = "\\";
+    SuppressErrorBoxes();
+    {
+        const OnExit restore([this] { RestoreErrorBoxes(); });
+        if (NewStyleControls && FDialogKind == dkWin32)
+            action = ChooseFolder(directory, FDialogText, 0);
+        else
+            action = SelectDirectory(directory, FDialogOptions, 0);
+    }
+    if (CanFocus())
+        SetFocus();
+    DoAfterDialog(directory, action);
+    if (!action)
+        return;
+    SetSelText("");
+    if (Text().empty() || !MultipleDirs())
+        SetText(directory);
+    else
+        SetText(Text() + ";" + directory);
+    if (!directory.empty() && IsExistingDirectory(directory))
+        FInitialDir = directory;
+}
+
+void TDirectoryEdit::ReceiveName(const AnsiString& name)
+{
+    const AnsiString directory = FileExists(name) ? ExtractFilePath(name) : name;
+    if (Text().empty() || !MultipleDirs())
+        SetText(directory);
+    else
+        SetText(Text() + ";" + directory);
+}
+
+AnsiString TDirectoryEdit::ConvertedText(AnsiString (*convert)(const AnsiString&))
+{
+    const AnsiString text = Text();
+    if (!MultipleDirs())
+        return convert(text);
+    AnsiString result;
+    int position = 1;
+    while (position <= int(text.size())) {
+        const AnsiString converted = convert(NextDelimitedItem(text, position, CharSetOf(";")));
+        if (!result.empty() && !converted.empty())
+            result += ";";
+        result += converted;
+    }
+    return result;
+}
+
+AnsiString TDirectoryEdit::LongNameText()
+{
+    return ConvertedText(&LongPathOf);
+}
+
+AnsiString TDirectoryEdit::ShortNameText()
+{
+    return ConvertedText(&ShortPathOf);
+}
+
+// --- Form reader ----------------------------------------------------------------------
+
+void RegisterToolEditClasses()
+{
+    TComponentClass& combo = RegisterComponentClass("TCustomComboEdit", "TCustomMaskEdit");
+    combo.String<TCustomComboEdit>("ButtonHint", &TCustomComboEdit::SetButtonHint);
+    combo.Integer<TCustomComboEdit>("ButtonWidth", &TCustomComboEdit::SetButtonWidth);
+    combo.AddProperty("ClickKey", [](TComponent& component, const TFormValue& value) {
+        TComponentClass::Cast<TCustomComboEdit>(component, "ClickKey")
+            .SetClickKey(TShortCut(IntegerValue(value)));
+    });
+    combo.Boolean<TCustomComboEdit>("DirectInput", &TCustomComboEdit::SetDirectInput);
+    combo.Boolean<TCustomComboEdit>("ReadOnly", &TCustomComboEdit::SetReadOnly);
+    combo.Integer<TCustomComboEdit>("NumGlyphs", &TCustomComboEdit::SetNumGlyphs);
+    combo.Ident<TCustomComboEdit, TGlyphKind>("GlyphKind", &TCustomComboEdit::SetGlyphKind,
+        { { "gkCustom", gkCustom }, { "gkDefault", gkDefault }, { "gkDropDown", gkDropDown },
+            { "gkEllipsis", gkEllipsis } });
+    combo.Event<TCustomComboEdit>("OnButtonClick", &TCustomComboEdit::OnButtonClick);
+
+    TComponentClass& fileDir = RegisterComponentClass("TFileDirEdit", "TCustomComboEdit");
+    fileDir.Boolean<TFileDirEdit>("AcceptFiles", &TFileDirEdit::SetAcceptFiles);
+    fileDir.Boolean<TFileDirEdit>("MultipleDirs", &TFileDirEdit::SetMultipleDirs);
+    fileDir.Event<TFileDirEdit>("OnDropFiles", &TFileDirEdit::OnDropFiles);
+
+    TComponentClass& directory = RegisterComponentClass<TDirectoryEdit>("TDirectoryEdit", "TFileDirEdit");
+    directory.String<TDirectoryEdit>("InitialDir", &TDirectoryEdit::SetInitialDir);
+    directory.String<TDirectoryEdit>("DialogText", &TDirectoryEdit::SetDialogText);
+    directory.Ident<TDirectoryEdit, TDirDialogKind>(
+        "DialogKind", &TDirectoryEdit::SetDialogKind, { { "dkVCL", dkVCL }, { "dkWin32", dkWin32 } });
+    directory.Set<TDirectoryEdit, TSelectDirOpts>("DialogOptions", &TDirectoryEdit::SetDialogOptions,
+        { { "sdAllowCreate", sdAllowCreate }, { "sdPerformCreate", sdPerformCreate },
+            { "sdPrompt", sdPrompt } });
+}
