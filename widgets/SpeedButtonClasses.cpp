@@ -74,12 +74,7 @@ void RegisterSpeedCtrls()
     button.Integer<TSpeedButton>("Margin", &TSpeedButton::SetMargin);
     button.Boolean<TSpeedButton>("MarkDropDown", &TSpeedButton::SetMarkDropDown);
     button.AddProperty("ModalResult", [](TComponent& component, const TFormValue& value) {
-        const int result = value.Kind == TFormValueKind::Integer
-            ? IntegerValue(value)
-            : IdentValue(value,
-                { { "mrNone", 0 }, { "mrOk", 1 }, { "mrCancel", 2 }, { "mrAbort", 3 }, { "mrRetry", 4 },
-                    { "mrIgnore", 5 }, { "mrYes", 6 }, { "mrNo", 7 }, { "mrAll", 8 } });
-        TComponentClass::Cast<TSpeedButton>(component, "ModalResult").SetModalResult(result);
+        TComponentClass::Cast<TSpeedButton>(component, "ModalResult").SetModalResult(ModalResultValue(value));
     });
     button.Integer<TSpeedButton>("NumGlyphs", &TSpeedButton::SetNumGlyphs);
     Unsigned16(button, "RepeatInterval", &TSpeedButton::SetRepeatInterval);

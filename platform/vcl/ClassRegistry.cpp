@@ -147,6 +147,15 @@ int IdentValue(const TFormValue& value, const TIdentTable& names)
     throw EReadError("Unknown value " + value.Text);
 }
 
+int ModalResultValue(const TFormValue& value)
+{
+    if (value.Kind == TFormValueKind::Integer)
+        return IntegerValue(value);
+    return IdentValue(value,
+        { { "mrNone", 0 }, { "mrOk", 1 }, { "mrCancel", 2 }, { "mrAbort", 3 }, { "mrRetry", 4 },
+            { "mrIgnore", 5 }, { "mrYes", 6 }, { "mrNo", 7 }, { "mrAll", 8 } });
+}
+
 int SetValue(const TFormValue& value, const TIdentTable& names)
 {
     if (value.Kind != TFormValueKind::Set)

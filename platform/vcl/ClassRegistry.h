@@ -8,8 +8,8 @@
 #include "platform/vcl/FormParser.h"
 
 #include <functional>
-#include <type_traits>
 #include <map>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -26,6 +26,8 @@ bool BooleanValue(const TFormValue& value);
 TColor ColorValue(const TFormValue& value); // a cl* name or a number
 using TIdentTable = std::vector<std::pair<const char*, int>>;
 int IdentValue(const TFormValue& value, const TIdentTable& names);
+// A button's modal result: a number or an mr* name.
+int ModalResultValue(const TFormValue& value);
 // The union of the elements' bits.
 int SetValue(const TFormValue& value, const TIdentTable& names);
 

@@ -115,12 +115,7 @@ void RegisterStdCtrls()
     button.String<TControl>("Caption", &TControl::SetCaption);
     button.Boolean<TButton>("Default", &TButton::SetDefault);
     button.AddProperty("ModalResult", [](TComponent& component, const TFormValue& value) {
-        const int result = value.Kind == TFormValueKind::Integer
-            ? IntegerValue(value)
-            : IdentValue(value,
-                { { "mrNone", 0 }, { "mrOk", 1 }, { "mrCancel", 2 }, { "mrAbort", 3 }, { "mrRetry", 4 },
-                    { "mrIgnore", 5 }, { "mrYes", 6 }, { "mrNo", 7 }, { "mrAll", 8 } });
-        TComponentClass::Cast<TButton>(component, "ModalResult").SetModalResult(result);
+        TComponentClass::Cast<TButton>(component, "ModalResult").SetModalResult(ModalResultValue(value));
     });
 
     TComponentClass& edit = RegisterAbstractClass<TCustomEdit>("TCustomEdit", "TWinControl");
