@@ -16,7 +16,10 @@ constexpr int kAnyAttribute = 63;
 // Closes the search on every way out once it has found a first entry.
 class SearchGuard {
 public:
-    explicit SearchGuard(TSearchRec& search) : FSearch(search) {}
+    explicit SearchGuard(TSearchRec& search)
+        : FSearch(search)
+    {
+    }
     ~SearchGuard() { FindClose(FSearch); }
     SearchGuard(const SearchGuard&) = delete;
     SearchGuard& operator=(const SearchGuard&) = delete;
@@ -25,7 +28,8 @@ private:
     TSearchRec& FSearch;
 };
 
-AnsiString BatchReport(const AnsiString& inputDirectory, const AnsiString& outputDirectory, const TStringList& names)
+AnsiString BatchReport(
+    const AnsiString& inputDirectory, const AnsiString& outputDirectory, const TStringList& names)
 {
     return "Files batched:  In: " + inputDirectory + " Out: " + outputDirectory + " Files: " + names.Text();
 }
@@ -67,7 +71,8 @@ AnsiString TileName(const AnsiString& sourceName, const TBatchNames& names)
 }
 
 TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& outputDirectory,
-    const TConvertFile& convert, const TBatchProgress& progress, const TBatchNames& batchNames)
+    const TConvertFile& convert, const TBatchProgress& progress, const TBatchNames& batchNames,
+    const TBatchPlan& plan)
 {
     TStringList names;
     if (inputDirectory.empty())
@@ -94,11 +99,18 @@ TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& output
     CheckTileNamesDiffer(names, batchNames);
 
     const auto total = std::size_t(names.Count());
+    const auto sourceFile = [&](int index) { return inputDirectory + "\\" + names[index]; };
+    if (plan) {
+        std::vector<AnsiString> sourceFiles;
+        for (int index = 0; index < names.Count(); ++index)
+            sourceFiles.push_back(sourceFile(index));
+        plan(sourceFiles);
+    }
     for (int index = 0; index < names.Count(); ++index) {
         const AnsiString& name = names[index];
         if (progress)
             progress(name, std::size_t(index), total);
-        convert(inputDirectory + "\\" + name, outputDirectory + "\\" + TileName(name, batchNames));
+        convert(sourceFile(index), outputDirectory + "\\" + TileName(name, batchNames));
     }
     return { TBatchOutcome::Converted, BatchReport(inputDirectory, outputDirectory, names) };
 }

@@ -14,14 +14,17 @@
 
 // Converts one picture file into one tile file; throws to end the batch at that file.
 using TConvertFile = std::function<void(const AnsiString& sourceFile, const AnsiString& tileFile)>;
+// Told once, before the first file, every source file in the order they will be converted,
+// so a converter can start reading the next ones while it writes the current one.
+using TBatchPlan = std::function<void(const std::vector<AnsiString>& sourceFiles)>;
 // Told before each file: its name, its position from 0 and the number of files found.
 using TBatchProgress = std::function<void(const AnsiString& name, std::size_t index, std::size_t total)>;
 
 enum class TBatchOutcome {
-    NoInputDirectory,  // the input directory text is empty
+    NoInputDirectory, // the input directory text is empty
     NoOutputDirectory, // the output directory text is empty
-    NothingFound,      // no entry matches: nothing is shown and nothing written
-    Converted          // every file converted; the report is in the message
+    NothingFound, // no entry matches: nothing is shown and nothing written
+    Converted // every file converted; the report is in the message
 };
 
 struct TBatchResult {
@@ -51,4 +54,5 @@ AnsiString TileName(const AnsiString& sourceName, const TBatchNames& names);
 // Two sources that would become one tile (a.bmp and a.png into a.png) raise EInOutError
 // before anything is converted, as the second would overwrite the first.
 TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& outputDirectory,
-    const TConvertFile& convert, const TBatchProgress& progress = {}, const TBatchNames& names = {});
+    const TConvertFile& convert, const TBatchProgress& progress = {}, const TBatchNames& names = {},
+    const TBatchPlan& plan = {});

@@ -10,6 +10,7 @@
 #include "tools/ProgressBar.h"
 #include "tools/TileFormats.h"
 
+#include <memory>
 #include <ostream>
 
 namespace {
@@ -61,14 +62,14 @@ AnsiString SourceKinds(const TBatchArguments& arguments)
     return kinds;
 }
 
-TConvertFile Converter(const TBatchArguments& arguments, TBitmap& mask)
+std::unique_ptr<TSampledTileConverter> Converter(const TBatchArguments& arguments, TBitmap& mask)
 {
     const int width = arguments.width;
     const int height = arguments.height;
     TTileWriter write = WriteBmpTile;
     if (arguments.tileExtension == "png")
         write = PngTileWriter(&mask, width, height);
-    return SampledTileConverter(
+    return std::make_unique<TSampledTileConverter>(
         &mask, TSampler(width, height, ProjectionRule(arguments.projection)), ReadTileSource, write);
 }
 
@@ -85,8 +86,16 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
             currentFile = arguments.inputDirectory + "\\" + name;
             progressBar.Show(index, total, name);
         };
-        const TBatchResult result = RunBatch(arguments.inputDirectory, arguments.outputDirectory,
-            Converter(arguments, mask), progress, { arguments.sourceExtensions, arguments.tileExtension });
+        const std::unique_ptr<TSampledTileConverter> converter = Converter(arguments, mask);
+        // Reading and decoding the pictures is nearly all the work, so it runs on every core.
+        const TBatchPlan readAhead = [&](const std::vector<AnsiString>& sourceFiles) {
+            converter->ReadAhead(sourceFiles, ReadAheadThreads());
+        };
+        const TConvertFile convert = [&](const AnsiString& sourceFile, const AnsiString& tileFile) {
+            converter->Convert(sourceFile, tileFile);
+        };
+        const TBatchResult result = RunBatch(arguments.inputDirectory, arguments.outputDirectory, convert,
+            progress, { arguments.sourceExtensions, arguments.tileExtension }, readAhead);
         progressBar.Finish();
         switch (result.outcome) {
         case TBatchOutcome::NoInputDirectory:

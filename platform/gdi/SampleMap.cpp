@@ -96,6 +96,6 @@ TSampler::TSampler(int width, int height, TSampleRule rule)
 const TSampleMap& TSampler::MapFor(int sourceWidth, int sourceHeight)
 {
     if (!FMap || FMap->SourceWidth() != sourceWidth || FMap->SourceHeight() != sourceHeight)
-        FMap.emplace(sourceWidth, sourceHeight, FWidth, FHeight, FRule);
+        FMap = std::make_shared<const TSampleMap>(sourceWidth, sourceHeight, FWidth, FHeight, FRule);
     return *FMap;
 }

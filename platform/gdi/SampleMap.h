@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -83,12 +84,15 @@ public:
     const TSampleMap& MapFor(int sourceWidth, int sourceHeight);
     // The map of the last MapFor; only valid after one.
     const TSampleMap& Map() const { return *FMap; }
+    // The same map, kept alive for a reader on another thread after this sampler has moved
+    // on to another size.
+    std::shared_ptr<const TSampleMap> SharedMap() const { return FMap; }
 
 private:
     int FWidth;
     int FHeight;
     TSampleRule FRule;
-    std::optional<TSampleMap> FMap;
+    std::shared_ptr<const TSampleMap> FMap;
 };
 
 // The one sampling loop of every reader: rowAt(y) gives the whole source row y, asked for in

@@ -144,7 +144,8 @@ TEST_F(BatchTest, ACorruptPictureEndsTheBatchThereAndKeepsEarlierTiles)
     root.Write("in/b.bmp", "BM but not really a bitmap");
     WriteTestPicture(in + "/c.bmp", 30, 30, 3);
     std::vector<std::string> order;
-    const TBatchProgress progress = [&](const AnsiString& name, std::size_t, std::size_t) { order.push_back(name); };
+    const TBatchProgress progress
+        = [&](const AnsiString& name, std::size_t, std::size_t) { order.push_back(name); };
 
     try {
         RunBatch(in, out, window.Converter(), progress);
@@ -227,7 +228,8 @@ TEST_F(BatchTest, TheSampledConverterWritesTheWindowsTiles)
     WriteTestPicture(in + "/large.bmp", 1000, 700, 1);
     WriteTestPicture(in + "/small.bmp", 13, 7, 2);
     TBitmap monochrome;
-    monochrome.SetRaster(PixelRaster { 3, 2, true, { clBlack, clWhite, clBlack, clWhite, clWhite, clBlack } });
+    monochrome.SetRaster(
+        PixelRaster { 3, 2, true, { clBlack, clWhite, clBlack, clWhite, clWhite, clBlack } });
     monochrome.SaveToFile(in + "/mono.bmp");
     const std::string sampled = root.MakeDirectory("sampled");
 
@@ -235,7 +237,80 @@ TEST_F(BatchTest, TheSampledConverterWritesTheWindowsTiles)
     RunBatch(in, sampled, SampledTileConverter(window.mask.Graphic(), 128, 63));
 
     for (const std::string name : { "large.bmp", "small.bmp", "mono.bmp" })
-        EXPECT_EQ(TemporaryDirectory::Read(sampled + "/" + name), TemporaryDirectory::Read(out + "/" + name)) << name;
+        EXPECT_EQ(TemporaryDirectory::Read(sampled + "/" + name), TemporaryDirectory::Read(out + "/" + name))
+            << name;
+}
+
+// A batch whose sources are read ahead on three threads, its tiles written by a recording
+// writer that can be told to fail.
+class ReadAheadBatchTest : public BatchTest {
+protected:
+    std::vector<std::string> written;
+    std::string failingTile;
+
+    TBatchResult RunReadAhead(const std::string& output)
+    {
+        TSampledTileConverter converter(window.mask.Graphic(), TSampler(128, 63), ReadBmpTileSource,
+            [this](TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
+                if (ExtractFileName(tileFile) == failingTile)
+                    throw EInOutError("the disk is full");
+                WriteBmpTile(tile, map, tileFile);
+                written.push_back(ExtractFileName(tileFile));
+            });
+        return RunBatch(
+            in, output,
+            [&](const AnsiString& sourceFile, const AnsiString& tileFile) {
+                converter.Convert(sourceFile, tileFile);
+            },
+            {}, {}, [&](const std::vector<AnsiString>& sourceFiles) { converter.ReadAhead(sourceFiles, 3); });
+    }
+
+    void WritePictures()
+    {
+        // Two sizes in turn, so each reader's sampler changes its map while others use theirs.
+        for (int index = 0; index < 8; ++index)
+            WriteTestPicture(
+                in + "/" + char('a' + index) + ".bmp", index % 2 ? 300 : 41, index % 2 ? 200 : 37, index);
+    }
+};
+
+TEST_F(ReadAheadBatchTest, TilesAreTheWindowsAndWrittenInListOrder)
+{
+    WritePictures();
+    const std::string readAhead = root.MakeDirectory("ahead");
+
+    Run(in, out);
+    RunReadAhead(readAhead);
+
+    EXPECT_EQ(written,
+        (std::vector<std::string> {
+            "a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp", "f.bmp", "g.bmp", "h.bmp" }));
+    for (const std::string& name : written)
+        EXPECT_EQ(
+            TemporaryDirectory::Read(readAhead + "/" + name), TemporaryDirectory::Read(out + "/" + name))
+            << name;
+}
+
+TEST_F(ReadAheadBatchTest, AFailedReadOrWriteEndsTheBatchThereWithNothingWrittenAfterIt)
+{
+    WritePictures();
+    root.Write("in/c.bmp", "not a picture"); // later pictures are read while c fails
+
+    try {
+        RunReadAhead(out);
+        FAIL() << "the damaged picture did not end the batch";
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_NE(error.Message().find("/c.bmp"), AnsiString::npos) << error.Message();
+    }
+    EXPECT_EQ(written, (std::vector<std::string> { "a.bmp", "b.bmp" }));
+    EXPECT_EQ(Sorted(root.Names("out")), (std::vector<std::string> { "a.bmp", "b.bmp" }));
+
+    written.clear();
+    failingTile = "f.bmp";
+    const std::string second = root.MakeDirectory("second");
+    WriteTestPicture(in + "/c.bmp", 20, 20, 9);
+    EXPECT_THROW(RunReadAhead(second), EInOutError);
+    EXPECT_EQ(written, (std::vector<std::string> { "a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp" }));
 }
 
 } // namespace
