@@ -590,9 +590,9 @@ void TDirectoryEdit::DoButtonClick()
     {
         const OnExit restore([this] { RestoreErrorBoxes(); });
         if (NewStyleControls && FDialogKind == dkWin32)
-            action = ChooseFolder(directory, FDialogText, 0);
+            action = ChooseFolder(directory, FDialogText, HelpContext());
         else
-            action = SelectDirectory(directory, FDialogOptions, 0);
+            action = SelectDirectory(directory, FDialogOptions, HelpContext());
     }
     if (CanFocus())
         SetFocus();
@@ -666,6 +666,8 @@ void RegisterToolEditClasses()
     fileDir.Boolean<TFileDirEdit>("AcceptFiles", &TFileDirEdit::SetAcceptFiles);
     fileDir.Boolean<TFileDirEdit>("MultipleDirs", &TFileDirEdit::SetMultipleDirs);
     fileDir.Event<TFileDirEdit>("OnDropFiles", &TFileDirEdit::OnDropFiles);
+    fileDir.Event<TFileDirEdit>("OnBeforeDialog", &TFileDirEdit::OnBeforeDialog);
+    fileDir.Event<TFileDirEdit>("OnAfterDialog", &TFileDirEdit::OnAfterDialog);
 
     TComponentClass& directory = RegisterComponentClass<TDirectoryEdit>("TDirectoryEdit", "TFileDirEdit");
     directory.String<TDirectoryEdit>("InitialDir", &TDirectoryEdit::SetInitialDir);

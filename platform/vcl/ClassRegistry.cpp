@@ -209,6 +209,12 @@ void TComponentClass::AddEvent(const AnsiString& name, TEventSetter setter)
     FEvents[Upper(name)] = std::move(setter);
 }
 
+void TComponentClass::AddMethodEvent(const AnsiString& name, TMethodEventSetter setter)
+{
+    assert(setter.Type && *setter.Type != typeid(TNotifyEvent) && "notify events go through AddEvent");
+    FMethodEvents[Upper(name)] = std::move(setter);
+}
+
 template <class Setter>
 const Setter* TComponentClass::FindIn(
     std::map<AnsiString, Setter> TComponentClass::*table, const AnsiString& name) const
@@ -231,6 +237,11 @@ const TPropertySetter* TComponentClass::FindProperty(const AnsiString& name) con
 const TEventSetter* TComponentClass::FindEvent(const AnsiString& name) const
 {
     return FindIn(&TComponentClass::FEvents, name);
+}
+
+const TMethodEventSetter* TComponentClass::FindMethodEvent(const AnsiString& name) const
+{
+    return FindIn(&TComponentClass::FMethodEvents, name);
 }
 
 TComponentClass& RegisterComponentClass(

@@ -7,9 +7,11 @@
 #include "platform/vcl/Component.h"
 #include "platform/vcl/FormParser.h"
 
+#include <any>
 #include <functional>
 #include <map>
 #include <type_traits>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,12 @@ using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
 using TInstanceTest = std::function<bool(const TComponent& component)>;
 using TPropertySetter = std::function<void(TComponent& component, const TFormValue& value)>;
 using TEventSetter = std::function<void(TComponent& component, TNotifyEvent handler)>;
+// An event of another method type: the type its handler has, and how to set it from an any
+// holding such a handler.
+struct TMethodEventSetter {
+    const std::type_info* Type = nullptr;
+    std::function<void(TComponent& component, std::any handler)> Set;
+};
 
 // Conversions of stored values; a value of the wrong kind raises EReadError saying what
 // was expected. Names are compared without regard to letter case.
@@ -45,9 +53,11 @@ public:
 
     void AddProperty(const AnsiString& name, TPropertySetter setter);
     void AddEvent(const AnsiString& name, TEventSetter setter);
+    void AddMethodEvent(const AnsiString& name, TMethodEventSetter setter);
     // Looked up here first, then in the base classes.
     const TPropertySetter* FindProperty(const AnsiString& name) const;
     const TEventSetter* FindEvent(const AnsiString& name) const;
+    const TMethodEventSetter* FindMethodEvent(const AnsiString& name) const;
 
     // Shorthands for the usual setter shapes of class C.
     template <class C> void Integer(const AnsiString& name, void (C::*setter)(int))
@@ -86,11 +96,16 @@ public:
             (Cast<C>(component, name).*setter)(S(SetValue(value, names)));
         });
     }
-    template <class C> void Event(const AnsiString& name, TNotifyEvent C::*member)
+    template <class C, class E> void Event(const AnsiString& name, E C::*member)
     {
-        AddEvent(name, [member, name](TComponent& component, TNotifyEvent handler) {
-            Cast<C>(component, name).*member = std::move(handler);
-        });
+        if constexpr (std::is_same_v<E, TNotifyEvent>)
+            AddEvent(name, [member, name](TComponent& component, TNotifyEvent handler) {
+                Cast<C>(component, name).*member = std::move(handler);
+            });
+        else
+            AddMethodEvent(name, { &typeid(E), [member, name](TComponent& component, std::any handler) {
+                                      Cast<C>(component, name).*member = std::any_cast<E>(std::move(handler));
+                                  } });
     }
 
     // The component as the class that published a property; a stranger raises EReadError.
@@ -112,6 +127,7 @@ private:
     TInstanceTest FIsInstance;
     std::map<AnsiString, TPropertySetter> FProperties; // by upper-case name
     std::map<AnsiString, TEventSetter> FEvents;
+    std::map<AnsiString, TMethodEventSetter> FMethodEvents;
 };
 
 // Registering a name again returns the class already there, so its tables can be extended.

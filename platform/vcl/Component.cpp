@@ -150,4 +150,13 @@ void TComponent::Loaded() { ExcludeState(csLoading); }
 
 TNotifyEvent TComponent::FindMethod(const AnsiString&) { return {}; }
 TComponent** TComponent::FieldAddress(const AnsiString&) { return nullptr; }
+
+std::any TComponent::FindEventMethod(const AnsiString& name, const std::type_info& eventType)
+{
+    if (eventType != typeid(TNotifyEvent))
+        return {};
+    TNotifyEvent method = FindMethod(name);
+    return method ? std::any(std::move(method)) : std::any();
+}
+
 void TComponent::SetParentComponent(TComponent*) {}

@@ -6,7 +6,9 @@
 #include "platform/rtl/Objects.h"
 #include "platform/rtl/SysUtils.h"
 
+#include <any>
 #include <cstdint>
+#include <typeinfo>
 #include <vector>
 
 enum TComponentStateFlag : std::uint16_t {
@@ -62,6 +64,9 @@ public:
     // For the form reader: the published method and field of this root by name.
     virtual TNotifyEvent FindMethod(const AnsiString& name);
     virtual TComponent** FieldAddress(const AnsiString& name);
+    // A published method for an event of another type: the handler, of type eventType, in
+    // the any; empty when there is none of that name and type. Notify events ask FindMethod.
+    virtual std::any FindEventMethod(const AnsiString& name, const std::type_info& eventType);
     // The component a child read from a description belongs to, for parenting.
     virtual void SetParentComponent(TComponent* parent);
     virtual bool HasParent() const { return false; }

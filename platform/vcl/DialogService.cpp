@@ -106,12 +106,13 @@ bool TDialogService::FileDialog(const FileDialogRequest& request, AnsiString& ch
 }
 
 bool TDialogService::DirectoryDialog(
-    const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir)
+    const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir, int helpContext)
 {
     TDialogCall call;
     call.Kind = TDialogKind::Directory;
     call.Title = title;
     call.InitialDir = initialDir;
+    call.HelpContext = helpContext;
     TDialogAnswer answer;
     if (!SettledHere(call, answer))
         return CurrentHost()->DirectoryDialog(title, initialDir, chosenDir);

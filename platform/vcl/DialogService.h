@@ -17,6 +17,7 @@ struct TDialogCall {
     FileDialogRequest File; // the file dialogs
     AnsiString Title; // the directory dialog's title, the message box's caption
     AnsiString InitialDir; // the directory dialog
+    int HelpContext = 0; // the directory dialog
     AnsiString Text; // the message box
     UINT Type = MB_OK; // the message box
     std::vector<PopupMenuItem> MenuItems; // the popup menu
@@ -56,7 +57,9 @@ public:
     void Reset();
 
     bool FileDialog(const FileDialogRequest& request, AnsiString& chosenFile);
-    bool DirectoryDialog(const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir);
+    // The host has no help system: the help context is kept with the call, nothing more.
+    bool DirectoryDialog(
+        const AnsiString& title, const AnsiString& initialDir, AnsiString& chosenDir, int helpContext = 0);
     int MessageBox(const AnsiString& text, const AnsiString& caption, UINT type);
     // Returns when the menu has closed: the index of the chosen item, or -1.
     int PopupMenu(const std::vector<PopupMenuItem>& items, TPoint screenPoint, PopupAlignment alignment);

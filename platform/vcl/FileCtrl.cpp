@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <system_error>
 
-bool SelectDirectory(AnsiString& directory, TSelectDirOpts options, int)
+bool SelectDirectory(AnsiString& directory, TSelectDirOpts options, int helpContext)
 {
     const AnsiString start = DirectoryExists(directory) ? HostPath(directory) : AnsiString();
     AnsiString chosen;
-    if (!TDialogService::Instance().DirectoryDialog("Select Directory", start, chosen))
+    if (!TDialogService::Instance().DirectoryDialog("Select Directory", start, chosen, helpContext))
         return false;
     if (chosen.empty())
         return false;

@@ -15,5 +15,6 @@ using TSelectDirOpts = std::uint8_t; // a set of TSelectDirOpt, empty by default
 
 // Runs the modal directory dialog starting at directory (its host form, or the host's choice
 // when it does not exist). True when the user confirmed: directory then holds the chosen one
-// in the host's form. There is no help system here, so helpContext only travels along.
+// in the host's form. There is no help system here, so helpContext only travels along to the
+// dialog service.
 bool SelectDirectory(AnsiString& directory, TSelectDirOpts options, int helpContext);

@@ -88,14 +88,25 @@ private:
         const TFormProperty& property)
     {
         const AnsiString where = "Error reading " + DisplayName(object) + "." + property.Name + ": ";
-        if (const TEventSetter* setEvent = componentClass.FindEvent(property.Name)) {
+        const TEventSetter* setEvent = componentClass.FindEvent(property.Name);
+        const TMethodEventSetter* setMethodEvent
+            = setEvent ? nullptr : componentClass.FindMethodEvent(property.Name);
+        if (setEvent || setMethodEvent) {
             if (property.Value.Kind != TFormValueKind::Identifier)
                 Fail(property.Line,
                     where + "a method name expected but " + DescribeFormValue(property.Value) + " found");
-            TNotifyEvent handler = FRoot->FindMethod(property.Value.Text);
-            if (!handler)
+            if (setEvent) {
+                TNotifyEvent handler = FRoot->FindMethod(property.Value.Text);
+                if (!handler)
+                    Fail(property.Line, where + "Method " + property.Value.Text + " not found");
+                Apply(property.Line, where, [&] { (*setEvent)(component, std::move(handler)); });
+                return;
+            }
+            // A method of that name with other parameters is no handler of this event either.
+            std::any handler = FRoot->FindEventMethod(property.Value.Text, *setMethodEvent->Type);
+            if (!handler.has_value())
                 Fail(property.Line, where + "Method " + property.Value.Text + " not found");
-            Apply(property.Line, where, [&] { (*setEvent)(component, std::move(handler)); });
+            Apply(property.Line, where, [&] { setMethodEvent->Set(component, std::move(handler)); });
             return;
         }
         const TPropertySetter* setProperty = componentClass.FindProperty(property.Name);

@@ -104,6 +104,7 @@ void RegisterControl()
     TComponentClass& window = RegisterAbstractClass<TWinControl>("TWinControl", "TControl");
     window.Integer<TWinControl>("TabOrder", &TWinControl::SetTabOrder);
     window.Boolean<TWinControl>("TabStop", &TWinControl::SetTabStop);
+    window.Integer<TWinControl>("HelpContext", &TWinControl::SetHelpContext);
 
     RegisterAbstractClass<TGraphicControl>("TGraphicControl", "TControl");
     RegisterAbstractClass<TCustomControl>("TCustomControl", "TWinControl");

@@ -49,6 +49,9 @@ public:
     void SetTabOrder(int value);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool value);
+    // The help topic of the control, 0 for none; the dialogs it opens are given it.
+    int HelpContext() const { return FHelpContext; } // 0
+    void SetHelpContext(int value) { FHelpContext = value; }
     // The tab-stopping windowed children, in tab order, walked depth first.
     void GetTabOrderList(std::vector<TWinControl*>& list);
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent);
@@ -128,6 +131,7 @@ protected:
     std::vector<TWinControl*> FTabList;
     int FPendingTabOrder = -1;
     bool FTabStop = false;
+    int FHelpContext = 0;
     std::unique_ptr<TBrush> FBrush;
     bool FAutoSize = false;
     TSize FSizeBeforeAutoSize;

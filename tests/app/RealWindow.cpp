@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace realwindow {
 
@@ -27,19 +28,77 @@ int Field(const std::string& report, const std::string& label)
     return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
 }
 
+namespace {
+
+    std::string Output(const std::string& command)
+    {
+        std::string answer;
+        if (FILE* output = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            std::size_t count = 0;
+            while ((count = std::fread(buffer, 1, sizeof buffer, output)) > 0)
+                answer.append(buffer, count);
+            ::pclose(output);
+        }
+        return answer;
+    }
+
+} // namespace
+
 std::string PixelAt(const std::filesystem::path& picture, int x, int y)
 {
     const std::string at = "p{" + std::to_string(x) + "," + std::to_string(y) + "}";
-    const std::string command = "convert '" + picture.string() + "' -format '%[fx:round(255*" + at
-        + ".r)],%[fx:round(255*" + at + ".g)],%[fx:round(255*" + at + ".b)]' info: 2>/dev/null";
-    std::string answer;
-    if (FILE* output = ::popen(command.c_str(), "r")) {
-        char buffer[128];
-        while (std::fgets(buffer, sizeof buffer, output))
-            answer += buffer;
-        ::pclose(output);
+    return Output("convert '" + picture.string() + "' -format '%[fx:round(255*" + at + ".r)],%[fx:round(255*"
+        + at + ".g)],%[fx:round(255*" + at + ".b)]' info: 2>/dev/null");
+}
+
+std::vector<std::uint32_t> PixelsIn(
+    const std::filesystem::path& picture, int left, int top, int width, int height)
+{
+    const std::string geometry = std::to_string(width) + "x" + std::to_string(height) + "+"
+        + std::to_string(left) + "+" + std::to_string(top);
+    const std::string bytes = Output(
+        "convert '" + picture.string() + "' -crop " + geometry + " +repage -depth 8 rgb:- 2>/dev/null");
+    if (bytes.size() != std::size_t(width) * std::size_t(height) * 3)
+        return {};
+    std::vector<std::uint32_t> pixels;
+    for (std::size_t at = 0; at < bytes.size(); at += 3)
+        pixels.push_back(std::uint32_t(std::uint8_t(bytes[at])) << 16
+            | std::uint32_t(std::uint8_t(bytes[at + 1])) << 8 | std::uint8_t(bytes[at + 2]));
+    return pixels;
+}
+
+std::string ScriptHelpers()
+{
+    return R"sh(visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+wait_window() { for i in $(seq 300); do [ -n "$(visible "$1")" ] && return 0; sleep 0.1; done; echo "no window $1" >&2; return 1; }
+wait_gone() { for i in $(seq 300); do [ -z "$(visible "$1")" ] && return 0; sleep 0.1; done; echo "window $1 stayed" >&2; return 1; }
+corner() { xwininfo -id "$(visible "$1")" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'; }
+rgb() { convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info: 2>/dev/null; }
+painted() { [ "$(rgb "$1" "$2" "$3")" != "0,0,0" ]; }
+same() { [ "$(rgb "$1" "$2" "$3")" = "$(rgb "$1" "$4" "$5")" ]; }
+differ() { ! same "$@"; }
+same_as() { [ "$(rgb "$1" "$2" "$3")" = "$(rgb "$4" "$2" "$3")" ]; }
+differs_from() { ! same_as "$@"; }
+shot_until() { name=$1; shift; for i in $(seq 80); do import -window root "$name.png"; eval "$*" && return 0; sleep 0.25; done; echo "gave up waiting for $name: $*" >&2; return 1; }
+)sh";
+}
+
+bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& script,
+    const std::string& screen, const std::string& proof, int seed, const std::string& environment)
+{
+    std::ofstream(folder / "run.sh") << ScriptHelpers() << script;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::filesystem::remove(folder / proof);
+        const int firstDisplay = 100 + int((::getpid() * 7 + seed * 31 + attempt * 131) % 800);
+        const std::string command = "cd '" + folder.string() + "' && " + environment
+            + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay) + " -s '-screen 0 " + screen
+            + "x24' sh run.sh >run.log 2>&1";
+        std::system(command.c_str());
+        if (std::filesystem::exists(folder / proof))
+            return true;
     }
-    return answer;
+    return false;
 }
 
 } // namespace realwindow

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// What the real-window tests share: finding the X tools, reading what the scripts under the
-// virtual display wrote, and reading pixels of their screenshots with ImageMagick.
+// What the real-window tests share: finding the X tools, running a script under a virtual X
+// display, reading what the script wrote, and reading pixels of its screenshots with
+// ImageMagick.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace realwindow {
 
@@ -19,5 +22,28 @@ int Field(const std::string& report, const std::string& label);
 
 // The red, green and blue of one pixel of a picture: "240,240,240".
 std::string PixelAt(const std::filesystem::path& picture, int x, int y);
+
+// The pixels of a rectangle of a picture, row by row, as 0xRRGGBB; empty when it cannot be read.
+std::vector<std::uint32_t> PixelsIn(
+    const std::filesystem::path& picture, int left, int top, int width, int height);
+
+// Shell functions every script run by RunUnderDisplay may use; all waits poll with a deadline,
+// so a busy machine is waited for rather than raced:
+//   visible NAME            the id of a shown window of exactly that name, if there is one
+//   wait_window NAME        until such a window is shown (30 s at most)
+//   wait_gone NAME          until none is left (30 s at most)
+//   corner NAME             "X Y", the upper-left corner of that window on the screen
+//   rgb FILE X Y            the pixel as PixelAt prints it
+//   shot_until NAME TEST    screenshots NAME.png until the shell test TEST holds (20 s at most)
+// and the tests for shot_until: painted FILE X Y (not the empty screen's black), same FILE X1
+// Y1 X2 Y2, differ FILE X1 Y1 X2 Y2, same_as FILE X Y OTHER, differs_from FILE X Y OTHER.
+std::string ScriptHelpers();
+
+// Writes the helpers and script as run.sh into folder and runs it there under a virtual display
+// of that size ("800x600"), its output in run.log. When proof (a file the script writes once
+// it found its window) is still missing, another display number is tried: other test runs may
+// take the number at the same moment. Returns whether proof exists. seed varies the numbers.
+bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& script,
+    const std::string& screen, const std::string& proof, int seed, const std::string& environment = {});
 
 } // namespace realwindow

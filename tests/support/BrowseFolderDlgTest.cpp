@@ -7,10 +7,8 @@
 #include "platform/vcl/DialogService.h"
 #include "platform/vcl/FormReader.h"
 #include "platform/vcl/NewStyleControls.h"
-#include "platform/win32/FolderTree.h"
-#include "platform/win32/ShellBrowser.h"
-#include "platform/win32/WindowRecord.h"
 #include "tests/platform/TemporaryDirectory.h"
+#include "tests/support/BrowseDialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -20,64 +18,15 @@
 
 namespace {
 
-constexpr UINT kRunStep = WM_USER + 1;
+using browsedialog::ButtonCount;
+using browsedialog::Child;
+using browsedialog::Later;
+using browsedialog::OkEnabled;
+using browsedialog::Press;
+using browsedialog::RunningDialog;
+using browsedialog::Tree;
+
 constexpr int kHelpId = 0xFFFF;
-
-// Runs a step when the queue gets to it.
-void Later(std::function<void()> step)
-{
-    static HWND runner = [] {
-        WNDCLASSA windowClass {};
-        windowClass.lpszClassName = "BROWSETESTSTEPS";
-        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message != kRunStep)
-                return DefWindowProcA(window, message, wParam, lParam);
-            const std::unique_ptr<std::function<void()>> owned(
-                reinterpret_cast<std::function<void()>*>(lParam));
-            (*owned)();
-            return 0;
-        };
-        RegisterClassA(windowClass);
-        return CreateWindowExA(0, "BROWSETESTSTEPS", "", WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
-    }();
-    PostMessageA(runner, kRunStep, 0, reinterpret_cast<LPARAM>(new std::function<void()>(std::move(step))));
-}
-
-HWND RunningDialog()
-{
-    return FindWindowExA(nullptr, nullptr, kBrowseDialogClass, nullptr);
-}
-
-HWND Child(HWND dialog, int id)
-{
-    for (HWND child = FindWindowExA(dialog, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(dialog, child, nullptr, nullptr))
-        if (GetDlgCtrlID(child) == id)
-            return child;
-    return nullptr;
-}
-
-int ButtonCount(HWND dialog)
-{
-    int count = 0;
-    for (HWND button = FindWindowExA(dialog, nullptr, kButtonClass, nullptr); button;
-         button = FindWindowExA(dialog, button, kButtonClass, nullptr))
-        ++count;
-    return count;
-}
-
-void Press(int id)
-{
-    PostMessageA(Child(RunningDialog(), id), BM_CLICK, 0, 0);
-}
-bool OkEnabled()
-{
-    return IsWindowEnabled(Child(RunningDialog(), IDOK)) != FALSE;
-}
-const FolderTreeState& Tree()
-{
-    return *FolderTreeStateOf(Child(RunningDialog(), kBrowseTreeId));
-}
 
 TRect WindowRect(HWND window)
 {

@@ -11,6 +11,7 @@
 #include "resources/FolderGlyph.h"
 #include "support/FileUtil.h"
 #include "tests/platform/TemporaryDirectory.h"
+#include "tests/support/BrowseDialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -348,6 +349,47 @@ TEST_F(ToolEditTest, DialogHandlersMayChangeOrCancel)
     ClickButton();
     EXPECT_EQ(FEdit->Text(), start);
     EXPECT_EQ(FEdit->InitialDir(), start);
+}
+
+TEST_F(ToolEditTest, TheShellFolderBrowserPutsItsChoiceInTheTextAndCancelKeepsIt)
+{
+    using namespace browsedialog;
+    const std::string start = FTemp.MakeDirectory("Start");
+    const std::string chosen = FTemp.MakeDirectory("Start/Chosen");
+    FEdit->SetDialogKind(dkWin32);
+    FEdit->SetHelpContext(31);
+    FEdit->SetText(start);
+    FForm->Show();
+    std::string preselected;
+    bool helpButton = false;
+    Later([&] {
+        preselected = Tree().nodes[std::size_t(Tree().selected)].path;
+        helpButton = Child(RunningDialog(), 0xFFFF) != nullptr;
+        SendMessageA(RunningDialog(), BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+        Press(IDOK);
+    });
+    ClickButton();
+    EXPECT_EQ(preselected, start);
+    EXPECT_TRUE(helpButton) << "the edit's help context reaches the browser";
+    EXPECT_EQ(FEdit->Text(), chosen);
+    EXPECT_EQ(FEdit->InitialDir(), chosen);
+    EXPECT_TRUE(FEdit->Focused());
+    EXPECT_TRUE(TDialogService::Instance().Calls().empty()) << "not the toolkit's directory dialog";
+
+    Later([] { Press(IDCANCEL); });
+    ClickButton();
+    EXPECT_EQ(FEdit->Text(), chosen) << "cancelled";
+    EXPECT_EQ(RunningDialog(), nullptr);
+
+    // Where the shell's browser cannot be used, the toolkit's dialog opens with the options.
+    NewStyleControls = false;
+    FEdit->SetDialogOptions(sdAllowCreate);
+    const std::string created = FTemp / "New";
+    TDialogService::Instance().PrepareDirectory(true, created);
+    ClickButton();
+    ASSERT_EQ(TDialogService::Instance().Calls().size(), 1u);
+    EXPECT_EQ(LastDialog().HelpContext, 31);
+    EXPECT_EQ(FEdit->Text(), created) << "sdAllowCreate takes a directory still to be made";
 }
 
 TEST_F(ToolEditTest, LongNameTextSkipsEmptyItems)

@@ -29,6 +29,7 @@ const std::vector<TGallerySectionBuilder>& GallerySections()
     static const std::vector<TGallerySectionBuilder> sections {
         AddSpeedButtonSections,
         AddFolderBrowserSection,
+        AddDirectoryEditSection,
     };
     return sections;
 }

@@ -35,6 +35,8 @@ const std::vector<TGallerySectionBuilder>& GallerySections();
 void AddSpeedButtonSections(TGalleryForm& gallery);
 // A speed button that runs the folder browse dialog.
 void AddFolderBrowserSection(TGalleryForm& gallery);
+// A directory edit for one folder and one for a list of folders that takes drops.
+void AddDirectoryEditSection(TGalleryForm& gallery);
 
 // Prints a line for the tests that drive the gallery from outside, when it runs with --report.
 void GalleryReport(const AnsiString& line);

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // durnik-gallery: opens the widget gallery. With --report it prints where each named control
 // lies in the window's client area ("Name left top width height") and then a line "clicked
-// Name" for every click of a speed button, for tests that drive the window from outside.
+// Name" for every click of a speed button, and what the sections' dialogs and edits were given
+// ("PlainDirEdit chose /tmp"), for tests that drive the window from outside.
 #include "tools/gallery/Gallery.h"
 
 #include "platform/qt/QtHost.h"
 #include "platform/vcl/ActnList.h"
 #include "platform/vcl/Application.h"
+#include "resources/DurnikResources.h"
 #include "widgets/SpeedButton.h"
+#include "widgets/ToolEdit.h"
 
 #include <cstdio>
 #include <cstring>
@@ -56,6 +59,7 @@ int main(int argc, char** argv)
         report = report || std::strcmp(argv[index], "--report") == 0;
     Reporting() = report;
 
+    RegisterDurnikResources();
     QtHostSession host(argc, argv);
     RegisterSpeedCtrls();
     Application->Initialize();
@@ -71,5 +75,6 @@ int main(int argc, char** argv)
     }
     Application->Run();
     Application->DestroyComponents();
+    ReleaseFileDirEditGlyph();
     return 0;
 }
