@@ -4,17 +4,10 @@
 // pictures stay in screenshots/ of the build directory for a person to look at.
 #include "tests/app/RealWindow.h"
 
-#include "platform/rtl/ProgramPath.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -25,40 +18,32 @@ using realwindow::ReadFile;
 
 TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
 {
-    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xprop") || !OnPath("import"))
-        GTEST_SKIP() << "xvfb-run, xwininfo, xprop or ImageMagick's import is missing";
-    const bool canClick = OnPath("xdotool");
+    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xprop") || !OnPath("xdotool")
+        || !OnPath("import"))
+        GTEST_SKIP() << "xvfb-run, xwininfo, xprop, xdotool or ImageMagick's import is missing";
     const std::filesystem::path shots = std::filesystem::path(DURNIK_PROGRAM).parent_path() / "screenshots";
     std::filesystem::create_directories(shots);
     for (const char* name : { "window.txt", "properties.txt", "window.png", "settings.txt", "settings.png" })
         std::filesystem::remove(shots / name);
 
-    // The window is at 309, 211; "Settings..." at 208, 48 of its client area.
-    // The tests themselves run offscreen; the program is to use the X display.
-    const std::string script
-        = "QT_QPA_PLATFORM=xcb '" DURNIK_PROGRAM "' & program=$!\n"
-          "for i in $(seq 300); do xwininfo -name 'Kalvora ' >/dev/null 2>&1 && break; sleep 0.1; done\n"
-          "sleep 1.5\n"
-          "xwininfo -name 'Kalvora ' > window.txt\n"
-          "xprop -name 'Kalvora ' > properties.txt\n"
-          "import -window root window.png\n"
-        + std::string(canClick ? "xdotool mousemove 553 271 click 1\nsleep 1.5\n"
-                                 "xwininfo -name 'Kalvora ' > settings.txt\n"
-                                 "import -window root settings.png\n"
-                               : "")
-        + "kill $program; wait $program\n";
-    std::ofstream(shots / "run.sh") << script;
-    // Other test runs may start virtual displays at the same moment and take the number
-    // this one picked; then it is tried again from another number.
-    std::string window;
-    for (int attempt = 0; attempt < 3 && window.empty(); ++attempt) {
-        const int firstDisplay = 100 + int((::getpid() * 7 + attempt * 131) % 800);
-        const std::string command = "cd '" + shots.string() + "' && timeout 120 xvfb-run -a -n "
-            + std::to_string(firstDisplay) + " -s '-screen 0 800x600x24' sh run.sh >run.log 2>&1";
-        std::system(command.c_str());
-        window = ReadFile(shots / "window.txt");
-    }
-    ASSERT_FALSE(window.empty()) << "no window \"Kalvora \" appeared; see " << (shots / "run.log");
+    // The window is measured once the form's face beside the mask and the mask's white middle
+    // are on the screen, and again once the settings panel below them is: "Settings..." lies
+    // at 208, 48 of the client area and is clicked at 244, 60. The tests themselves run
+    // offscreen; the program is to use the X display.
+    const std::string script = R"sh(QT_QPA_PLATFORM=xcb ')sh" DURNIK_PROGRAM R"sh(' & program=$!
+wait_window 'Kalvora ' || { kill $program; exit 1; }
+set -- $(corner 'Kalvora '); wx=$1; wy=$2
+shot_until window "painted window.png $((wx + 370)) $((wy + 140)) && painted window.png $((wx + 64)) $((wy + 111))"
+xprop -name 'Kalvora ' > properties.txt
+xwininfo -name 'Kalvora ' > window.txt
+xdotool mousemove $((wx + 244)) $((wy + 60)) click 1
+shot_until settings "painted settings.png $((wx + 300)) $((wy + 200))"
+xwininfo -name 'Kalvora ' > settings.txt
+kill $program; wait $program
+)sh";
+    const bool ran = realwindow::RunUnderDisplay(shots, script, "800x600", "window.txt", 5);
+    const std::string window = ReadFile(shots / "window.txt");
+    ASSERT_TRUE(ran && !window.empty()) << "no window \"Kalvora \" appeared; see " << (shots / "run.log");
     EXPECT_EQ(Field(window, "Width:"), 384);
     EXPECT_EQ(Field(window, "Height:"), 153);
     EXPECT_EQ(Field(window, "Absolute upper-left X:"), 309);
@@ -72,8 +57,6 @@ TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
     // Beside the screen's black, the form's own face.
     EXPECT_NE(PixelAt(shots / "window.png", 309 + 370, 211 + 140), "0,0,0");
 
-    if (!canClick)
-        return;
     const std::string settings = ReadFile(shots / "settings.txt");
     EXPECT_EQ(Field(settings, "Width:"), 385);
     EXPECT_EQ(Field(settings, "Height:"), 257);
