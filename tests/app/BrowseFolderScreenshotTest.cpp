@@ -8,19 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using realwindow::Field;
 using realwindow::OnPath;
-using realwindow::PixelAt;
 using realwindow::ReadFile;
+using realwindow::RunUnderDisplay;
 
 struct Outcome {
     std::string window; // xwininfo of the dialog
@@ -30,37 +26,37 @@ struct Outcome {
 
 // Starts the dialog on an 800 x 600 display, clicks "beta" (and Help, when asked for), takes
 // the pictures and presses OK. Each run keeps its files in a folder of its own, since tests
-// may run at the same time.
+// may run at the same time. The program writes where the controls are once its dialog is laid
+// out; each click then waits for what it should bring: beta highlighted, the help request
+// printed, the program gone.
 Outcome RunDialog(const std::filesystem::path& allShots, const std::string& folder, int helpContext)
 {
     const std::filesystem::path shots = allShots / (helpContext ? "help" : "plain");
     std::filesystem::create_directories(shots);
     for (const std::string name : { "coords.txt", "dialog.txt", "out.txt" })
         std::filesystem::remove(shots / name);
-    const std::string script = "QT_QPA_PLATFORM=xcb '" DURNIK_BROWSE_WINDOW "' '" + folder + "' "
-        + std::to_string(helpContext)
-        + " coords.txt >out.txt 2>err.txt & program=$!\n"
-          "for i in $(seq 300); do [ -s coords.txt ] && break; sleep 0.1; done\n"
-          "xwininfo -name 'Browse for Folder' > dialog.txt\n"
-          "import -window root dialog.png\n"
-          "at() { awk -v name=\"$1\" '$1 == name { print $2, $3 }' coords.txt; }\n"
-          "xdotool mousemove $(at beta) click 1\n"
-          "sleep 0.5\n"
-        + (helpContext ? "xdotool mousemove $(at help) click 1\nsleep 0.5\n" : "")
-        + "import -window root chosen.png\n"
-          "xdotool mousemove $(at ok) click 1\n"
-          "for i in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done\n"
-          "kill $program 2>/dev/null; wait $program\n";
-    std::ofstream(shots / "run.sh") << script;
+    std::string script = "rm -f coords.txt\nQT_QPA_PLATFORM=xcb '" DURNIK_BROWSE_WINDOW "' '" + folder + "' "
+        + std::to_string(helpContext) + " coords.txt >out.txt 2>err.txt & program=$!\n";
+    script += R"sh(wait_window 'Browse for Folder' || { kill $program; exit 1; }
+wait_for "grep -qs '^beta ' coords.txt && grep -qs '^ok ' coords.txt" || { kill $program; exit 1; }
+xwininfo -id "$(visible 'Browse for Folder')" > dialog.txt
+at() { awk -v name="$1" '$1 == name { print $2, $3 }' coords.txt; }
+set -- $(at beta); bx=$1; by=$2
+shot_until dialog "painted dialog.png $bx $by"
+xdotool mousemove $bx $by click 1
+shot_until chosen "differs_from chosen.png $bx $by dialog.png"
+)sh";
+    if (helpContext)
+        script += R"sh(xdotool mousemove $(at help) click 1
+wait_for "grep -qs '^help ' out.txt"
+)sh";
+    script += R"sh(xdotool mousemove $(at ok) click 1
+wait_for "! kill -0 $program 2>/dev/null"
+kill $program 2>/dev/null; wait $program
+)sh";
+    RunUnderDisplay(shots, script, "800x600", "dialog.txt", 13 + helpContext);
     Outcome outcome;
-    // Other test runs may take the display number this one picked; then another is tried.
-    for (int attempt = 0; attempt < 3 && outcome.window.empty(); ++attempt) {
-        const int firstDisplay = 100 + int((::getpid() * 11 + attempt * 173 + helpContext) % 800);
-        const std::string command = "cd '" + shots.string() + "' && timeout 120 xvfb-run -a -n "
-            + std::to_string(firstDisplay) + " -s '-screen 0 800x600x24' sh run.sh >run.log 2>&1";
-        std::system(command.c_str());
-        outcome.window = ReadFile(shots / "dialog.txt");
-    }
+    outcome.window = ReadFile(shots / "dialog.txt");
     outcome.output = ReadFile(shots / "out.txt");
     outcome.coordinates = ReadFile(shots / "coords.txt");
     return outcome;

@@ -6,16 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 using realwindow::Field;
 using realwindow::OnPath;
-using realwindow::PixelAt;
 using realwindow::ReadFile;
 
 TEST(GalleryBrowseFolder, OpensCentredAndReturnsTheFolderClickedWithTheMouse)
@@ -30,40 +25,32 @@ TEST(GalleryBrowseFolder, OpensCentredAndReturnsTheFolderClickedWithTheMouse)
 
     // The tree's second top row is the file system's root, "/": the dialog's tree starts 64
     // pixels down its client area, below the title, and its rows are about 18 pixels high.
+    // OK and Cancel, 84 x 28 and 8 apart, sit 12 pixels in from the lower right corner of the
+    // 360 x 420 dialog. Each click waits for what the one before brought to the screen, and the
+    // last picture for the gallery's face where the tree's white was.
     const std::string script
-        = R"(QT_QPA_PLATFORM=xcb ')" DURNIK_GALLERY R"(' --report > report.txt 2>run.err & program=$!
-for i in $(seq 300); do xwininfo -name 'Durnik widget gallery' >/dev/null 2>&1 && break; sleep 0.1; done
-sleep 2
-info=$(xwininfo -name 'Durnik widget gallery')
-ox=$(echo "$info" | awk '/Absolute upper-left X/ {print $4}')
-oy=$(echo "$info" | awk '/Absolute upper-left Y/ {print $4}')
-at() { awk -v n="$1" -v ox="$ox" -v oy="$oy" '$1 == n {print ox + $2 + 20, oy + $3 + 14}' report.txt; }
-xdotool mousemove $(at BrowseFolderButton) click 1
-for i in $(seq 100); do xwininfo -name 'Browse for Folder' >/dev/null 2>&1 && break; sleep 0.1; done
-sleep 1
-xwininfo -name 'Browse for Folder' > dialog.txt
-import -window root dialog.png
-dx=$(awk '/Absolute upper-left X/ {print $4}' dialog.txt)
-dy=$(awk '/Absolute upper-left Y/ {print $4}' dialog.txt)
-xdotool mousemove $((dx + 60)) $((dy + 64 + 27)) click 1
-sleep 0.5
-import -window root chosen.png
+        = R"sh(QT_QPA_PLATFORM=xcb ')sh" DURNIK_GALLERY R"sh(' --report > report.txt 2>run.err & program=$!
+wait_window 'Durnik widget gallery' || { kill $program; exit 1; }
+set -- $(corner 'Durnik widget gallery'); ox=$1; oy=$2
+set -- $(awk -v ox="$ox" -v oy="$oy" '$1 == "BrowseFolderButton" {print ox + $2 + 20, oy + $3 + 14}' report.txt); bx=$1; by=$2
+shot_until gallery "painted gallery.png $bx $by"
+xdotool mousemove $bx $by click 1
+wait_window 'Browse for Folder' || { kill $program; exit 1; }
+xwininfo -id "$(visible 'Browse for Folder')" > dialog.txt
+set -- $(corner 'Browse for Folder'); dx=$1; dy=$2; rx=$((dx + 60)); ry=$((dy + 64 + 27))
+shot_until dialog "painted dialog.png $rx $ry"
+xdotool mousemove $rx $ry click 1
+shot_until chosen "differs_from chosen.png $rx $ry dialog.png"
 xdotool mousemove $((dx + 360 - 12 - 84 - 8 - 42)) $((dy + 420 - 12 - 14)) click 1
-sleep 1
-import -window root after.png
+wait_gone 'Browse for Folder'
+wait_for "grep -qs '^chosen ' report.txt"
+shot_until after "same_as after.png $((dx + 80)) $((dy + 210)) gallery.png"
 kill $program; wait $program
-)";
-    std::ofstream(shots / "run.sh") << script;
-    std::string dialog;
-    for (int attempt = 0; attempt < 3 && dialog.empty(); ++attempt) {
-        const int firstDisplay = 100 + int((::getpid() * 13 + attempt * 149) % 800);
-        const std::string command = "cd '" + shots.string() + "' && HOME='" + shots.string()
-            + "' timeout 150 xvfb-run -a -n " + std::to_string(firstDisplay)
-            + " -s '-screen 0 800x800x24' sh run.sh >run.log 2>&1";
-        std::system(command.c_str());
-        dialog = ReadFile(shots / "dialog.txt");
-    }
-    ASSERT_FALSE(dialog.empty()) << "no folder dialog appeared; see " << (shots / "run.log");
+)sh";
+    const bool ran = realwindow::RunUnderDisplay(
+        shots, script, "800x800", "dialog.txt", 7, "HOME='" + shots.string() + "'");
+    const std::string dialog = ReadFile(shots / "dialog.txt");
+    ASSERT_TRUE(ran && !dialog.empty()) << "no folder dialog appeared; see " << (shots / "run.log");
     const int width = Field(dialog, "Width:");
     const int height = Field(dialog, "Height:");
     EXPECT_EQ(Field(dialog, "Absolute upper-left X:"), (800 - width) / 2);

@@ -34,7 +34,10 @@ std::vector<std::uint32_t> PixelsIn(
 //   wait_gone NAME          until none is left (30 s at most)
 //   corner NAME             "X Y", the upper-left corner of that window on the screen
 //   rgb FILE X Y            the pixel as PixelAt prints it
-//   shot_until NAME TEST    screenshots NAME.png until the shell test TEST holds (20 s at most)
+//   shot_until NAME TEST    screenshots NAME.png until the shell test TEST holds (80 tries a
+//                           quarter second apart, 20 s and more on a busy machine)
+//   wait_for TEST           until the shell test TEST holds, for what shows off the screen:
+//                           a line the program wrote, the program gone (30 s at most)
 // and the tests for shot_until: painted FILE X Y (not the empty screen's black), same FILE X1
 // Y1 X2 Y2, differ FILE X1 Y1 X2 Y2, same_as FILE X Y OTHER, differs_from FILE X Y OTHER.
 std::string ScriptHelpers();
