@@ -80,6 +80,8 @@ same() { [ "$(rgb "$1" "$2" "$3")" = "$(rgb "$1" "$4" "$5")" ]; }
 differ() { ! same "$@"; }
 same_as() { [ "$(rgb "$1" "$2" "$3")" = "$(rgb "$4" "$2" "$3")" ]; }
 differs_from() { ! same_as "$@"; }
+area() { convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- 2>/dev/null | cksum; }
+area_differs_from() { [ "$(area "$1" "$2" "$3" "$4" "$5")" != "$(area "$6" "$2" "$3" "$4" "$5")" ]; }
 wait_for() { for i in $(seq 300); do eval "$*" && return 0; sleep 0.1; done; echo "gave up waiting for $*" >&2; return 1; }
 shot_until() { name=$1; shift; for i in $(seq 80); do import -window root "$name.png"; eval "$*" && return 0; sleep 0.25; done; echo "gave up waiting for $name: $*" >&2; return 1; }
 )sh";

@@ -39,7 +39,9 @@ std::vector<std::uint32_t> PixelsIn(
 //   wait_for TEST           until the shell test TEST holds, for what shows off the screen:
 //                           a line the program wrote, the program gone (30 s at most)
 // and the tests for shot_until: painted FILE X Y (not the empty screen's black), same FILE X1
-// Y1 X2 Y2, differ FILE X1 Y1 X2 Y2, same_as FILE X Y OTHER, differs_from FILE X Y OTHER.
+// Y1 X2 Y2, differ FILE X1 Y1 X2 Y2, same_as FILE X Y OTHER, differs_from FILE X Y OTHER, and
+// area_differs_from FILE X Y WIDTH HEIGHT OTHER for what a single pixel may miss, such as text
+// that scrolls.
 std::string ScriptHelpers();
 
 // Writes the helpers and script as run.sh into folder and runs it there under a virtual display
