@@ -90,13 +90,21 @@ shot_until() { name=$1; shift; for i in $(seq 80); do import -window root "$name
 bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& script,
     const std::string& screen, const std::string& proof, int seed, const std::string& environment)
 {
-    std::ofstream(folder / "run.sh") << ScriptHelpers() << script;
+    // A display whose number another server took at the same moment may refuse the program;
+    // the script then ends at once, and the next attempt takes another number.
+    std::ofstream(folder / "run.sh")
+        << ScriptHelpers()
+        << "for i in $(seq 20); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done\n"
+           "xwininfo -root >/dev/null 2>&1 || { echo \"no X server answers on $DISPLAY\" >&2; exit 1; }\n"
+        << script;
     for (int attempt = 0; attempt < 3; ++attempt) {
         std::filesystem::remove(folder / proof);
         const int firstDisplay = 100 + int((::getpid() * 7 + seed * 31 + attempt * 131) % 800);
-        const std::string command = "cd '" + folder.string() + "' && " + environment
-            + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay) + " -s '-screen 0 " + screen
-            + "x24' sh run.sh >run.log 2>&1";
+        // Each attempt's output is kept, so a failure that a later attempt hid can be looked into.
+        const std::string command = "cd '" + folder.string() + "' && echo \"attempt "
+            + std::to_string(attempt + 1) + " at $(date +%T)\" " + (attempt == 0 ? ">" : ">>")
+            + " run.log && " + environment + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay)
+            + " -e run.log -s '-screen 0 " + screen + "x24' sh run.sh >>run.log 2>&1";
         std::system(command.c_str());
         if (std::filesystem::exists(folder / proof))
             return true;

@@ -45,9 +45,10 @@ std::vector<std::uint32_t> PixelsIn(
 std::string ScriptHelpers();
 
 // Writes the helpers and script as run.sh into folder and runs it there under a virtual display
-// of that size ("800x600"), its output in run.log. When proof (a file the script writes once
-// it found its window) is still missing, another display number is tried: other test runs may
-// take the number at the same moment. Returns whether proof exists. seed varies the numbers.
+// of that size ("800x600"), the output of every attempt in run.log. When proof (a file the
+// script writes once it found its window) is still missing, another display number is tried:
+// other test runs may take the number at the same moment. Returns whether proof exists. seed
+// varies the numbers.
 bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& script,
     const std::string& screen, const std::string& proof, int seed, const std::string& environment = {});
 
