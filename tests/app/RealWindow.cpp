@@ -99,12 +99,18 @@ bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& scr
         << script;
     for (int attempt = 0; attempt < 3; ++attempt) {
         std::filesystem::remove(folder / proof);
+        // The X cookie lies beside the pictures rather than in a temporary folder of /tmp, where
+        // another job's clean-up could take it away while the program still has to connect.
+        const std::filesystem::path cookie = folder / "xauthority";
+        std::filesystem::remove(cookie);
+        std::ofstream { cookie };
         const int firstDisplay = 100 + int((::getpid() * 7 + seed * 31 + attempt * 131) % 800);
         // Each attempt's output is kept, so a failure that a later attempt hid can be looked into.
         const std::string command = "cd '" + folder.string() + "' && echo \"attempt "
             + std::to_string(attempt + 1) + " at $(date +%T)\" " + (attempt == 0 ? ">" : ">>")
             + " run.log && " + environment + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay)
-            + " -e run.log -s '-screen 0 " + screen + "x24' sh run.sh >>run.log 2>&1";
+            + " -e run.log -f '" + cookie.string() + "' -s '-screen 0 " + screen
+            + "x24' sh run.sh >>run.log 2>&1";
         std::system(command.c_str());
         if (std::filesystem::exists(folder / proof))
             return true;
