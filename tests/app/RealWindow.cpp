@@ -106,11 +106,13 @@ bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& scr
         std::ofstream { cookie };
         const int firstDisplay = 100 + int((::getpid() * 7 + seed * 31 + attempt * 131) % 800);
         // Each attempt's output is kept, so a failure that a later attempt hid can be looked into.
+        // Without -noreset the server resets whenever its last client leaves, as xdotool or
+        // xwininfo polling before the program has connected do, and refuses the program then.
         const std::string command = "cd '" + folder.string() + "' && echo \"attempt "
             + std::to_string(attempt + 1) + " at $(date +%T)\" " + (attempt == 0 ? ">" : ">>")
             + " run.log && " + environment + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay)
             + " -e run.log -f '" + cookie.string() + "' -s '-screen 0 " + screen
-            + "x24' sh run.sh >>run.log 2>&1";
+            + "x24 -noreset' sh run.sh >>run.log 2>&1";
         std::system(command.c_str());
         if (std::filesystem::exists(folder / proof))
             return true;
