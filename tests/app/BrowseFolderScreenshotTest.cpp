@@ -14,7 +14,6 @@
 namespace {
 
 using realwindow::Field;
-using realwindow::OnPath;
 using realwindow::ReadFile;
 using realwindow::RunUnderDisplay;
 
@@ -66,8 +65,8 @@ class BrowseFolderOnScreen : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xdotool") || !OnPath("import"))
-            GTEST_SKIP() << "xvfb-run, xwininfo, xdotool or ImageMagick's import is missing";
+        if (const std::string missing = realwindow::MissingTools(); !missing.empty())
+            GTEST_SKIP() << missing;
         FShots = std::filesystem::path(DURNIK_BROWSE_WINDOW).parent_path() / "screenshots" / "browse-folder";
         std::filesystem::create_directories(FShots);
         for (const char* name : { "alpha", "beta", "gamma" })

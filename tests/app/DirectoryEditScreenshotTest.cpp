@@ -20,7 +20,6 @@
 
 namespace {
 
-using realwindow::OnPath;
 using realwindow::PixelsIn;
 using realwindow::ReadFile;
 using realwindow::RunUnderDisplay;
@@ -75,13 +74,10 @@ std::pair<int, int> BitmapSize(const std::string& file)
 
 TEST(DirectoryEditsOnScreen, ChooseTheBatchFoldersThroughTheirDialogs)
 {
-    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xdotool") || !OnPath("import"))
-        GTEST_SKIP() << "xvfb-run, xwininfo, xdotool or ImageMagick's import is missing";
-    const std::filesystem::path shots
-        = std::filesystem::path(DURNIK_PROGRAM).parent_path() / "screenshots" / "directory-edits";
-    std::filesystem::create_directories(shots);
-    for (const auto& entry : std::filesystem::directory_iterator(shots))
-        std::filesystem::remove(entry.path());
+    if (const std::string missing = realwindow::MissingTools(); !missing.empty())
+        GTEST_SKIP() << missing;
+    const std::filesystem::path shots = realwindow::FreshFolder(
+        std::filesystem::path(DURNIK_PROGRAM).parent_path() / "screenshots" / "directory-edits");
     TemporaryDirectory work;
     const std::string input = work.MakeDirectory("pictures");
     const std::string output = work.MakeDirectory("tiles");

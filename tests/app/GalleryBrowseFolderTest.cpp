@@ -10,18 +10,14 @@
 #include <string>
 
 using realwindow::Field;
-using realwindow::OnPath;
 using realwindow::ReadFile;
 
 TEST(GalleryBrowseFolder, OpensCentredAndReturnsTheFolderClickedWithTheMouse)
 {
-    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xdotool") || !OnPath("import"))
-        GTEST_SKIP() << "xvfb-run, xwininfo, xdotool or ImageMagick's import is missing";
-    const std::filesystem::path shots
-        = std::filesystem::path(DURNIK_GALLERY).parent_path() / "screenshots" / "gallery-browse";
-    std::filesystem::create_directories(shots);
-    for (const auto& entry : std::filesystem::directory_iterator(shots))
-        std::filesystem::remove(entry.path());
+    if (const std::string missing = realwindow::MissingTools(); !missing.empty())
+        GTEST_SKIP() << missing;
+    const std::filesystem::path shots = realwindow::FreshFolder(
+        std::filesystem::path(DURNIK_GALLERY).parent_path() / "screenshots" / "gallery-browse");
 
     // The tree's second top row is the file system's root, "/": the dialog's tree starts 64
     // pixels down its client area, below the title, and its rows are about 18 pixels high.

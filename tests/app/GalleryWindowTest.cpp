@@ -17,7 +17,6 @@
 namespace {
 
 using realwindow::Field;
-using realwindow::OnPath;
 using realwindow::PixelAt;
 using realwindow::ReadFile;
 
@@ -68,12 +67,9 @@ protected:
 
 TEST_F(GalleryWindow, SpeedButtonsAnswerTheRealMouse)
 {
-    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xdotool") || !OnPath("import"))
-        GTEST_SKIP() << "xvfb-run, xwininfo, xdotool or ImageMagick's import is missing";
-    const std::filesystem::path shots = Shots();
-    std::filesystem::create_directories(shots);
-    for (const auto& entry : std::filesystem::directory_iterator(shots))
-        std::filesystem::remove(entry.path());
+    if (const std::string missing = realwindow::MissingTools(); !missing.empty())
+        GTEST_SKIP() << missing;
+    const std::filesystem::path shots = realwindow::FreshFolder(Shots());
 
     // The script finds each control by the layout the gallery prints, so it clicks where the
     // buttons are whatever the fonts make of the window. Each picture is taken once the screen

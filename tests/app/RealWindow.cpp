@@ -14,6 +14,25 @@ bool OnPath(const std::string& program)
     return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+std::string MissingTools(std::initializer_list<const char*> extra)
+{
+    std::string missing;
+    for (const std::initializer_list<const char*>& tools :
+        { { "xvfb-run", "xwininfo", "xdotool", "import" }, extra })
+        for (const char* tool : tools)
+            if (!OnPath(tool))
+                missing += (missing.empty() ? "" : ", ") + std::string(tool);
+    return missing.empty() ? missing : "missing on the PATH: " + missing;
+}
+
+std::filesystem::path FreshFolder(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::remove_all(entry.path());
+    return folder;
+}
+
 std::string ReadFile(const std::filesystem::path& path)
 {
     std::ifstream file(path);

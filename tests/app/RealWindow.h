@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ namespace realwindow {
 
 // True when the program can be found on the PATH.
 bool OnPath(const std::string& program);
+
+// Empty when the tools every script needs (xvfb-run, xwininfo, xdotool, ImageMagick's import)
+// and the extra ones are on the PATH; otherwise a sentence naming the missing ones, to skip by.
+std::string MissingTools(std::initializer_list<const char*> extra = {});
+
+// The folder, created and emptied, so no picture of an earlier run passes for this one's.
+std::filesystem::path FreshFolder(const std::filesystem::path& folder);
 
 // The whole content of a file, or an empty string.
 std::string ReadFile(const std::filesystem::path& path);

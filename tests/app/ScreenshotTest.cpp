@@ -12,15 +12,13 @@
 namespace {
 
 using realwindow::Field;
-using realwindow::OnPath;
 using realwindow::PixelAt;
 using realwindow::ReadFile;
 
 TEST(Screenshot, ProgramOpensItsWindowOnARealDisplay)
 {
-    if (!OnPath("xvfb-run") || !OnPath("xwininfo") || !OnPath("xprop") || !OnPath("xdotool")
-        || !OnPath("import"))
-        GTEST_SKIP() << "xvfb-run, xwininfo, xprop, xdotool or ImageMagick's import is missing";
+    if (const std::string missing = realwindow::MissingTools({ "xprop" }); !missing.empty())
+        GTEST_SKIP() << missing;
     const std::filesystem::path shots = std::filesystem::path(DURNIK_PROGRAM).parent_path() / "screenshots";
     std::filesystem::create_directories(shots);
     for (const char* name : { "window.txt", "properties.txt", "window.png", "settings.txt", "settings.png" })
