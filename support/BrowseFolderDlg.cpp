@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The folder browse dialog of the unit FileUtil.
+#include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/ClassRegistry.h"
 #include "platform/vcl/ComObj.h"
 #include "platform/vcl/Consts.h"
@@ -22,21 +23,6 @@ struct ItemDeleter {
     void operator()(ITEMIDLIST* item) const { CoTaskMemFree(item); }
 };
 using ItemPtr = std::unique_ptr<ITEMIDLIST, ItemDeleter>;
-
-// Runs its action when the scope is left, however that happens.
-template <class Action> class ScopeExit {
-public:
-    explicit ScopeExit(Action action)
-        : FAction(std::move(action))
-    {
-    }
-    ~ScopeExit() { FAction(); }
-    ScopeExit(const ScopeExit&) = delete;
-    ScopeExit& operator=(const ScopeExit&) = delete;
-
-private:
-    Action FAction;
-};
 
 // The item's file-system path, or "" when it has none.
 AnsiString PathOf(LPCITEMIDLIST item)

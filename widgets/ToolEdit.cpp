@@ -2,8 +2,10 @@
 #include "widgets/ToolEdit.h"
 
 #include "platform/gdi/Text.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/ClassRegistry.h"
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/Menus.h"
 #include "platform/vcl/NewStyleControls.h"
 #include "platform/win32/FileApi.h"
 #include "platform/win32/ShellApi.h"
@@ -13,45 +15,6 @@
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-TShortCut ShortCutOf(WORD key, TShiftState shift)
-{
-    TShortCut code = TShortCut(key & 0xFF);
-    if (shift & ssShift)
-        code |= 0x2000;
-    if (shift & ssCtrl)
-        code |= 0x4000;
-    if (shift & ssAlt)
-        code |= 0x8000;
-    return code;
-}
-
-TWinControl* FormOf(TControl* control)
-{
-    TWinControl* form = control->Parent();
-    while (form && form->Parent())
-        form = form->Parent();
-    return dynamic_cast<TForm*>(form);
-}
-
-// Runs a step on the way out of a scope, whichever way it is left.
-template <class Step> class OnExit {
-public:
-    explicit OnExit(Step step)
-        : FStep(std::move(step))
-    {
-    }
-    ~OnExit() { FStep(); }
-    OnExit(const OnExit&) = delete;
-    OnExit& operator=(const OnExit&) = delete;
-
-private:
-    Step FStep;
-};
-
-} // namespace
 
 // --- TEditButton ----------------------------------------------------------------------
 
@@ -84,7 +47,7 @@ void TEditButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
             // Entered through its button, the edit keeps the user's selection: with a list
             // of names the click deletes the selection, which must not be all of the text.
             edit->FFocusFromButton = true;
-            const OnExit clear([edit] { edit->FFocusFromButton = false; });
+            const ScopeExit clear([edit] { edit->FFocusFromButton = false; });
             edit->SetFocus();
         }
     TSpeedButton::MouseDown(button, shift, x, y);
@@ -171,11 +134,11 @@ void TCustomComboEdit::LayoutButton()
 int TCustomComboEdit::FontTextHeight()
 {
     HDC dc = GetDC(nullptr);
-    const OnExit release([dc] { ReleaseDC(nullptr, dc); });
+    const ScopeExit release([dc] { ReleaseDC(nullptr, dc); });
     TEXTMETRIC screenMetrics;
     GetTextMetricsA(dc, &screenMetrics);
     HGDIOBJ previous = SelectObject(dc, Font()->Handle());
-    const OnExit restore([dc, previous] { SelectObject(dc, previous); });
+    const ScopeExit restore([dc, previous] { SelectObject(dc, previous); });
     TEXTMETRIC fontMetrics;
     GetTextMetricsA(dc, &fontMetrics);
     return std::min(screenMetrics.tmHeight, fontMetrics.tmHeight);
@@ -258,7 +221,7 @@ void TCustomComboEdit::CNCtlColorEdit(TMessage& message)
 void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
 {
     TCustomMaskEdit::KeyDown(key, shift);
-    if (key != 0 && ShortCutOf(key, shift) == FClickKey && ButtonWidth() > 0) {
+    if (key != 0 && ShortCut(key, shift) == FClickKey && ButtonWidth() > 0) {
         HandleButtonClick(this);
         key = 0;
     }
@@ -267,7 +230,7 @@ void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
 void TCustomComboEdit::KeyPress(char& key)
 {
     if (key == '\r' || key == '\x1b') {
-        if (TWinControl* form = FormOf(this))
+        if (TWinControl* form = GetParentForm(this))
             form->Perform(CM_DIALOGKEY, WPARAM(static_cast<unsigned char>(key)), 0);
         if (key == '\r') {
             TCustomMaskEdit::KeyPress(key);
@@ -404,7 +367,7 @@ void TCustomComboEdit::RebuildGlyph()
     case gkDefault: {
         bool callerOwns = false;
         TBitmap* bitmap = DefaultGlyphBitmap(callerOwns);
-        const OnExit release([&] {
+        const ScopeExit release([&] {
             if (callerOwns)
                 delete bitmap;
         });
@@ -473,7 +436,7 @@ TFileDirEdit::TFileDirEdit(TComponent* owner)
 {
     SetOEMConvert(true);
     IncludeState(csCreating);
-    const OnExit done([this] { ExcludeState(csCreating); });
+    const ScopeExit done([this] { ExcludeState(csCreating); });
     SetGlyphKind(gkDefault);
 }
 
@@ -526,7 +489,7 @@ void TFileDirEdit::WMDropFiles(TMessage& message)
 {
     message.Result = 0;
     const auto drop = reinterpret_cast<HDROP>(message.WParam);
-    const OnExit finish([drop] { DragFinish(drop); });
+    const ScopeExit finish([drop] { DragFinish(drop); });
     const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     if (count == 0)
         return;
@@ -588,7 +551,7 @@ void TDirectoryEdit::DoButtonClick()
         directory = "\\";
     SuppressErrorBoxes();
     {
-        const OnExit restore([this] { RestoreErrorBoxes(); });
+        const ScopeExit restore([this] { RestoreErrorBoxes(); });
         if (NewStyleControls && FDialogKind == dkWin32)
             action = ChooseFolder(directory, FDialogText, HelpContext());
         else
