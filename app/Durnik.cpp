@@ -4,7 +4,7 @@
 #include "app/Main.h"
 #include "app/ProgramCursors.h"
 #include "platform/qt/QtHost.h"
-#include "platform/vcl/Application.h"
+#include "platform/vcl/forms/Application.h"
 #include "resources/DurnikResources.h"
 #include "resources/Version.h"
 #include "widgets/ToolEdit.h"

@@ -2,8 +2,8 @@
 #include "app/Main.h"
 
 #include "app/MainDescription.h"
-#include "platform/vcl/Application.h"
-#include "platform/vcl/FormReader.h"
+#include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/forms/Application.h"
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileComposer.h"

@@ -3,10 +3,10 @@
 // save and batch them, and the settings panel with the tile size and batch directories.
 #pragma once
 
-#include "platform/vcl/ExtCtrls.h"
-#include "platform/vcl/ExtDlgs.h"
-#include "platform/vcl/Forms.h"
-#include "platform/vcl/StdCtrls.h"
+#include "platform/vcl/dialogs/ExtDlgs.h"
+#include "platform/vcl/forms/Forms.h"
+#include "platform/vcl/standardcontrols/ExtCtrls.h"
+#include "platform/vcl/standardcontrols/StdCtrls.h"
 #include "widgets/ToolEdit.h"
 
 class TMainForm : public TForm {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ProgramCursors.h"
 
-#include "platform/vcl/Screen.h"
+#include "platform/vcl/forms/Screen.h"
 #include "resources/DurnikResources.h"
 
 void RegisterProgramCursors()

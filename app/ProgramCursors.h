@@ -3,7 +3,7 @@
 // them; they stay in the screen's table for the whole run.
 #pragma once
 
-#include "platform/vcl/Control.h"
+#include "platform/vcl/controls/Control.h"
 
 inline constexpr TCursor crHandCursor = 14000;
 inline constexpr TCursor crDragCursor = 14001;

@@ -2,7 +2,7 @@
 // Composing one 128 x 63 tile: from a decoded 1024 x 768 picture as the window does, and
 // from the picture's file as durnik-batch does (sampled rows only).
 #include "platform/gdi/BmpSampledRead.h"
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 #include "tile/TileComposer.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 // darker edge standing on a thin slab of earth, on a transparent background.
 #pragma once
 
-#include "platform/win32/ResourceTable.h"
+#include "platform/win32/resources/ResourceTable.h"
 
 // The icon drawn at size x size pixels (at least 1), edges smoothed by coverage.
 IconImage DrawTileIcon(int size);

@@ -5,7 +5,7 @@
 
 #include "platform/gdi/PixelRaster.h"
 #include "platform/gdi/Rect.h"
-#include "platform/win32/ResourceTable.h"
+#include "platform/win32/resources/ResourceTable.h"
 
 #include <span>
 #include <string_view>

@@ -2,7 +2,7 @@
 // The program's two extra screen cursors, 32 x 32 monochrome.
 #pragma once
 
-#include "platform/win32/ResourceTable.h"
+#include "platform/win32/resources/ResourceTable.h"
 
 inline constexpr TPoint kHandCursorHotSpot { 6, 16 };
 inline constexpr TPoint kDragCursorHotSpot { 15, 16 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resources/DurnikResources.h"
 
-#include "platform/win32/ResourceTable.h"
+#include "platform/win32/resources/ResourceTable.h"
 #include "resources/AppIcon.h"
 #include "resources/Cursors.h"
 #include "resources/FolderGlyph.h"

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The folder browse dialog of the unit FileUtil.
 #include "platform/rtl/ScopeExit.h"
-#include "platform/vcl/ClassRegistry.h"
-#include "platform/vcl/ComObj.h"
-#include "platform/vcl/Consts.h"
-#include "platform/vcl/DialogService.h"
-#include "platform/vcl/NewStyleControls.h"
-#include "platform/vcl/ObjectInstance.h"
-#include "platform/vcl/TaskWindows.h"
-#include "platform/win32/ShellBrowser.h"
+#include "platform/vcl/components/ClassRegistry.h"
+#include "platform/vcl/components/ComObj.h"
+#include "platform/vcl/components/ObjectInstance.h"
+#include "platform/vcl/controls/NewStyleControls.h"
+#include "platform/vcl/dialogs/Consts.h"
+#include "platform/vcl/dialogs/DialogService.h"
+#include "platform/vcl/forms/TaskWindows.h"
+#include "platform/win32/shell/ShellBrowser.h"
 #include "support/FileUtil.h"
 #include "support/VCLUtils.h"
 

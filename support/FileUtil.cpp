@@ -2,7 +2,7 @@
 #include "support/FileUtil.h"
 
 #include "platform/rtl/FileNames.h"
-#include "platform/win32/FileApi.h"
+#include "platform/win32/files/FileApi.h"
 
 namespace {
 

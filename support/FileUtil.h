@@ -7,9 +7,9 @@
 #pragma once
 
 #include "platform/rtl/SysUtils.h"
-#include "platform/vcl/Application.h"
-#include "platform/vcl/Component.h"
-#include "platform/win32/ShellItems.h"
+#include "platform/vcl/components/Component.h"
+#include "platform/vcl/forms/Application.h"
+#include "platform/win32/shell/ShellItems.h"
 
 // The name without one trailing separator; a lone separator and a drive root such as "C:\"
 // are kept.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/VCLUtils.h"
 
-#include "platform/vcl/GraphicControl.h"
-#include "platform/vcl/WinControl.h"
+#include "platform/vcl/controls/GraphicControl.h"
+#include "platform/vcl/controls/WinControl.h"
 
 #include <cassert>
 

@@ -4,9 +4,9 @@
 // helpers, caption shortening and the active-window test. None of them keeps state.
 #pragma once
 
-#include "platform/vcl/Control.h"
-#include "platform/vcl/Graphics.h"
-#include "platform/win32/WinUser.h"
+#include "platform/vcl/controls/Control.h"
+#include "platform/vcl/graphics/Graphics.h"
+#include "platform/win32/windows/WinUser.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // (tile = source OR NOT mask, channel by channel).
 #pragma once
 
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 
 // Sizes the tile to width x height and composes it; the tile canvas's copy mode is SRCCOPY
 // before and after. An empty source or mask draws nothing.

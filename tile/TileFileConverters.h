@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/gdi/SampleMap.h"
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 #include "tile/BatchConverter.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 #include "tools/BatchCommand.h"
 
 #include "platform/rtl/FileNames.h"
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileFileConverters.h"

@@ -2,7 +2,7 @@
 // The file formats of durnik-batch beyond the window's BMP: PNG sources, masks and tiles.
 #pragma once
 
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 #include "tile/TileFileConverters.h"
 
 // A mask from a BMP or a PNG file, told apart by the file's first bytes.

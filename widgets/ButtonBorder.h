@@ -2,7 +2,7 @@
 // The 3-D border of a speed button.
 #pragma once
 
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 
 // bsAutoDetect follows NewStyleControls.
 enum TButtonStyle : std::uint8_t { bsAutoDetect, bsWin31, bsNew };

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "platform/gdi/Text.h"
-#include "platform/vcl/Graphics.h"
-#include "platform/vcl/StdCtrls.h"
+#include "platform/vcl/graphics/Graphics.h"
+#include "platform/vcl/standardcontrols/StdCtrls.h"
 #include "widgets/GlyphCache.h"
 
 #include <array>

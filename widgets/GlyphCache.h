@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/rtl/Classes.h"
-#include "platform/vcl/ImgList.h"
+#include "platform/vcl/graphics/ImgList.h"
 
 // An image list whose slots are lent out individually. A freed slot keeps its image until
 // it is lent again; the list never shrinks.

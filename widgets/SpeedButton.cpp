@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/SpeedButton.h"
 
-#include "platform/vcl/ActnList.h"
-#include "platform/vcl/Forms.h"
+#include "platform/vcl/forms/Forms.h"
+#include "platform/vcl/menus/ActnList.h"
 #include "support/VCLUtils.h"
 
 #include <algorithm>

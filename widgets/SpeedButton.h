@@ -5,9 +5,9 @@
 // over its parent's background. Each paint is drawn off-screen and copied in one blit.
 #pragma once
 
-#include "platform/vcl/GraphicControl.h"
-#include "platform/vcl/Menus.h"
-#include "platform/vcl/Timer.h"
+#include "platform/vcl/controls/GraphicControl.h"
+#include "platform/vcl/forms/Timer.h"
+#include "platform/vcl/menus/Menus.h"
 #include "widgets/ButtonBorder.h"
 #include "widgets/ButtonGlyph.h"
 

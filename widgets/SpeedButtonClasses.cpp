@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The published properties of the speed button, for form descriptions.
-#include "platform/vcl/ClassRegistry.h"
+#include "platform/vcl/components/ClassRegistry.h"
 #include "widgets/SpeedButton.h"
 
 #include <cstring>

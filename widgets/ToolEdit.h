@@ -3,8 +3,8 @@
 // names, and the directory edit whose button opens a directory dialog.
 #pragma once
 
-#include "platform/vcl/FileCtrl.h"
-#include "platform/vcl/StdCtrls.h"
+#include "platform/vcl/dialogs/FileCtrl.h"
+#include "platform/vcl/standardcontrols/StdCtrls.h"
 #include "widgets/SpeedCtrls.h"
 
 #include <cstdint>

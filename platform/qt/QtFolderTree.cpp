@@ -2,8 +2,8 @@
 #include "platform/qt/QtFolderTree.h"
 
 #include "platform/qt/QtStrings.h"
-#include "platform/win32/FolderTree.h"
-#include "platform/win32/Host.h"
+#include "platform/win32/shell/FolderTree.h"
+#include "platform/win32/windows/Host.h"
 
 #include <QHeaderView>
 #include <QStyle>

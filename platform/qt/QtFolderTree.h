@@ -3,7 +3,7 @@
 // record what the user expands, collapses and selects.
 #pragma once
 
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
 
 #include <QTreeWidget>
 

@@ -6,9 +6,9 @@
 #include "platform/qt/QtStrings.h"
 #include "platform/qt/QtSystemColors.h"
 #include "platform/qt/QtTopLevelWindow.h"
-#include "platform/win32/ResourceTable.h"
-#include "platform/win32/WinUser.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/internal/WindowRegistry.h"
+#include "platform/win32/resources/ResourceTable.h"
+#include "platform/win32/windows/WinUser.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtLineEditHost.h"
-#include "platform/win32/Host.h"
+#include "platform/win32/windows/Host.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/QtInputMapping.h"
 
-#include "platform/win32/CursorRecord.h"
+#include "platform/win32/resources/CursorRecord.h"
 
 #include <QBitmap>
 #include <QImage>

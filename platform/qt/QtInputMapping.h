@@ -2,7 +2,7 @@
 // Translations between Qt's input and cursor vocabulary and ours.
 #pragma once
 
-#include "platform/win32/WinUser.h"
+#include "platform/win32/windows/WinUser.h"
 
 #include <QCursor>
 #include <QMouseEvent>

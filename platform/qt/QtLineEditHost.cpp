@@ -3,10 +3,10 @@
 
 #include "platform/qt/QtInputMapping.h"
 #include "platform/qt/QtStrings.h"
-#include "platform/win32/Host.h"
-#include "platform/win32/ShellApi.h"
-#include "platform/win32/WinUser.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/internal/WindowRegistry.h"
+#include "platform/win32/shell/ShellApi.h"
+#include "platform/win32/windows/Host.h"
+#include "platform/win32/windows/WinUser.h"
 
 #include <QAction>
 #include <QDropEvent>

@@ -5,7 +5,7 @@
 // become WM_DROPFILES, and nowhere does a dropped file turn into text.
 #pragma once
 
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
 
 #include <QString>
 

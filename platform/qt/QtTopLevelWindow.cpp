@@ -2,9 +2,9 @@
 #include "platform/qt/QtTopLevelWindow.h"
 
 #include "platform/qt/QtInputMapping.h"
-#include "platform/win32/Host.h"
-#include "platform/win32/WinUser.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/internal/WindowRegistry.h"
+#include "platform/win32/windows/Host.h"
+#include "platform/win32/windows/WinUser.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

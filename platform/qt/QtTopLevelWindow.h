@@ -3,7 +3,7 @@
 // last painted it into the window's buffer, and turns the user's input into queued messages.
 #pragma once
 
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
 
 #include <QImage>
 #include <QWidget>

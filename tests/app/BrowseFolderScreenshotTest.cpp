@@ -4,7 +4,7 @@
 // the topic. The pictures stay in screenshots/browse-folder/ of the build directory.
 #include "tests/app/RealWindow.h"
 
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // The main window's directory edits on the real host: keys, drops and the embedded button.
 #include "tests/app/MainWindowFixture.h"
 
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

@@ -7,7 +7,7 @@
 #include "tests/app/RealWindow.h"
 
 #include "resources/FolderGlyph.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // The main window's stored layout, read headless into a plain form: every class, property
 // and handler name in it must be known to the reader. Where each control sits is the
 // window tests' business; here it is what the reader binds.
-#include "platform/vcl/FormReader.h"
-#include "platform/vcl/Forms.h"
+#include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/forms/Forms.h"
 #include "widgets/ToolEdit.h"
 
 #include <gtest/gtest.h>

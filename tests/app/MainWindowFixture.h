@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/Main.h"
-#include "platform/vcl/Application.h"
-#include "platform/vcl/DialogService.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "platform/vcl/dialogs/DialogService.h"
+#include "platform/vcl/forms/Application.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ProgramCursors.h"
-#include "platform/vcl/Screen.h"
-#include "platform/win32/CursorRecord.h"
+#include "platform/vcl/forms/Screen.h"
+#include "platform/win32/resources/CursorRecord.h"
 #include "resources/DurnikResources.h"
 #include "tests/app/MainWindowFixture.h"
 

@@ -2,8 +2,8 @@
 // Windows of our own for the host tests, whose procedure keeps every message it is given.
 #pragma once
 
-#include "platform/win32/WinUser.h"
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
+#include "platform/win32/windows/WinUser.h"
 
 #include <QWidget>
 

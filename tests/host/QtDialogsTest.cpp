@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The real Qt dialogs, answered by a timer that finds the open dialog.
 #include "platform/qt/QtInputMapping.h"
-#include "platform/win32/CursorRecord.h"
-#include "platform/win32/Host.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "platform/win32/resources/CursorRecord.h"
+#include "platform/win32/windows/Host.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <QAbstractButton>
 #include <QApplication>

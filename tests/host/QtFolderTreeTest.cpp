@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The folder browser on the offscreen host: what its Qt tree shows and what a selection made
 // there reports to the browser's callback.
-#include "platform/win32/FolderTree.h"
-#include "platform/win32/ShellBrowser.h"
-#include "platform/win32/WindowRecord.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "platform/win32/internal/WindowRecord.h"
+#include "platform/win32/shell/FolderTree.h"
+#include "platform/win32/shell/ShellBrowser.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <QTimer>
 #include <QTreeWidget>

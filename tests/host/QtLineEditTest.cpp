@@ -3,8 +3,8 @@
 // the text area, colours, and windows of ours inside a line edit.
 #include "tests/host/HostTestWindows.h"
 
-#include "platform/win32/ShellApi.h"
-#include "platform/win32/WindowRegistry.h"
+#include "platform/win32/internal/WindowRegistry.h"
+#include "platform/win32/shell/ShellApi.h"
 
 #include <QApplication>
 #include <QClipboard>

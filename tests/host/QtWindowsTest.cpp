@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/host/HostTestWindows.h"
 
-#include "platform/win32/Host.h"
+#include "platform/win32/windows/Host.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "platform/png/PngCodec.h"
 
 #include "platform/gdi/BmpSampledRead.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 #include "tests/png/PngTestFiles.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 // button are written to COORDSFILE; at the end the program prints "chosen PATH" or
 // "cancelled", and "help N" for each help request.
 #include "platform/qt/QtHost.h"
-#include "platform/vcl/Application.h"
+#include "platform/vcl/forms/Application.h"
 #include "support/FileUtil.h"
 
 #include <QApplication>

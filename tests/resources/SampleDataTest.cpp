@@ -5,7 +5,7 @@
 #include "platform/rtl/FileStorage.h"
 #include "resources/data/IsoMask.h"
 #include "resources/data/SampleTextures.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

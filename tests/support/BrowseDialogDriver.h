@@ -3,9 +3,9 @@
 // queue and run while the browser's modal loop dispatches them.
 #pragma once
 
-#include "platform/win32/FolderTree.h"
-#include "platform/win32/ShellBrowser.h"
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
+#include "platform/win32/shell/FolderTree.h"
+#include "platform/win32/shell/ShellBrowser.h"
 
 #include <functional>
 #include <memory>

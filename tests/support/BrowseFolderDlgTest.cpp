@@ -3,11 +3,11 @@
 // browser's modal loop dispatches them, as a user's clicks would be.
 #include "support/FileUtil.h"
 
-#include "platform/vcl/ComObj.h"
-#include "platform/vcl/DialogService.h"
-#include "platform/vcl/FormReader.h"
-#include "platform/vcl/NewStyleControls.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "platform/vcl/components/ComObj.h"
+#include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/controls/NewStyleControls.h"
+#include "platform/vcl/dialogs/DialogService.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 #include "tests/support/BrowseDialogDriver.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/FileUtil.h"
 
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/VCLUtils.h"
 
-#include "platform/vcl/GraphicControl.h"
+#include "platform/vcl/controls/GraphicControl.h"
 #include "tests/support/PixelLetters.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // as pictures in the tests.
 #pragma once
 
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 
 #include <map>
 #include <string>

@@ -2,7 +2,7 @@
 #include "tile/BatchConverter.h"
 
 #include "platform/rtl/FileNames.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 #include "tests/tile/BatchTestPictures.h"
 #include "tile/TileComposer.h"
 #include "tile/TileFileConverters.h"

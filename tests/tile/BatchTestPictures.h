@@ -2,7 +2,7 @@
 // Pictures and a mask for batch tests, written as real BMP files.
 #pragma once
 
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 
 #include <cstdint>
 #include <memory>

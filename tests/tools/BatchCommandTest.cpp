@@ -3,7 +3,7 @@
 
 #include "platform/png/PngCodec.h"
 #include "resources/Version.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 #include "tests/tile/BatchTestPictures.h"
 #include "tile/TileComposer.h"
 

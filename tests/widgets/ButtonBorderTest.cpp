@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/ButtonBorder.h"
 
-#include "platform/vcl/NewStyleControls.h"
+#include "platform/vcl/controls/NewStyleControls.h"
 
 #include "GlyphTestSupport.h"
 

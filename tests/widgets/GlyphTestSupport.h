@@ -4,9 +4,9 @@
 #pragma once
 
 #include "platform/gdi/Text.h"
-#include "platform/vcl/Graphics.h"
-#include "widgets/ButtonGlyph.h"
+#include "platform/vcl/graphics/Graphics.h"
 #include "tests/support/PixelLetters.h"
+#include "widgets/ButtonGlyph.h"
 
 #include <gtest/gtest.h>
 

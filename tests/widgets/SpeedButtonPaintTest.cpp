@@ -2,7 +2,7 @@
 #include "widgets/SpeedButton.h"
 
 #include "SpeedButtonTestSupport.h"
-#include "platform/win32/WindowRecord.h"
+#include "platform/win32/internal/WindowRecord.h"
 
 namespace {
 

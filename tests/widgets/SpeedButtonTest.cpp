@@ -2,9 +2,9 @@
 #include "widgets/SpeedButton.h"
 
 #include "SpeedButtonTestSupport.h"
-#include "platform/vcl/ActnList.h"
-#include "platform/vcl/FormReader.h"
-#include "platform/vcl/Forms.h"
+#include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/forms/Forms.h"
+#include "platform/vcl/menus/ActnList.h"
 
 #include <stdexcept>
 #include <string>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "GlyphTestSupport.h"
-#include "platform/vcl/DialogService.h"
-#include "tests/platform/ControlTestWindow.h"
+#include "platform/vcl/dialogs/DialogService.h"
+#include "tests/platform/vcl/controls/ControlTestWindow.h"
 #include "widgets/SpeedButton.h"
 
 #include <memory>

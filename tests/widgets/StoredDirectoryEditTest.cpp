@@ -3,12 +3,12 @@
 // methods by name, and its help context handed to the dialog it opens.
 #include "widgets/ToolEdit.h"
 
-#include "platform/vcl/DialogService.h"
-#include "platform/vcl/FormReader.h"
-#include "platform/vcl/Forms.h"
-#include "platform/win32/ResourceTable.h"
+#include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/dialogs/DialogService.h"
+#include "platform/vcl/forms/Forms.h"
+#include "platform/win32/resources/ResourceTable.h"
 #include "resources/FolderGlyph.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

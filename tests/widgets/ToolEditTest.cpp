@@ -2,15 +2,15 @@
 #include "widgets/ToolEdit.h"
 
 #include "platform/rtl/FileNames.h"
-#include "platform/vcl/DialogService.h"
-#include "platform/vcl/Forms.h"
-#include "platform/vcl/NewStyleControls.h"
-#include "platform/win32/ResourceTable.h"
-#include "platform/win32/ShellApi.h"
-#include "platform/win32/WindowRecord.h"
+#include "platform/vcl/controls/NewStyleControls.h"
+#include "platform/vcl/dialogs/DialogService.h"
+#include "platform/vcl/forms/Forms.h"
+#include "platform/win32/internal/WindowRecord.h"
+#include "platform/win32/resources/ResourceTable.h"
+#include "platform/win32/shell/ShellApi.h"
 #include "resources/FolderGlyph.h"
 #include "support/FileUtil.h"
-#include "tests/platform/TemporaryDirectory.h"
+#include "tests/platform/rtl/TemporaryDirectory.h"
 #include "tests/support/BrowseDialogDriver.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // of widget fills with examples of its modes. A new widget adds a builder to GallerySections.
 #pragma once
 
-#include "platform/vcl/Forms.h"
-#include "platform/vcl/StdCtrls.h"
+#include "platform/vcl/forms/Forms.h"
+#include "platform/vcl/standardcontrols/StdCtrls.h"
 
 #include <functional>
 #include <memory>

@@ -3,7 +3,7 @@
 // speed buttons take as transparent.
 #pragma once
 
-#include "platform/vcl/Graphics.h"
+#include "platform/vcl/graphics/Graphics.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #include "tools/gallery/Gallery.h"
 #include "tools/gallery/GalleryGlyphs.h"
 
-#include "platform/vcl/ActnList.h"
+#include "platform/vcl/menus/ActnList.h"
 #include "widgets/SpeedButton.h"
 
 namespace {

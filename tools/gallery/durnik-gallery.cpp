@@ -6,8 +6,8 @@
 #include "tools/gallery/Gallery.h"
 
 #include "platform/qt/QtHost.h"
-#include "platform/vcl/ActnList.h"
-#include "platform/vcl/Application.h"
+#include "platform/vcl/forms/Application.h"
+#include "platform/vcl/menus/ActnList.h"
 #include "resources/DurnikResources.h"
 #include "widgets/SpeedButton.h"
 #include "widgets/ToolEdit.h"

@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "platform/vcl/ComObj.h"
-
-void OleCheck(HRESULT result)
-{
-    if (FAILED(result))
-        throw EOleSysError(ComErrorMessage(result), result);
-}
