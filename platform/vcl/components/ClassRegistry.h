@@ -161,7 +161,8 @@ const TComponentClass* FindComponentClass(const AnsiString& name);
 // The most derived registered class that component is an instance of, or nullptr.
 const TComponentClass* NearestComponentClass(const TComponent& component);
 
-// The toolkit's own controls; the registry runs it once before its first use.
+// Every class of the toolkit's own; the registry runs it once before its first use.
 void RegisterStandardClasses();
-// Menus, timers and actions; part of the standard classes.
+// The parts of the standard classes, one a folder of the toolkit.
+void RegisterControlClasses();
 void RegisterMenuClasses();

@@ -4,6 +4,7 @@
 #include "platform/vcl/components/ClassRegistry.h"
 #include "platform/vcl/dialogs/ExtDlgs.h"
 #include "platform/vcl/forms/Forms.h"
+#include "platform/vcl/forms/Timer.h"
 
 namespace {
 
@@ -59,10 +60,31 @@ void RegisterDialogs()
     RegisterComponentClass<TSavePictureDialog>("TSavePictureDialog", "TOpenPictureDialog");
 }
 
+void RegisterTimer()
+{
+    TComponentClass& timer = RegisterComponentClass<TTimer>("TTimer", "TComponent");
+    timer.Boolean<TTimer>("Enabled", &TTimer::SetEnabled);
+    timer.AddProperty("Interval", [](TComponent& component, const TFormValue& value) {
+        const int interval = IntegerValue(value);
+        if (interval < 0)
+            throw EReadError("A timer interval cannot be negative");
+        TComponentClass::Cast<TTimer>(component, "Interval").SetInterval(UINT(interval));
+    });
+    timer.Event<TTimer>("OnTimer", &TTimer::OnTimer);
+}
+
 } // namespace
 
 void RegisterFormClasses()
 {
     RegisterForm();
     RegisterDialogs();
+    RegisterTimer();
+}
+
+void RegisterStandardClasses()
+{
+    RegisterControlClasses();
+    RegisterFormClasses();
+    RegisterMenuClasses();
 }

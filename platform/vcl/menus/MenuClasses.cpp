@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The published properties and events of menus, timers and actions.
+// The published properties and events of menus and actions.
 #include "platform/vcl/components/ClassRegistry.h"
-#include "platform/vcl/forms/Timer.h"
 #include "platform/vcl/menus/ActnList.h"
 #include "platform/vcl/menus/Menus.h"
 
@@ -23,16 +22,6 @@ void RegisterMenuClasses()
         { { "paLeft", paLeft }, { "paRight", paRight }, { "paCenter", paCenter } });
     popup.Boolean<TPopupMenu>("AutoPopup", &TPopupMenu::SetAutoPopup);
     popup.Event<TPopupMenu>("OnPopup", &TPopupMenu::OnPopup);
-
-    TComponentClass& timer = RegisterComponentClass<TTimer>("TTimer", "TComponent");
-    timer.Boolean<TTimer>("Enabled", &TTimer::SetEnabled);
-    timer.AddProperty("Interval", [](TComponent& component, const TFormValue& value) {
-        const int interval = IntegerValue(value);
-        if (interval < 0)
-            throw EReadError("A timer interval cannot be negative");
-        TComponentClass::Cast<TTimer>(component, "Interval").SetInterval(UINT(interval));
-    });
-    timer.Event<TTimer>("OnTimer", &TTimer::OnTimer);
 
     RegisterAbstractClass<TBasicAction>("TBasicAction", "TComponent")
         .Event<TBasicAction>("OnExecute", &TBasicAction::OnExecute);

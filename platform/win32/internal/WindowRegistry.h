@@ -42,6 +42,8 @@ void NotifyHost(HWND window, WindowChange change);
 void NativeAncestorChanged(HWND window);
 // The edit asks its parent for its colours (WM_CTLCOLOREDIT) and keeps what the DC says.
 void QueryEditColors(HWND edit);
+// What the parent must repaint when a child container moves, hides or shows.
+void InvalidateAreaInParent(HWND window);
 void ForgetWindowDrops(HWND window);
 void ForgetWindowInQueue(HWND window);
 void ForgetWindowInInput(HWND window);

@@ -149,6 +149,9 @@ BOOL SetWindowTextA(HWND window, const char* text);
 int GetWindowTextA(HWND window, char* buffer, int bufferSize);
 int GetWindowTextLengthA(HWND window);
 AnsiString GetWindowTextString(HWND window);
+// True for a window the host draws itself (a push button, an edit, a folder tree), false for
+// the containers whose client area our own code paints.
+bool IsHostDrawnWindow(HWND window);
 
 using WNDENUMPROC = BOOL (*)(HWND window, LPARAM lParam);
 DWORD GetCurrentThreadId();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The published properties and events of the toolkit's own controls.
 #include "platform/vcl/components/ClassRegistry.h"
-#include "platform/vcl/forms/FormClasses.h"
 #include "platform/vcl/standardcontrols/ExtCtrls.h"
 #include "platform/vcl/standardcontrols/StdCtrls.h"
 
@@ -157,11 +156,9 @@ void RegisterExtCtrls()
 
 } // namespace
 
-void RegisterStandardClasses()
+void RegisterControlClasses()
 {
     RegisterControl();
     RegisterStdCtrls();
     RegisterExtCtrls();
-    RegisterFormClasses();
-    RegisterMenuClasses();
 }
