@@ -6,7 +6,7 @@
 #include "platform/vcl/components/ObjectInstance.h"
 #include "platform/vcl/controls/NewStyleControls.h"
 #include "platform/vcl/dialogs/Consts.h"
-#include "platform/vcl/dialogs/DialogService.h"
+#include "platform/vcl/dialogs/FileCtrl.h"
 #include "platform/vcl/forms/TaskWindows.h"
 #include "platform/win32/shell/ShellBrowser.h"
 #include "support/FileUtil.h"
@@ -213,14 +213,8 @@ void TBrowseFolderDlg::WMNCDestroy(TMessage& message)
 
 bool ChooseFolder(AnsiString& folder, const AnsiString& dialogText, THelpContext helpContext)
 {
-    if (!NewStyleControls) {
-        // The toolkit's own directory dialog, without options; it has no help button.
-        AnsiString chosen;
-        if (!TDialogService::Instance().DirectoryDialog("Select Directory", folder, chosen))
-            return false;
-        folder = chosen;
-        return true;
-    }
+    if (!NewStyleControls)
+        return SelectDirectory(folder, TSelectDirOpts(), helpContext);
     const std::unique_ptr<TBrowseFolderDlg> dialog = std::make_unique<TBrowseFolderDlg>(Application);
     dialog->SetDialogText(dialogText);
     dialog->SetFolderName(folder);

@@ -84,6 +84,7 @@ TEST(DirectoryEditsOnScreen, ChooseTheBatchFoldersThroughTheirDialogs)
     const std::filesystem::path samples = std::filesystem::path(DURNIK_PROGRAM).parent_path() / "bmp";
     for (const char* name : { "grass.bmp", "sand.bmp" })
         std::filesystem::copy_file(samples / name, std::filesystem::path(input) / name);
+    const std::string roundabout = output + "/../pictures";
 
     const auto at = [](int x, int y) {
         return "$((wx + " + std::to_string(x) + ")) $((wy + " + std::to_string(y) + "))";
@@ -96,15 +97,19 @@ TEST(DirectoryEditsOnScreen, ChooseTheBatchFoldersThroughTheirDialogs)
     line("xdotool mousemove " + at(244, 60) + " click 1"); // Settings...
     line("shot_until panel \"painted panel.png " + at(300, 200) + "\"");
     line("echo \"origin $wx $wy\" > origin.txt");
-    // InDir's button; the dialog's path field has the focus.
+    // InDir holds a roundabout spelling of the pictures folder, so its dialog opens there; Return
+    // in the dialog's empty path field chooses the folder shown, and the edit takes the plain
+    // spelling. Nothing is typed into the dialog, whose completion list may or may not pop up.
+    line("xdotool mousemove " + at(kEditLeft + 30, kInDirTop + 10) + " click 1");
+    line("xdotool type --delay 30 '" + roundabout + "'");
+    line("shot_until typed \"area_differs_from typed.png " + at(kEditLeft + 3, kInDirTop + 3) + " 90 15 panel.png\"");
     line("xdotool mousemove " + at(kEditLeft + 2 + 96 + 10, kInDirTop + 10) + " click 1");
     line("wait_window 'Select Directory' && xwininfo -id $(visible 'Select Directory') > dialog.txt");
     line("set -- $(corner 'Select Directory'); dx=$1; dy=$2");
     line("shot_until dialog \"painted dialog.png $((dx + 20)) $((dy + 20))\"");
-    line("xdotool type --delay 30 '" + input + "'");
-    line("xdotool key Return");
-    // The first Return may only close the path field's completion list.
-    line("wait_gone 'Select Directory' || { xdotool key Return; wait_gone 'Select Directory'; }");
+    line("xdotool windowfocus --sync $(visible 'Select Directory') key Return");
+    line("wait_gone 'Select Directory'");
+    line("shot_until landed \"area_differs_from landed.png " + at(kEditLeft + 3, kInDirTop + 3) + " 90 15 typed.png\"");
     // OutDir is typed into, then Alt+Down opens the dialog and Escape closes it.
     line("xdotool mousemove " + at(kEditLeft + 30, kOutDirTop + 10) + " click 1");
     line("xdotool type --delay 30 '" + output + "'");
@@ -112,7 +117,7 @@ TEST(DirectoryEditsOnScreen, ChooseTheBatchFoldersThroughTheirDialogs)
     line("wait_window 'Select Directory' && xwininfo -id $(visible 'Select Directory') > outdialog.txt");
     line("set -- $(corner 'Select Directory'); dx=$1; dy=$2");
     line("shot_until outdialog \"painted outdialog.png $((dx + 20)) $((dy + 20))\"");
-    line("xdotool key Escape");
+    line("xdotool windowfocus --sync $(visible 'Select Directory') key Escape");
     line("wait_gone 'Select Directory'");
     // The typed text scrolls to its end, so no single pixel of the edit is sure to change.
     line("shot_until chosen \"area_differs_from chosen.png " + at(kEditLeft + 3, kOutDirTop + 3)
@@ -122,7 +127,7 @@ TEST(DirectoryEditsOnScreen, ChooseTheBatchFoldersThroughTheirDialogs)
     line("wait_window durnik && xwininfo -id $(visible durnik) > report.txt");
     line("set -- $(corner durnik); dx=$1; dy=$2");
     line("shot_until report \"painted report.png $((dx + 10)) $((dy + 10))\"");
-    line("xdotool key Return");
+    line("xdotool windowfocus --sync $(visible durnik) key Return");
     line("wait_gone durnik");
     line("kill $program; wait $program");
     ASSERT_TRUE(RunUnderDisplay(shots, script, "1024x768", "origin.txt", 3))

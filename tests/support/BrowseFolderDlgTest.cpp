@@ -227,19 +227,62 @@ TEST_F(BrowseFolderDlgTest, ChooseFolderChangesItsArgumentOnlyOnOk)
 TEST_F(BrowseFolderDlgTest, ChooseFolderWithOldStyleControlsUsesTheToolkitsDirectoryDialog)
 {
     TDialogService& service = TDialogService::Instance();
-    service.Reset();
-    service.SetScripted(true);
-    NewStyleControls = false;
-    AnsiString folder = Path("pictures");
-    service.PrepareDirectory(true, Path("home"));
-    const bool chosen = ChooseFolder(folder, "Output folder:", 3);
-    NewStyleControls = true;
-    ASSERT_EQ(service.Calls().size(), 1u);
-    EXPECT_EQ(service.Calls()[0].Kind, TDialogKind::Directory);
-    EXPECT_EQ(service.Calls()[0].InitialDir, Path("pictures"));
-    service.Reset();
-    EXPECT_TRUE(chosen);
-    EXPECT_EQ(folder, Path("home"));
+    struct Row {
+        bool accepted;
+        std::string answer;
+        bool chosen;
+        std::string folderAfter;
+    };
+    // An empty or missing answer is no choice: the folder stays as it was.
+    const std::vector<Row> rows { { true, Path("home"), true, Path("home") },
+        { true, "", false, Path("pictures") }, { true, Path("missing"), false, Path("pictures") },
+        { false, "", false, Path("pictures") } };
+    for (const Row& row : rows) {
+        service.Reset();
+        service.SetScripted(true);
+        NewStyleControls = false;
+        AnsiString folder = Path("pictures");
+        service.PrepareDirectory(row.accepted, row.answer);
+        const bool chosen = ChooseFolder(folder, "Output folder:", 3);
+        NewStyleControls = true;
+        ASSERT_EQ(service.Calls().size(), 1u);
+        EXPECT_EQ(service.Calls()[0].Kind, TDialogKind::Directory);
+        EXPECT_EQ(service.Calls()[0].InitialDir, Path("pictures"));
+        EXPECT_EQ(service.Calls()[0].HelpContext, 3) << "the help context reaches the dialog";
+        service.Reset();
+        EXPECT_EQ(chosen, row.chosen) << row.answer;
+        EXPECT_EQ(folder, row.folderAfter) << row.answer;
+    }
+}
+
+// A folder deleted after the tree listed it can still be selected; OK must not offer it.
+TEST_F(BrowseFolderDlgTest, OkIsEnabledOnlyForASelectionThatIsAnExistingDirectory)
+{
+    static std::vector<LPARAM> enableOk;
+    WNDCLASSA windowClass;
+    if (!GetClassInfoA(nullptr, "BROWSEOKTESTDIALOG", &windowClass)) {
+        windowClass = {};
+        windowClass.lpszClassName = "BROWSEOKTESTDIALOG";
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == BFFM_ENABLEOK)
+                enableOk.push_back(lParam);
+            return DefWindowProcA(window, message, wParam, lParam);
+        };
+        RegisterClassA(windowClass);
+    }
+    const HWND window
+        = CreateWindowExA(0, "BROWSEOKTESTDIALOG", "", WS_POPUP, 100, 100, 300, 200, nullptr, 0, nullptr);
+    TBrowseFolderDlg dialog(nullptr);
+    dialog.SetPosition(dpDefault);
+    const auto data = reinterpret_cast<LPARAM>(&dialog);
+    TBrowseFolderDlg::BrowseCallback(window, BFFM_INITIALIZED, 0, data);
+    for (const std::string& path : { Path("pictures"), Path("gone"), Path("notes.txt") }) {
+        const ITEMIDLIST item { ShellItemKind::Folder, path, FolderDisplayName(path) };
+        TBrowseFolderDlg::BrowseCallback(window, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(&item), data);
+        EXPECT_EQ(dialog.CurrentPath(), path);
+    }
+    EXPECT_EQ(enableOk, (std::vector<LPARAM> { 1, 0, 0 }));
+    DestroyWindow(window);
 }
 
 TEST_F(BrowseFolderDlgTest, AHelpContextAddsOneHelpButtonBesideTheOthersThatAsksForTheTopic)

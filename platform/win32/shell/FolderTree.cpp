@@ -298,6 +298,9 @@ LRESULT FolderTreeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
     case FTM_SETROOT: {
+        // An unknown root would leave the tree without a node to select.
+        if (wParam > WPARAM(FolderTreeRoot::Folder))
+            return FALSE;
         const char* folder = reinterpret_cast<const char*>(lParam);
         SetRoot(window, *state, FolderTreeRoot(wParam), folder ? folder : "");
         return TRUE;

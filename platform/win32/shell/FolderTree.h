@@ -19,7 +19,8 @@ enum class FolderTreeRoot : std::uint8_t {
 };
 
 // wParam: a FolderTreeRoot; lParam: the directory for FolderTreeRoot::Folder. The first top
-// node becomes the selection, without a notification.
+// node becomes the selection, without a notification. FALSE, and nothing changes, for a
+// wParam that names no root.
 inline constexpr UINT FTM_SETROOT = WM_USER + 1;
 // lParam: a path ("\" or "/"). Lists, expands and selects down to it; TRUE when it was found.
 // A missing directory changes nothing.

@@ -173,6 +173,21 @@ TEST(FolderTree, ListsTheFoldersOfAFolderOnlyInNameOrderWithoutHiddenOnes)
     EXPECT_TRUE(parent.commands.empty()) << "opening a folder is not a selection";
 }
 
+TEST(FolderTree, AnUnknownRootIsRefusedAndLeavesTheTreeAsItWas)
+{
+    TemporaryDirectory directory;
+    TreeParent parent;
+    SendMessageA(parent.tree, FTM_SETROOT, WPARAM(FolderTreeRoot::Folder),
+        reinterpret_cast<LPARAM>(directory.Path().c_str()));
+    const int root = parent.State().roots.front();
+
+    EXPECT_EQ(SendMessageA(parent.tree, FTM_SETROOT, WPARAM(FolderTreeRoot::Folder) + 1, 0), FALSE);
+    EXPECT_EQ(SendMessageA(parent.tree, FTM_SETROOT, WPARAM(-1), 0), FALSE);
+    ASSERT_EQ(parent.State().roots.size(), 1u);
+    EXPECT_EQ(parent.State().selected, root);
+    EXPECT_EQ(parent.Node(root).path, directory.Path());
+}
+
 TEST(FolderTree, SelectingAPathOpensItsFoldersAndTellsTheParentOnce)
 {
     TemporaryDirectory directory;
