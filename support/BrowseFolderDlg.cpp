@@ -45,11 +45,23 @@ TBrowseFolderDlg::TBrowseFolderDlg(TComponent* owner)
 
 TBrowseFolderDlg::~TBrowseFolderDlg()
 {
+    if (FFreedWhileRunning) {
+        // Freed by a handler of its own while the dialog runs: the dialog window gets its own
+        // procedure back before this object's goes, and is closed as if cancelled.
+        *FFreedWhileRunning = true;
+        if (FHandle && FDefWndProc)
+            SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
+        if (FHandle)
+            SendMessageA(FHandle, WM_CLOSE, 0, 0);
+    }
     FreeObjectInstance(FObjectInstance);
 }
 
 bool TBrowseFolderDlg::Execute()
 {
+    if (FFreedWhileRunning)
+        throw EInvalidOperation(
+            "The folder dialog is open already and cannot be opened again from its own handlers");
     ItemPtr root;
     if (FBrowseKind == bfComputers || !FDesktopRoot) {
         LPITEMIDLIST found = nullptr;
@@ -72,18 +84,23 @@ bool TBrowseFolderDlg::Execute()
     info.iImage = 0;
 
     ItemPtr chosen;
+    bool freed = false;
     {
         const HWND activeWindow = GetActiveWindow();
+        const ScopeExit reactivate([&] { SetActiveWindow(activeWindow); });
         const TTaskWindowList windowList = DisableTaskWindows(nullptr);
-        const ScopeExit restore([&] {
+        const ScopeExit enableWindows([&] { EnableTaskWindows(windowList); });
+        FFreedWhileRunning = &freed;
+        const ScopeExit idle([&] {
+            if (freed)
+                return;
+            FFreedWhileRunning = nullptr;
             FHandle = nullptr;
             FDefWndProc = nullptr;
-            EnableTaskWindows(windowList);
-            SetActiveWindow(activeWindow);
         });
         chosen.reset(SHBrowseForFolderA(&info));
     }
-    if (!chosen)
+    if (freed || !chosen)
         return false;
 
     if (FBrowseKind == bfFolders) {

@@ -31,7 +31,7 @@ template <class Action> void Guarded(Action action)
     try {
         action();
     } catch (const std::exception& error) {
-        ReportHostError(error);
+        ReportError(error);
     }
 }
 

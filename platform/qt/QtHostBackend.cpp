@@ -121,7 +121,7 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event)
             if (FLineEdits.Filter(hwnd, line, event))
                 return true;
         } catch (const std::exception& error) {
-            ReportHostError(error);
+            ReportError(error);
             return true;
         }
     }
@@ -381,7 +381,7 @@ int QtHost::StartTimer(int intervalMs, std::function<void()> onTimeout)
         try {
             callback();
         } catch (const std::exception& error) {
-            ReportHostError(error);
+            ReportError(error);
         }
     });
     timer->start();
@@ -448,7 +448,7 @@ void QtHost::PumpQueue()
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } catch (const std::exception& error) {
-            ReportHostError(error);
+            ReportError(error);
         }
     }
     FPumping = false;

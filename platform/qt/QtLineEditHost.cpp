@@ -73,7 +73,7 @@ void SendGuarded(HWND window, UINT message)
     try {
         SendMessageA(window, message, 0, 0);
     } catch (const std::exception& error) {
-        ReportHostError(error);
+        ReportError(error);
     }
 }
 

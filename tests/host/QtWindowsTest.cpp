@@ -157,14 +157,14 @@ TEST_F(QtWindows, TimerTicksArriveAsQueuedMessages)
 TEST_F(QtWindows, AnErrorInAHostCallbackGoesToTheApplicationReport)
 {
     std::vector<std::string> reported;
-    SetHostErrorReport([&](const std::exception& error) { reported.push_back(error.what()); });
+    SetErrorReport([&](const std::exception& error) { reported.push_back(error.what()); });
     Host* host = CurrentHost();
     ASSERT_NE(host, nullptr);
     const int timer = host->StartTimer(1, [] { throw EInvalidOperation("out of step"); });
     while (reported.empty())
         host->ProcessEvents(true);
     host->StopTimer(timer);
-    SetHostErrorReport({});
+    SetErrorReport({});
     EXPECT_EQ(reported.front(), "out of step");
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/vcl/components/ComObj.h"
 #include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/components/ObjectInstance.h"
 #include "platform/vcl/controls/NewStyleControls.h"
 #include "platform/vcl/dialogs/DialogService.h"
 #include "tests/platform/rtl/TemporaryDirectory.h"
@@ -394,6 +395,72 @@ TEST_F(BrowseFolderDlgTest, EveryWindowIsEnabledAndTheActiveOneRestoredAlsoWhenA
         // The object is idle again.
         dialog.SetSelectionPath("/");
     }
+}
+
+TEST_F(BrowseFolderDlgTest, AHandlerMayFreeTheObjectWhileItsDialogRuns)
+{
+    const int instances = ObjectInstancesInUse();
+    for (const bool inInitialized : { true, false }) {
+        auto* dialog = new TBrowseFolderDlg(nullptr);
+        const auto freeIt = [dialog](TObject*) { delete dialog; };
+        if (inInitialized)
+            dialog->OnInitialized = freeIt;
+        else
+            dialog->OnSelChanged = freeIt;
+        EXPECT_FALSE(dialog->Execute()) << "a dialog whose object went is cancelled";
+        EXPECT_EQ(RunningDialog(), nullptr);
+        EXPECT_EQ(ObjectInstancesInUse(), instances);
+    }
+}
+
+TEST_F(BrowseFolderDlgTest, ExecuteIsRefusedWhileItsDialogRunsAndWorksAgainAfterwards)
+{
+    TBrowseFolderDlg dialog(nullptr);
+    dialog.OnInitialized = [&](TObject*) { dialog.Execute(); };
+    EXPECT_THROW(dialog.Execute(), EInvalidOperation);
+    EXPECT_EQ(RunningDialog(), nullptr);
+
+    dialog.OnInitialized = [](TObject*) { Press(IDCANCEL); };
+    EXPECT_FALSE(dialog.Execute());
+}
+
+namespace {
+// A window whose handler raises when it is enabled again.
+LRESULT RaiseOnEnable(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ENABLE && wParam)
+        throw EInvalidOperation("the window refused to be enabled");
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+} // namespace
+
+TEST_F(BrowseFolderDlgTest, AnErrorWhileCleaningUpIsReportedAndTheOtherWindowsAreEnabledStill)
+{
+    WNDCLASSA windowClass;
+    if (!GetClassInfoA(nullptr, "BROWSERAISINGWINDOW", &windowClass)) {
+        windowClass = {};
+        windowClass.lpszClassName = "BROWSERAISINGWINDOW";
+        windowClass.lpfnWndProc = &RaiseOnEnable;
+        RegisterClassA(windowClass);
+    }
+    PlainWindow before;
+    const HWND raising = CreateWindowExA(
+        0, "BROWSERAISINGWINDOW", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, 0, nullptr);
+    PlainWindow after;
+    SetActiveWindow(before.window);
+    std::vector<std::string> reported;
+    Application->OnException = [&](TObject*, const std::exception& error) { reported.push_back(error.what()); };
+    TBrowseFolderDlg dialog(nullptr);
+    dialog.OnInitialized = [](TObject*) { Press(IDCANCEL); };
+    EXPECT_FALSE(dialog.Execute());
+    Application->OnException = nullptr;
+
+    EXPECT_EQ(reported, (std::vector<std::string> { "the window refused to be enabled" }));
+    EXPECT_TRUE(IsWindowEnabled(before.window));
+    EXPECT_TRUE(IsWindowEnabled(after.window));
+    EXPECT_EQ(GetActiveWindow(), before.window);
+    EXPECT_EQ(RunningDialog(), nullptr);
+    DestroyWindow(raising);
 }
 
 TEST_F(BrowseFolderDlgTest, IsReadFromAFormDescription)

@@ -11,12 +11,12 @@ TApplication* Application = new TApplication(nullptr);
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner)
 {
-    SetHostErrorReport([this](const std::exception& error) { HandleException(error); });
+    SetErrorReport([this](const std::exception& error) { HandleException(error); });
 }
 
 TApplication::~TApplication()
 {
-    SetHostErrorReport({});
+    SetErrorReport({});
     Destroying();
     if (FHandle)
         DestroyWindow(FHandle);

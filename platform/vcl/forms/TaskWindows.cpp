@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/vcl/forms/TaskWindows.h"
 
+#include <exception>
+
 namespace {
 
 struct DisableRequest {
@@ -30,7 +32,18 @@ TTaskWindowList DisableTaskWindows(HWND activeWindow)
 
 void EnableTaskWindows(const TTaskWindowList& windowList)
 {
-    for (HWND window : windowList)
-        if (IsWindow(window))
-            EnableWindow(window, TRUE);
+    // A window whose handler raises must not leave the others disabled for good: every one is
+    // enabled, and the first error is raised afterwards.
+    std::exception_ptr firstError;
+    for (HWND window : windowList) {
+        try {
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+        } catch (...) {
+            if (!firstError)
+                firstError = std::current_exception();
+        }
+    }
+    if (firstError)
+        std::rethrow_exception(firstError);
 }

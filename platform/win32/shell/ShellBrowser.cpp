@@ -2,6 +2,7 @@
 #include "platform/win32/shell/ShellBrowser.h"
 
 #include "platform/gdi/Text.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/win32/shell/FolderTree.h"
 #include "platform/win32/windows/Host.h"
 
@@ -242,33 +243,6 @@ bool PumpOne()
     return true;
 }
 
-// The dialog and the owner's disabled state go on every way out.
-class DialogScope {
-public:
-    explicit DialogScope(HWND owner)
-        : FOwner(owner)
-        , FOwnerWasEnabled(IsWindowEnabled(owner))
-    {
-        if (FOwnerWasEnabled)
-            EnableWindow(owner, FALSE);
-    }
-    ~DialogScope()
-    {
-        if (FOwnerWasEnabled)
-            EnableWindow(FOwner, TRUE);
-        if (IsWindow(FDialog))
-            DestroyWindow(FDialog);
-    }
-    DialogScope(const DialogScope&) = delete;
-    DialogScope& operator=(const DialogScope&) = delete;
-    void SetDialog(HWND dialog) { FDialog = dialog; }
-
-private:
-    HWND FOwner;
-    bool FOwnerWasEnabled;
-    HWND FDialog = nullptr;
-};
-
 } // namespace
 
 LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* info)
@@ -282,11 +256,24 @@ LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* info)
     const char* caption
         = (info->ulFlags & BIF_BROWSEFORCOMPUTER) ? kBrowseForComputerCaption : kBrowseForFolderCaption;
 
-    DialogScope scope(info->hwndOwner);
-    const HWND dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, kBrowseDialogClass, caption,
+    // The dialog and the owner's disabled state go on every way out, each even when the
+    // other's clean-up raises; the owner is enabled first, so it can take the activation.
+    HWND dialog = nullptr;
+    const ScopeExit destroyDialog([&] {
+        if (IsWindow(dialog))
+            DestroyWindow(dialog);
+    });
+    const HWND owner = info->hwndOwner;
+    const bool ownerWasEnabled = IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
+    const ScopeExit enableOwner([&] {
+        if (ownerWasEnabled)
+            EnableWindow(owner, TRUE);
+    });
+    dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, kBrowseDialogClass, caption,
         WS_POPUP | WS_CAPTION | WS_DLGFRAME | WS_SYSMENU | WS_CLIPCHILDREN, origin.x, origin.y, kDialogWidth,
         kDialogHeight, nullptr, 0, &session);
-    scope.SetDialog(dialog);
     if (!dialog || !session.tree)
         return nullptr;
     SetRoot(session);

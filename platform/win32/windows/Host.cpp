@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/win32/windows/Host.h"
 
-#include <utility>
-
 namespace {
 Host*& InstalledHost()
 {
@@ -10,20 +8,7 @@ Host*& InstalledHost()
     return host;
 }
 
-HostErrorReport& InstalledErrorReport()
-{
-    static HostErrorReport report;
-    return report;
-}
 } // namespace
 
 Host* CurrentHost() { return InstalledHost(); }
 void InstallHost(Host* host) { InstalledHost() = host; }
-
-void SetHostErrorReport(HostErrorReport report) { InstalledErrorReport() = std::move(report); }
-
-void ReportHostError(const std::exception& error)
-{
-    if (const auto& report = InstalledErrorReport())
-        report(error);
-}

@@ -3,6 +3,7 @@
 // platform/qt implements it; without one installed, windows live only in memory.
 #pragma once
 
+#include "platform/rtl/ErrorReport.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/win32/windows/WinTypes.h"
 
@@ -110,12 +111,8 @@ public:
 Host* CurrentHost();
 void InstallHost(Host* host);
 
-// Where the host hands an error caught at one of its event entries (a timer, a message
-// pumped under a modal dialog), so that no exception crosses the host's own loop. The
-// application object sets its default report here; without one the error is dropped.
-using HostErrorReport = std::function<void(const std::exception& error)>;
-void SetHostErrorReport(HostErrorReport report);
-void ReportHostError(const std::exception& error);
+// An error caught at one of the host's event entries goes to ReportError (rtl/ErrorReport.h),
+// so that no exception crosses the host's own loop.
 
 // Host input enters our queue through these. A mouse message goes to the window that has
 // the capture, else to the deepest container under the point of the top-level client area.
