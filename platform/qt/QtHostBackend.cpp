@@ -182,7 +182,7 @@ void QtHost::WindowCreated(HWND window)
         widget->setWindowIcon(IconFor(window->icon ? window->icon : FindIconResource("MAINICON")));
         window->hostData = widget;
         if (window->visible)
-            widget->show();
+            widget->ShowAboveOwner();
         return;
     }
     QWidget* control = CreateNativeControl(window);
@@ -222,7 +222,7 @@ void QtHost::ApplyTopLevelChange(HWND window, WindowChange change)
         break;
     case WindowChange::Visible:
         if (window->visible) {
-            widget->show();
+            widget->ShowAboveOwner();
             widget->raise();
             widget->activateWindow();
         } else

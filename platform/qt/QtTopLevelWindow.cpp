@@ -11,6 +11,7 @@
 #include <QMoveEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -18,9 +19,10 @@ using namespace win32_internal;
 
 namespace {
 
-Qt::WindowFlags FlagsForStyle(DWORD style)
+// An owned window is a dialog to the window system, which keeps it above its owner's window.
+Qt::WindowFlags FlagsForStyle(DWORD style, bool owned)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
     if ((style & WS_CAPTION) == 0 && (style & WS_POPUP))
         return flags | Qt::FramelessWindowHint;
     flags |= Qt::WindowTitleHint;
@@ -51,10 +53,22 @@ QtTopLevelWindow::QtTopLevelWindow(HWND window)
 void QtTopLevelWindow::ApplyStyle()
 {
     const bool wasVisible = isVisible();
-    setWindowFlags(FlagsForStyle(FWindow->style));
+    setWindowFlags(FlagsForStyle(FWindow->style, FWindow->owner != nullptr));
     ApplyBounds();
     if (wasVisible)
-        show();
+        ShowAboveOwner();
+}
+
+void QtTopLevelWindow::ShowAboveOwner()
+{
+    // The link lives in the native windows only, so neither widget deletes the other; it is made
+    // anew before each showing, since a change of flags makes a new native window.
+    if (auto* owner = FWindow->owner ? static_cast<QWidget*>(FWindow->owner->hostData) : nullptr) {
+        winId();
+        owner->winId();
+        windowHandle()->setTransientParent(owner->windowHandle());
+    }
+    show();
 }
 
 void QtTopLevelWindow::ApplyBounds()

@@ -17,6 +17,9 @@ public:
     void Present(const TRect& rect);
     void ApplyBounds();
     void ApplyStyle();
+    // Shows the window, above its owner's if it has one: the window manager keeps it there and
+    // gives the activation back to the owner when it goes.
+    void ShowAboveOwner();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

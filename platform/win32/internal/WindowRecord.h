@@ -22,6 +22,7 @@ struct WindowRecord {
     WindowKind kind = WindowKind::Container;
     int id = 0;
     HWND parent = nullptr;
+    HWND owner = nullptr; // top-level windows: the top-level window it stays above
     std::vector<HWND> children; // bottom to top
     TRect bounds; // in the parent's client area; on the screen for a top-level window
     DWORD style = 0;

@@ -223,6 +223,14 @@ TPoint DefaultOrigin(HWND owner)
     return Point(anchor.Left + kCascade, anchor.Top + kCascade);
 }
 
+// The dialog is owned by the window the user works in, so it stays above that window and the
+// activation goes back there; without a visible active window, by the caller's owner.
+HWND DialogOwner(HWND requested)
+{
+    const HWND active = GetActiveWindow();
+    return IsWindowVisible(active) ? active : requested;
+}
+
 // Takes the next message and dispatches it; false when the loop must end without an answer:
 // a quit request, which is left for the loop that owns it, or no host to wait for.
 bool PumpOne()
@@ -273,7 +281,7 @@ LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* info)
     });
     dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, kBrowseDialogClass, caption,
         WS_POPUP | WS_CAPTION | WS_DLGFRAME | WS_SYSMENU | WS_CLIPCHILDREN, origin.x, origin.y, kDialogWidth,
-        kDialogHeight, nullptr, 0, &session);
+        kDialogHeight, DialogOwner(owner), 0, &session);
     if (!dialog || !session.tree)
         return nullptr;
     SetRoot(session);

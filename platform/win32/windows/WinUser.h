@@ -130,6 +130,9 @@ BOOL GetClientRect(HWND window, TRect* rect);
 BOOL ClientToScreen(HWND window, TPoint* point);
 BOOL ScreenToClient(HWND window, TPoint* point);
 HWND GetParent(HWND window);
+inline constexpr UINT GW_OWNER = 4;
+// Only GW_OWNER: the top-level window that owns this one, or nullptr.
+HWND GetWindow(HWND window, UINT relation);
 HWND SetParent(HWND window, HWND newParent);
 int GetDlgCtrlID(HWND window);
 // The deepest visible window under a point of the screen, native controls included.

@@ -64,6 +64,9 @@ void DestroyRecursively(HWND window)
     } else {
         auto& topLevels = TopLevelWindows();
         topLevels.erase(std::remove(topLevels.begin(), topLevels.end(), window), topLevels.end());
+        for (HWND owned : topLevels)
+            if (owned->owner == window)
+                owned->owner = nullptr;
     }
     ForgetWindowInQueue(window);
     ForgetWindowInInput(window);
@@ -112,6 +115,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     window->kind = KindOfClass(upperName);
     window->id = id;
     window->parent = (style & WS_CHILD) ? parent : nullptr;
+    // A top-level window made with a parent is owned by that parent's top-level window.
+    window->owner = (style & WS_CHILD) || !parent ? nullptr : TopLevelOf(parent);
     window->bounds = Bounds(x, y, std::max(width, 0), std::max(height, 0));
     window->style = style;
     window->exStyle = exStyle;

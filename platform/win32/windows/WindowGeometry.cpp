@@ -100,6 +100,13 @@ BOOL ScreenToClient(HWND window, TPoint* point)
 
 HWND GetParent(HWND window) { return IsLive(window) ? window->parent : nullptr; }
 
+HWND GetWindow(HWND window, UINT relation)
+{
+    if (!IsLive(window) || relation != GW_OWNER || !IsLive(window->owner))
+        return nullptr;
+    return window->owner;
+}
+
 HWND SetParent(HWND window, HWND newParent)
 {
     if (!IsLive(window) || (newParent && !IsLive(newParent)))

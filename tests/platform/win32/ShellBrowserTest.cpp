@@ -425,6 +425,42 @@ TEST(ShellBrowser, TheOwnerWaitsAndAnErrorOfTheCallbackEndsTheDialog)
     EXPECT_FALSE(IsWindow(seenDialog));
 }
 
+TEST(ShellBrowser, TheDialogIsOwnedByTheActiveWindowElseByTheCallersOwner)
+{
+    TreeParent requested;
+    TreeParent form;
+    ShowWindow(form.window, SW_SHOW);
+    for (const bool formActive : { true, false }) {
+        SetActiveWindow(formActive ? form.window : nullptr);
+        BrowseRun run;
+        run.info.hwndOwner = requested.window;
+        HWND owner = nullptr;
+        run.react = [&](HWND dialog, const Notification& notification) {
+            if (notification.message != BFFM_INITIALIZED)
+                return;
+            owner = GetWindow(dialog, GW_OWNER);
+            Press(dialog, IDCANCEL);
+        };
+        EXPECT_EQ(run.Run(), std::nullopt);
+        EXPECT_EQ(owner, formActive ? form.window : requested.window) << formActive;
+    }
+}
+
+TEST(Windows, AnOwnedWindowForgetsItsOwnerWhenTheOwnerGoes)
+{
+    TreeParent parent;
+    const HWND owner = CreateWindowExA(0, "SHELLTESTPARENT", "", WS_POPUP, 0, 0, 50, 50, nullptr, 0, &parent);
+    const HWND child = CreateWindowExA(0, "SHELLTESTPARENT", "", WS_CHILD, 0, 0, 10, 10, owner, 0, &parent);
+    const HWND owned = CreateWindowExA(0, "SHELLTESTPARENT", "", WS_POPUP, 0, 0, 50, 50, child, 0, &parent);
+    EXPECT_EQ(GetWindow(owned, GW_OWNER), owner) << "the owner is the parent's top-level window";
+    EXPECT_EQ(GetParent(owned), nullptr);
+    EXPECT_EQ(GetWindow(owner, GW_OWNER), nullptr);
+    DestroyWindow(owner);
+    EXPECT_TRUE(IsWindow(owned));
+    EXPECT_EQ(GetWindow(owned, GW_OWNER), nullptr);
+    DestroyWindow(owned);
+}
+
 TEST(ShellBrowser, LeavesRoomForATitleOnlyWhenThereIsOne)
 {
     for (const char* title : { "Choose the output folder:", "" }) {
