@@ -29,6 +29,18 @@ using browsedialog::Tree;
 
 constexpr int kHelpId = 0xFFFF;
 
+// Registers a window class of the tests' own, once.
+void RegisterTestClass(const char* name, WNDPROC procedure)
+{
+    WNDCLASSA windowClass;
+    if (GetClassInfoA(nullptr, name, &windowClass))
+        return;
+    windowClass = {};
+    windowClass.lpszClassName = name;
+    windowClass.lpfnWndProc = procedure;
+    RegisterClassA(windowClass);
+}
+
 TRect WindowRect(HWND window)
 {
     TRect rect;
@@ -40,13 +52,7 @@ TRect WindowRect(HWND window)
 struct PlainWindow {
     PlainWindow()
     {
-        WNDCLASSA windowClass;
-        if (!GetClassInfoA(nullptr, "BROWSETESTWINDOW", &windowClass)) {
-            windowClass = {};
-            windowClass.lpszClassName = "BROWSETESTWINDOW";
-            windowClass.lpfnWndProc = &DefWindowProcA;
-            RegisterClassA(windowClass);
-        }
+        RegisterTestClass("BROWSETESTWINDOW", &DefWindowProcA);
         window = CreateWindowExA(
             0, "BROWSETESTWINDOW", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, 0, nullptr);
     }
@@ -260,17 +266,12 @@ TEST_F(BrowseFolderDlgTest, ChooseFolderWithOldStyleControlsUsesTheToolkitsDirec
 TEST_F(BrowseFolderDlgTest, OkIsEnabledOnlyForASelectionThatIsAnExistingDirectory)
 {
     static std::vector<LPARAM> enableOk;
-    WNDCLASSA windowClass;
-    if (!GetClassInfoA(nullptr, "BROWSEOKTESTDIALOG", &windowClass)) {
-        windowClass = {};
-        windowClass.lpszClassName = "BROWSEOKTESTDIALOG";
-        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    RegisterTestClass(
+        "BROWSEOKTESTDIALOG", [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
             if (message == BFFM_ENABLEOK)
                 enableOk.push_back(lParam);
             return DefWindowProcA(window, message, wParam, lParam);
-        };
-        RegisterClassA(windowClass);
-    }
+        });
     const HWND window
         = CreateWindowExA(0, "BROWSEOKTESTDIALOG", "", WS_POPUP, 100, 100, 300, 200, nullptr, 0, nullptr);
     TBrowseFolderDlg dialog(nullptr);
@@ -325,19 +326,14 @@ TEST_F(BrowseFolderDlgTest, TheHelpCommandGoesToTheDialogsOwnProcedureOnlyWithou
 {
     static std::vector<WPARAM> ownCommands;
     static int ownDestroys = 0;
-    WNDCLASSA windowClass;
-    if (!GetClassInfoA(nullptr, "BROWSETESTDIALOG", &windowClass)) {
-        windowClass = {};
-        windowClass.lpszClassName = "BROWSETESTDIALOG";
-        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    RegisterTestClass(
+        "BROWSETESTDIALOG", [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
             if (message == WM_COMMAND)
                 ownCommands.push_back(wParam);
             if (message == WM_NCDESTROY)
                 ++ownDestroys;
             return DefWindowProcA(window, message, wParam, lParam);
-        };
-        RegisterClassA(windowClass);
-    }
+        });
     for (const THelpContext helpContext : { 0, 9 }) {
         ownCommands.clear();
         ownDestroys = 0;
@@ -436,20 +432,15 @@ LRESULT RaiseOnEnable(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 TEST_F(BrowseFolderDlgTest, AnErrorWhileCleaningUpIsReportedAndTheOtherWindowsAreEnabledStill)
 {
-    WNDCLASSA windowClass;
-    if (!GetClassInfoA(nullptr, "BROWSERAISINGWINDOW", &windowClass)) {
-        windowClass = {};
-        windowClass.lpszClassName = "BROWSERAISINGWINDOW";
-        windowClass.lpfnWndProc = &RaiseOnEnable;
-        RegisterClassA(windowClass);
-    }
+    RegisterTestClass("BROWSERAISINGWINDOW", &RaiseOnEnable);
     PlainWindow before;
     const HWND raising = CreateWindowExA(
         0, "BROWSERAISINGWINDOW", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, 0, nullptr);
     PlainWindow after;
     SetActiveWindow(before.window);
     std::vector<std::string> reported;
-    Application->OnException = [&](TObject*, const std::exception& error) { reported.push_back(error.what()); };
+    Application->OnException
+        = [&](TObject*, const std::exception& error) { reported.push_back(error.what()); };
     TBrowseFolderDlg dialog(nullptr);
     dialog.OnInitialized = [](TObject*) { Press(IDCANCEL); };
     EXPECT_FALSE(dialog.Execute());
