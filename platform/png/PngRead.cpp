@@ -118,13 +118,20 @@ public:
         return true;
     }
 
-    bool Ended() const { return FEnded; }
-
-    // The picture row the next NextRow decodes (an interlaced file visits rows many times).
-    std::uint32_t NextRowNumber()
+    // The picture row the next NextRow decodes (an interlaced file visits rows many times), or
+    // nothing when every row is done: libspng tells the end of a picture whose last passes are
+    // empty (one row high, say) only here, not with its last row.
+    std::optional<std::uint32_t> NextRowNumber()
     {
+        if (FEnded)
+            return std::nullopt;
         spng_row_info info {};
-        Check(spng_get_row_info(FContext, &info));
+        const int result = spng_get_row_info(FContext, &info);
+        if (result == SPNG_EOI) {
+            FEnded = true;
+            return std::nullopt;
+        }
+        Check(result);
         return info.row_num;
     }
 
@@ -215,8 +222,8 @@ PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor)
     // takes are kept whole until the last pass; the others go through one scratch row.
     const std::span<const int> rows = map.Rows();
     std::vector<std::vector<std::uint8_t>> kept(rows.size(), std::vector<std::uint8_t>(rgba.size(), 0));
-    while (!decoder.Ended()) {
-        const std::optional<std::size_t> index = map.RowIndex(int(decoder.NextRowNumber()));
+    while (const std::optional<std::uint32_t> row = decoder.NextRowNumber()) {
+        const std::optional<std::size_t> index = map.RowIndex(int(*row));
         decoder.NextRow(index ? kept[*index] : rgba);
     }
     decoder.Finish(rgba);

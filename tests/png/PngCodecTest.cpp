@@ -93,6 +93,30 @@ TEST(PngRead, EveryColourTypeAndDepthGivesThePixelsPillowGives)
     EXPECT_EQ(count, 36) << "the reference set in " << kReferences;
 }
 
+TEST(PngRead, InterlacedPicturesWithEmptyPassesLoadLikeTheirPlainTwins)
+{
+    // One row or one column leaves later passes empty; so do sizes below the 8 x 8 grid.
+    const auto grey = [](int x, int y) { return std::uint8_t(x * 40 + y * 7 + 1); };
+    for (const auto& [width, height] :
+        { std::pair { 1, 1 }, std::pair { 5, 1 }, std::pair { 9, 1 }, std::pair { 1, 5 }, std::pair { 1, 9 },
+            std::pair { 3, 2 }, std::pair { 2, 3 }, std::pair { 8, 8 }, std::pair { 13, 11 } }) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        const auto file = [&](bool interlaced) {
+            return AssemblePng(PngHeader(std::uint32_t(width), std::uint32_t(height), 8, 0, interlaced),
+                Deflated(GreyRows(width, height, interlaced, grey)));
+        };
+        PixelRaster plain { width, height, false, {} };
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                plain.pixels.push_back(RGB(grey(x, y), grey(x, y), grey(x, y)));
+        ASSERT_EQ(ReadPng(TMemoryByteSource(file(false))), plain);
+        const Bytes interlaced = file(true);
+        EXPECT_EQ(ReadPng(TMemoryByteSource(interlaced)), plain);
+        TSampler sampler(4, 3);
+        EXPECT_EQ(ReadPngSampled(TMemoryByteSource(interlaced), sampler), SampleRaster(plain, 4, 3));
+    }
+}
+
 TEST(PngRead, TransparencyIsLaidOverWhite)
 {
     TemporaryDirectory directory;
