@@ -248,7 +248,7 @@ protected:
     std::vector<std::string> written;
     std::string failingTile;
 
-    TBatchResult RunReadAhead(const std::string& output)
+    TBatchResult RunReadAhead(const std::string& output, unsigned readers = 3)
     {
         TSampledTileConverter converter(window.mask.Graphic(), TSampler(128, 63), ReadBmpTileSource,
             [this](TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
@@ -262,7 +262,8 @@ protected:
             [&](const AnsiString& sourceFile, const AnsiString& tileFile) {
                 converter.Convert(sourceFile, tileFile);
             },
-            {}, {}, [&](const std::vector<AnsiString>& sourceFiles) { converter.ReadAhead(sourceFiles, 3); });
+            {}, {},
+            [&](const std::vector<AnsiString>& sourceFiles) { converter.ReadAhead(sourceFiles, readers); });
     }
 
     void WritePictures()
@@ -288,6 +289,30 @@ TEST_F(ReadAheadBatchTest, TilesAreTheWindowsAndWrittenInListOrder)
     for (const std::string& name : written)
         EXPECT_EQ(
             TemporaryDirectory::Read(readAhead + "/" + name), TemporaryDirectory::Read(out + "/" + name))
+            << name;
+}
+
+TEST_F(ReadAheadBatchTest, PicturesOfOneWidthAndOtherHeightsGiveTheWindowsTiles)
+{
+    // Each reader's sampler, and the converter's own, meets the heights in turn.
+    for (int index = 0; index < 6; ++index)
+        WriteTestPicture(in + "/" + char('a' + index) + ".bmp", 41, index % 3 == 1 ? 150 : 37, index);
+    Run(in, out);
+    for (const unsigned readers : { 1U, 2U }) {
+        SCOPED_TRACE(std::to_string(readers) + " readers");
+        written.clear();
+        const std::string readAhead = root.MakeDirectory("ahead" + std::to_string(readers));
+        RunReadAhead(readAhead, readers);
+        ASSERT_EQ(written.size(), 6u);
+        for (const std::string& name : written)
+            EXPECT_EQ(
+                TemporaryDirectory::Read(readAhead + "/" + name), TemporaryDirectory::Read(out + "/" + name))
+                << name;
+    }
+    const std::string plain = root.MakeDirectory("plain");
+    RunBatch(in, plain, SampledTileConverter(window.mask.Graphic(), 128, 63));
+    for (const std::string& name : written)
+        EXPECT_EQ(TemporaryDirectory::Read(plain + "/" + name), TemporaryDirectory::Read(out + "/" + name))
             << name;
 }
 

@@ -225,3 +225,19 @@ TEST(BmpSampledRead, AFileGivesWhatItsBytesGiveAndItsErrorsNameIt)
         EXPECT_EQ(error.Message(), "Cannot load \"" + path + "\": " + reason);
     }
 }
+
+TEST(BmpSampledRead, OneSamplerServesPicturesOfEveryShapeInTurn)
+{
+    // A batch reuses one sampler for every file: its map must follow each picture's height as
+    // well as its width, in either order.
+    const Bytes files[] = { Uncompressed(10, 5, 24), Uncompressed(10, 20, 24), Uncompressed(10, 5, 24),
+        Uncompressed(12, 5, 24), RunLengthPicture(10, 30, kRle8), Uncompressed(10, 20, 24) };
+    TSampler shared(7, 9);
+    for (const Bytes& file : files) {
+        const PixelRaster decoded = ReadBmp(file);
+        SCOPED_TRACE(std::to_string(decoded.width) + " x " + std::to_string(decoded.height));
+        EXPECT_EQ(ReadBmpSampled(TMemoryByteSource(file), shared), SampleRaster(decoded, 7, 9));
+        EXPECT_EQ(shared.Map().SourceWidth(), decoded.width);
+        EXPECT_EQ(shared.Map().SourceHeight(), decoded.height);
+    }
+}
