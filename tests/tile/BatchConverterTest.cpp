@@ -241,6 +241,36 @@ TEST_F(BatchTest, TheSampledConverterWritesTheWindowsTiles)
             << name;
 }
 
+TEST(TileName, OnlyTheLastExtensionGivesWayToTheTiles)
+{
+    const TBatchNames toPng { { "bmp", "png" }, "png" };
+    const std::pair<const char*, const char*> cases[] = {
+        { "a.bmp", "a.png" },
+        { "grass.v2.bmp", "grass.v2.png" },
+        { "a.b.c.BMP", "a.b.c.png" },
+        { "stone.png", "stone.png" },
+        { "old.bmp.PNG", "old.bmp.PNG" },
+        { ".hidden.bmp", ".hidden.png" },
+    };
+    for (const auto& [source, tile] : cases)
+        EXPECT_EQ(TileName(source, toPng), tile) << source;
+    EXPECT_EQ(TileName("grass.v2.bmp", TBatchNames {}), "grass.v2.bmp");
+}
+
+TEST_F(BatchTest, SourcesDifferingBeforeTheirLastDotGiveTilesOfTheirOwn)
+{
+    WriteTestPicture(in + "/a.x.bmp", 20, 10, 1);
+    WriteTestPicture(in + "/a.y.bmp", 20, 10, 2);
+    WriteTestPicture(in + "/grass.v2.bmp", 20, 10, 3);
+    std::vector<std::string> tiles;
+    const TBatchResult result = RunBatch(in, out,
+        [&](const AnsiString&, const AnsiString& tileFile) { tiles.push_back(ExtractFileName(tileFile)); },
+        {}, { { "bmp" }, "png" });
+
+    EXPECT_EQ(result.outcome, TBatchOutcome::Converted);
+    EXPECT_EQ(Sorted(tiles), (std::vector<std::string> { "a.x.png", "a.y.png", "grass.v2.png" }));
+}
+
 // A batch whose sources are read ahead on three threads, its tiles written by a recording
 // writer that can be told to fail.
 class ReadAheadBatchTest : public BatchTest {
