@@ -161,15 +161,20 @@ TEST_F(BatchTest, ACorruptPictureEndsTheBatchThereAndKeepsEarlierTiles)
     EXPECT_EQ(Sorted(root.Names("out")), Sorted(converted));
 }
 
-TEST_F(BatchTest, AMatchingSubdirectoryEndsTheBatchWithAnErrorNamingIt)
+TEST_F(BatchTest, EntriesThatAreNotRegularFilesAreSkipped)
 {
+    // Only a folder, a pipe and a broken link match: nothing to convert.
     root.MakeDirectory("in/folder.bmp");
-    try {
-        Run(in, out);
-        FAIL() << "the subdirectory was taken for a picture";
-    } catch (const Exception& error) {
-        EXPECT_NE(error.Message().find("folder.bmp"), AnsiString::npos) << error.Message();
-    }
+    ASSERT_EQ(::mkfifo((in + "/pipe.bmp").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("missing.bmp", (in + "/broken.bmp").c_str()), 0);
+    EXPECT_EQ(Run(in, out).outcome, TBatchOutcome::NothingFound);
+
+    // A link to a picture is a picture.
+    WriteTestPicture(in + "/a.bmp", 20, 10, 1);
+    ASSERT_EQ(::symlink("a.bmp", (in + "/link.bmp").c_str()), 0);
+    const TBatchResult result = Run(in, out);
+    EXPECT_EQ(result.message, "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\r\nlink.bmp\r\n");
+    EXPECT_EQ(Sorted(root.Names("out")), (std::vector<std::string> { "a.bmp", "link.bmp" }));
 }
 
 TEST_F(BatchTest, AReadOnlyTileIsReportedAndKeptIntact)
