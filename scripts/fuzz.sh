@@ -2,8 +2,8 @@
 # Builds the fuzzers with clang and runs each for the given number of seconds, one after the
 # other.
 #   scripts/fuzz.sh [seconds, default 60] [fuzzer...]
-# Fuzzers: BmpReadFuzzer (whole BMP files), BmpSampledReadFuzzer (BMP files sampled from
-# disk, as durnik-batch reads them) and PngReadFuzzer; all three by default.
+# Fuzzers: BmpReadFuzzer (whole BMP files), BmpSampledReadFuzzer (BMP files sampled
+# as durnik-batch reads them) and PngReadFuzzer, all fed from memory; all three by default.
 # The build goes to $DURNIK_FUZZ_BUILD (default build-fuzz). New inputs collect in
 # fuzz/corpus-run/<fuzzer> (not committed); the seeds are the committed fuzz/corpus (BMP files
 # from the tests) and tests/png/data (PNG files). A crashing input is written into the build

@@ -9,9 +9,10 @@
 
 namespace {
 
-// Every entry attribute: read-only, hidden, system, volume label, directory, archive. A
-// matching subdirectory is thus taken too, and its load error names it.
-constexpr int kAnyAttribute = 63;
+// Hidden and read-only files too, but no directory and nothing else that is not a regular
+// file (a pipe, a device, a broken link): a folder named "old.bmp" or a pipe would otherwise
+// stop the batch, or hang it.
+constexpr int kRegularFiles = faReadOnly | faHidden | faArchive;
 
 // Closes the search on every way out once it has found a first entry.
 class SearchGuard {
@@ -84,7 +85,7 @@ TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& output
     const bool oneExtension = batchNames.extensions.size() == 1;
     const AnsiString pattern = oneExtension ? "*." + batchNames.extensions.front() : AnsiString("*");
     TSearchRec search;
-    if (FindFirst(inputDirectory + "\\" + pattern, kAnyAttribute, search) != 0)
+    if (FindFirst(inputDirectory + "\\" + pattern, kRegularFiles, search) != 0)
         return { TBatchOutcome::NothingFound, {} };
     const SearchGuard closeSearch(search);
 

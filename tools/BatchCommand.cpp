@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/BatchCommand.h"
 
+#include "platform/rtl/DirectoryListing.h"
 #include "platform/rtl/FileNames.h"
+#include "platform/rtl/ForceDirectories.h"
 #include "platform/vcl/graphics/Graphics.h"
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
@@ -30,8 +32,8 @@ constexpr const char* kHelp
       "  --help        show this text\n"
       "  --version     show the version\n"
       "\n"
-      "Exit status: 0 when every picture was converted, 1 when one could not be, 2 for a\n"
-      "wrong command line.\n";
+      "Exit status: 0 when every picture was converted, 1 when one could not be or a folder\n"
+      "could not be read or made, 2 for a wrong command line.\n";
 
 // The report as the window shows it, with the line ends of this host.
 AnsiString PlainLineEnds(const AnsiString& text)
@@ -73,13 +75,26 @@ std::unique_ptr<TSampledTileConverter> Converter(const TBatchArguments& argument
         &mask, TSampler(width, height, ProjectionRule(arguments.projection)), ReadTileSource, write);
 }
 
+// A misspelt input folder is an error rather than a batch of nothing, and the output folder
+// is made before anything is read, so a batch does not fail at its first tile for want of it.
+// Empty names are left to the batch, which asks for the folders.
+void PrepareFolders(const TBatchArguments& arguments)
+{
+    if (arguments.inputDirectory.empty() || arguments.outputDirectory.empty())
+        return;
+    CheckListableDirectory(arguments.inputDirectory);
+    ForceDirectories(arguments.outputDirectory);
+}
+
 int Convert(const TBatchArguments& arguments, const TBatchCommandContext& context)
 {
     const AnsiString maskFile = arguments.maskFile.value_or(context.programDirectory + "mask/iso.bmp");
     TBitmap mask;
-    AnsiString currentFile = maskFile;
+    AnsiString currentFile; // named in front of an error that does not name it
     TProgressBar progressBar(context.err, context.showProgress);
     try {
+        PrepareFolders(arguments);
+        currentFile = maskFile;
         LoadMask(maskFile, mask);
         currentFile.clear(); // a clash of tile names is reported on its own
         const TBatchProgress progress = [&](const AnsiString& name, std::size_t index, std::size_t total) {

@@ -185,8 +185,10 @@ void ReadPalette(std::span<const std::uint8_t> head, const StoredInfo& stored, s
         return;
     const std::uint64_t entrySize = stored.headerSize == kCoreHeaderSize ? 3 : 4;
     const std::uint64_t fullCount = std::uint64_t(1) << info.bitCount;
-    const std::uint64_t count
-        = stored.colorsUsed == 0 ? fullCount : std::min<std::uint64_t>(stored.colorsUsed, fullCount);
+    if (stored.colorsUsed > fullCount)
+        ThrowInvalidBitmap("it claims " + std::to_string(stored.colorsUsed) + " palette colours, more than "
+            + std::to_string(info.bitCount) + " bits per pixel can use");
+    const std::uint64_t count = stored.colorsUsed == 0 ? fullCount : stored.colorsUsed;
     const std::uint64_t paletteEnd = paletteStart + count * entrySize;
     if (info.pixelOffset == paletteStart)
         ThrowInvalidBitmap("its colour palette is missing");

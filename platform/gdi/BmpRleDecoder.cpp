@@ -6,28 +6,13 @@
 
 namespace {
 
-// The bytes of a stream held in memory.
-class SpanByteSource final : public TRleByteSource {
-public:
-    explicit SpanByteSource(std::span<const std::uint8_t> stream) : FStream(stream) {}
-    bool Next(std::uint8_t& byte) override
-    {
-        if (FPosition >= FStream.size())
-            return false;
-        byte = FStream[FPosition++];
-        return true;
-    }
-    bool AtEnd() const override { return FPosition >= FStream.size(); }
-
-private:
-    std::span<const std::uint8_t> FStream;
-    std::size_t FPosition = 0;
-};
-
 class RleStream {
 public:
-    RleStream(const BmpInfo& info, TRleByteSource& source, const TRleRowSink& sink)
-        : FInfo(info), FSource(source), FSink(sink), FFourBits(info.compression == BmpCompression::Rle4)
+    RleStream(const BmpInfo& info, TSequentialReader& source, const TRleRowSink& sink)
+        : FInfo(info)
+        , FSource(source)
+        , FSink(sink)
+        , FFourBits(info.compression == BmpCompression::Rle4)
     {
         SelectRow();
     }
@@ -44,7 +29,7 @@ private:
     void SelectRow();
 
     const BmpInfo& FInfo;
-    TRleByteSource& FSource;
+    TSequentialReader& FSource;
     const TRleRowSink& FSink;
     bool FFourBits;
     COLORREF* FRow = nullptr; // where the current row goes; null when it is not kept
@@ -167,13 +152,14 @@ void DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> stream, Pix
     raster.width = info.width;
     raster.height = info.height;
     raster.pixels.assign(std::size_t(info.width) * std::size_t(info.height), info.palette[0]);
-    SpanByteSource source(stream);
+    const TMemoryByteSource bytes(stream);
+    TSequentialReader source(bytes, 0);
     DecodeBmpRleRows(info, source, [&raster](int row) { return raster.Row(row); });
 }
 
-void DecodeBmpRleRows(const BmpInfo& info, TRleByteSource& source, const TRleRowSink& sink)
+void DecodeBmpRleRows(const BmpInfo& info, TSequentialReader& stream, const TRleRowSink& sink)
 {
     assert(info.Compressed() && "only RLE streams are decoded here");
     assert(!info.palette.empty() && "the header parser guarantees a palette");
-    RleStream(info, source, sink).Decode();
+    RleStream(info, stream, sink).Decode();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/BmpHeader.h"
 #include "platform/gdi/PixelRaster.h"
+#include "platform/rtl/ByteSource.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,18 +16,11 @@
 // EInvalidGraphic for a stream that is truncated or paints outside the picture.
 void DecodeBmpRle(const BmpInfo& info, std::span<const std::uint8_t> stream, PixelRaster& raster);
 
-// The bytes of an RLE stream, in order, from wherever they are kept.
-class TRleByteSource {
-public:
-    virtual ~TRleByteSource() = default;
-    virtual bool Next(std::uint8_t& byte) = 0; // false at the end of the stream
-    virtual bool AtEnd() const = 0;
-};
-
 // Where a decoded row goes: the buffer of info.width pixels for raster row y (0 = top),
 // already holding palette colour 0, or nullptr for a row the caller does not keep. Rows
 // not kept are decoded and checked all the same.
 using TRleRowSink = std::function<COLORREF*(int row)>;
 
-// The same decoding as DecodeBmpRle, row by row, so a caller can keep only some rows.
-void DecodeBmpRleRows(const BmpInfo& info, TRleByteSource& source, const TRleRowSink& sink);
+// The same decoding as DecodeBmpRle, row by row from a stream read in order wherever it is
+// kept, so a caller can keep only some rows.
+void DecodeBmpRleRows(const BmpInfo& info, TSequentialReader& stream, const TRleRowSink& sink);

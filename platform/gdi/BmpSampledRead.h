@@ -6,6 +6,7 @@
 
 #include "platform/gdi/PixelRaster.h"
 #include "platform/gdi/SampleMap.h"
+#include "platform/rtl/ByteSource.h"
 #include "platform/rtl/SysUtils.h"
 
 // The picture of the file stretched to width x height exactly as StretchBlt stretches the
@@ -14,6 +15,9 @@
 PixelRaster ReadBmpFileSampled(const AnsiString& path, int width, int height);
 // The same through any sampling; only the rows the sampler's map takes are kept.
 PixelRaster ReadBmpFileSampled(const AnsiString& path, TSampler& sampler);
+// The same from bytes wherever they are kept. EInvalidGraphic says what is wrong without
+// naming a file ("The file is not a valid bitmap: <reason>"), as ReadBmp does.
+PixelRaster ReadBmpSampled(const TByteSource& bytes, TSampler& sampler);
 
 // The same sampling of a decoded picture.
 PixelRaster SampleRaster(const PixelRaster& source, int width, int height);

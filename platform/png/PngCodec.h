@@ -5,6 +5,7 @@
 
 #include "platform/gdi/PixelRaster.h"
 #include "platform/gdi/SampleMap.h"
+#include "platform/rtl/ByteSource.h"
 #include "platform/rtl/SysUtils.h"
 
 #include <cstdint>
@@ -27,6 +28,11 @@ PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler);
 
 // The whole picture, the same way; for masks, which are small.
 PixelRaster ReadPngFile(const AnsiString& path);
+
+// The same two from bytes wherever they are kept. EInvalidGraphic says what is wrong without
+// naming a file ("The file is not a valid PNG picture: <reason>").
+PixelRaster ReadPngSampled(const TByteSource& bytes, TSampler& sampler);
+PixelRaster ReadPng(const TByteSource& bytes);
 
 // An 8-bit RGBA PNG: colour from colours, opacity from alpha (one byte a pixel, as many as
 // the raster has). Throws EInvalidGraphicOperation for an empty raster.

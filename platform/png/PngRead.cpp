@@ -5,9 +5,7 @@
 #include "platform/gdi/BmpHeader.h"
 #include "platform/rtl/ReadOnlyFile.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
 #include <exception>
 #include <new>
 #include <optional>
@@ -33,28 +31,27 @@ constexpr std::size_t kChunkCacheLimit = std::size_t { 1 } << 23;
     throw EInvalidGraphic("The file is not a valid PNG picture: " + reason);
 }
 
-// The file read for libspng through a block buffer. No exception may cross libspng's C
-// frames, so a read error is kept here and raised again once libspng has returned.
-class FileStream {
+// The source read for libspng in order. No exception may cross libspng's C frames, so a
+// read error is kept here and raised again once libspng has returned.
+class SourceStream {
 public:
-    explicit FileStream(const TReadOnlyFile& file)
-        : FFile(file)
-        , FBuffer(std::size_t { 1 } << 16)
+    explicit SourceStream(const TByteSource& source)
+        : FReader(source, 0)
     {
     }
 
     static int Read(spng_ctx*, void* user, void* destination, std::size_t length)
     {
-        auto& stream = *static_cast<FileStream*>(user);
+        auto& stream = *static_cast<SourceStream*>(user);
         try {
-            return stream.Fill(static_cast<std::uint8_t*>(destination), length) ? 0 : SPNG_IO_EOF;
+            return stream.FReader.Read({ static_cast<std::uint8_t*>(destination), length }) ? 0 : SPNG_IO_EOF;
         } catch (...) {
             stream.FError = std::current_exception();
             return SPNG_IO_ERROR;
         }
     }
     // How far libspng has read.
-    std::uint64_t Consumed() const { return FOffset - (FFilled - FPosition); }
+    std::uint64_t Consumed() const { return FReader.Offset(); }
     void RethrowReadError() const
     {
         if (FError)
@@ -62,35 +59,7 @@ public:
     }
 
 private:
-    bool Fill(std::uint8_t* destination, std::size_t length)
-    {
-        while (length > 0) {
-            if (FPosition == FFilled) {
-                if (length >= FBuffer.size()) { // large reads skip the buffer
-                    const std::size_t count = FFile.ReadAt(FOffset, { destination, length });
-                    FOffset += count;
-                    return count == length;
-                }
-                FFilled = FFile.ReadAt(FOffset, FBuffer);
-                FOffset += FFilled;
-                FPosition = 0;
-                if (FFilled == 0)
-                    return false;
-            }
-            const std::size_t count = std::min(length, FFilled - FPosition);
-            std::memcpy(destination, FBuffer.data() + FPosition, count);
-            FPosition += count;
-            destination += count;
-            length -= count;
-        }
-        return true;
-    }
-
-    const TReadOnlyFile& FFile;
-    std::vector<std::uint8_t> FBuffer;
-    std::uint64_t FOffset = 0;
-    std::size_t FFilled = 0;
-    std::size_t FPosition = 0;
+    TSequentialReader FReader;
     std::exception_ptr FError;
 };
 
@@ -98,14 +67,14 @@ class Decoder {
 public:
     // The image data's own Adler-32 is not checked: every byte of it is covered by the chunk
     // checksums already, and skipping it saves a tenth of the decoding time.
-    explicit Decoder(const TReadOnlyFile& file)
-        : FFile(file)
-        , FStream(file)
+    explicit Decoder(const TByteSource& source)
+        : FSource(source)
+        , FStream(source)
         , FContext(spng_ctx_new(SPNG_CTX_IGNORE_ADLER32))
     {
         if (!FContext)
             throw std::bad_alloc();
-        spng_set_png_stream(FContext, FileStream::Read, &FStream);
+        spng_set_png_stream(FContext, SourceStream::Read, &FStream);
         spng_set_chunk_limits(FContext, kChunkSizeLimit, kChunkCacheLimit);
         spng_set_crc_action(FContext, SPNG_CRC_ERROR, SPNG_CRC_ERROR);
     }
@@ -125,7 +94,7 @@ public:
                 + std::to_string(height) + " pixels)");
         const std::uint64_t bitsPerPixel = std::uint64_t(ChannelCount(header.color_type)) * header.bit_depth;
         const std::uint64_t storedBytes = height * ((width * bitsPerPixel + 7) / 8);
-        if (storedBytes > kMaxInflation * FFile.Size())
+        if (storedBytes > kMaxInflation * FSource.Size())
             ThrowInvalidPng("the picture is larger than its compressed data can describe");
         return header;
     }
@@ -149,13 +118,20 @@ public:
         return true;
     }
 
-    bool Ended() const { return FEnded; }
-
-    // The picture row the next NextRow decodes (an interlaced file visits rows many times).
-    std::uint32_t NextRowNumber()
+    // The picture row the next NextRow decodes (an interlaced file visits rows many times), or
+    // nothing when every row is done: libspng tells the end of a picture whose last passes are
+    // empty (one row high, say) only here, not with its last row.
+    std::optional<std::uint32_t> NextRowNumber()
     {
+        if (FEnded)
+            return std::nullopt;
         spng_row_info info {};
-        Check(spng_get_row_info(FContext, &info));
+        const int result = spng_get_row_info(FContext, &info);
+        if (result == SPNG_EOI) {
+            FEnded = true;
+            return std::nullopt;
+        }
+        Check(result);
         return info.row_num;
     }
 
@@ -169,7 +145,7 @@ public:
         // never changes, so it is checked here.
         std::array<std::uint8_t, 4> checksum {};
         const std::uint64_t end = FStream.Consumed();
-        if (end < checksum.size() || FFile.ReadAt(end - checksum.size(), checksum) != checksum.size()
+        if (end < checksum.size() || FSource.ReadAt(end - checksum.size(), checksum) != checksum.size()
             || checksum != kEndChecksum)
             ThrowInvalidPng("the file is cut short");
     }
@@ -199,8 +175,8 @@ private:
         ThrowInvalidPng(spng_strerror(result));
     }
 
-    const TReadOnlyFile& FFile;
-    FileStream FStream;
+    const TByteSource& FSource;
+    SourceStream FStream;
     spng_ctx* FContext;
     bool FEnded = false;
 };
@@ -219,10 +195,11 @@ void OverWhite(const std::vector<std::uint8_t>& rgba, COLORREF* pixels)
     }
 }
 
-PixelRaster ReadSampled(const AnsiString& path, const std::function<const TSampleMap&(int, int)>& mapFor)
+using TMapFor = std::function<const TSampleMap&(int width, int height)>;
+
+PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor)
 {
-    const TReadOnlyFile file(path);
-    Decoder decoder(file);
+    Decoder decoder(source);
     const spng_ihdr header = decoder.Header();
     const TSampleMap& map = mapFor(int(header.width), int(header.height));
     std::vector<std::uint8_t> rgba(std::size_t(header.width) * 4);
@@ -245,8 +222,8 @@ PixelRaster ReadSampled(const AnsiString& path, const std::function<const TSampl
     // takes are kept whole until the last pass; the others go through one scratch row.
     const std::span<const int> rows = map.Rows();
     std::vector<std::vector<std::uint8_t>> kept(rows.size(), std::vector<std::uint8_t>(rgba.size(), 0));
-    while (!decoder.Ended()) {
-        const std::optional<std::size_t> index = map.RowIndex(int(decoder.NextRowNumber()));
+    while (const std::optional<std::uint32_t> row = decoder.NextRowNumber()) {
+        const std::optional<std::size_t> index = map.RowIndex(int(*row));
         decoder.NextRow(index ? kept[*index] : rgba);
     }
     decoder.Finish(rgba);
@@ -258,13 +235,26 @@ PixelRaster ReadSampled(const AnsiString& path, const std::function<const TSampl
     return raster;
 }
 
-PixelRaster ReadNamed(const AnsiString& path, const std::function<const TSampleMap&(int, int)>& mapFor)
+PixelRaster ReadNamed(const AnsiString& path, const TMapFor& mapFor)
 {
     try {
-        return ReadSampled(path, mapFor);
+        return ReadSampled(TReadOnlyFile(path), mapFor);
     } catch (const EInvalidGraphic& error) {
         ThrowCannotLoad(path, error);
     }
+}
+
+TMapFor MapsOf(TSampler& sampler)
+{
+    return [&sampler](int width, int height) -> const TSampleMap& { return sampler.MapFor(width, height); };
+}
+
+// The map that takes every pixel where it is, kept in whole.
+TMapFor WholeMap(std::optional<TSampleMap>& whole)
+{
+    return [&whole](int width, int height) -> const TSampleMap& {
+        return whole.emplace(width, height, width, height, StretchSample);
+    };
 }
 
 } // namespace
@@ -282,14 +272,22 @@ bool IsPngFile(const AnsiString& path)
 
 PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler)
 {
-    return ReadNamed(path,
-        [&sampler](int width, int height) -> const TSampleMap& { return sampler.MapFor(width, height); });
+    return ReadNamed(path, MapsOf(sampler));
 }
 
 PixelRaster ReadPngFile(const AnsiString& path)
 {
     std::optional<TSampleMap> whole;
-    return ReadNamed(path, [&whole](int width, int height) -> const TSampleMap& {
-        return whole.emplace(width, height, width, height, StretchSample);
-    });
+    return ReadNamed(path, WholeMap(whole));
+}
+
+PixelRaster ReadPngSampled(const TByteSource& bytes, TSampler& sampler)
+{
+    return ReadSampled(bytes, MapsOf(sampler));
+}
+
+PixelRaster ReadPng(const TByteSource& bytes)
+{
+    std::optional<TSampleMap> whole;
+    return ReadSampled(bytes, WholeMap(whole));
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/rtl/DirectoryListing.h"
 
+#include "platform/rtl/FileErrors.h"
 #include "platform/rtl/FileNames.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -213,4 +215,15 @@ std::vector<TDirectoryEntry> ListMatchingEntries(const AnsiString& pattern)
     if (sameButCase.size() > 1)
         sameButCase.resize(1);
     return sameButCase;
+}
+
+void CheckListableDirectory(const AnsiString& directory)
+{
+    const AnsiString hostPath = HostPath(directory);
+    CheckUsableFileName("read the folder", hostPath);
+    const AnsiString resolved
+        = ResolveDirectoryCase(IsPathSeparator(hostPath.back()) ? hostPath : hostPath + "/");
+    const std::unique_ptr<DIR, DirectoryCloser> listing(::opendir(resolved.c_str()));
+    if (!listing)
+        RaiseCannot("read the folder", hostPath, ReasonOf(errno));
 }

@@ -23,3 +23,8 @@ bool MatchesFileMask(std::string_view name, std::string_view mask);
 // The directory part, too, is found in any letter case when it does not exist as written.
 // A pattern ending in a separator, or naming a missing or unreadable directory, finds nothing.
 std::vector<TDirectoryEntry> ListMatchingEntries(const AnsiString& pattern);
+
+// Raises EInOutError unless the directory, found in any letter case as a search finds it, can be
+// listed: "Cannot read the folder "/x/in": No such file or directory" (or "Not a directory",
+// "Permission denied"). A search of such a directory would only find nothing.
+void CheckListableDirectory(const AnsiString& directory);

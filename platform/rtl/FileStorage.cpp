@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -86,7 +87,7 @@ public:
     // Returns 0 or the errno of the failed rename.
     int RenameTo(const AnsiString& target)
     {
-        if (::rename(FName.c_str(), target.c_str()) != 0)
+        if (SaveCalls().rename(FName.c_str(), target.c_str()) != 0)
             return errno;
         FRenamed = true;
         return 0;
@@ -151,6 +152,12 @@ std::optional<mode_t> CheckReplaceableTarget(const AnsiString& target, const Ans
 
 } // namespace
 
+TSaveCalls& SaveCalls()
+{
+    static TSaveCalls calls { ::fsync, ::rename };
+    return calls;
+}
+
 void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> bytes)
 {
     const AnsiString hostPath = HostPath(path);
@@ -173,7 +180,7 @@ void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> b
     // Replacing a file, the new content must be on the disk before the rename, or a crash
     // could leave neither version. A new file risks nothing, and a batch of new tiles would
     // otherwise wait for the disk once per tile.
-    if (keptMode && ::fsync(descriptor.Get()) != 0)
+    if (keptMode && SaveCalls().sync(descriptor.Get()) != 0)
         RaiseCannot("save", hostPath, ReasonOf(errno));
     if (descriptor.Close() != 0)
         RaiseCannot("save", hostPath, ReasonOf(errno));

@@ -5,6 +5,7 @@
 #include "platform/rtl/SysUtils.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -14,6 +15,15 @@
 // followed, so the file it points to is replaced and the link stays. Raises EInOutError naming
 // the file and the reason, e.g. "Cannot save \"/x/a.bmp\": Permission denied".
 void WriteFileAtomically(const AnsiString& path, std::span<const std::uint8_t> bytes);
+
+// The calls that put a saved file in place: a sync of the new content (only when a file is
+// replaced) and the rename over the target. The host's fsync and rename unless a test puts
+// recorders in to check their order; replaced only while no save runs.
+struct TSaveCalls {
+    std::function<int(int descriptor)> sync;
+    std::function<int(const char* from, const char* to)> rename;
+};
+TSaveCalls& SaveCalls();
 
 // The whole content of a regular file. Directories, devices and pipes are refused (reading
 // them could hang or never end), and so is a file over MaxReadFileSize. Raises EInOutError,

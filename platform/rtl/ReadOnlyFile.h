@@ -3,24 +3,25 @@
 // needs instead of the whole file.
 #pragma once
 
+#include "platform/rtl/ByteSource.h"
 #include "platform/rtl/SysUtils.h"
 
 #include <cstdint>
 #include <span>
 
-class TReadOnlyFile {
+class TReadOnlyFile final : public TByteSource {
 public:
     // Directories, devices and pipes are refused: reading them could hang or never end.
     // Raises EInOutError, e.g. "Cannot open \"/x/a.bmp\": No such file or directory".
     explicit TReadOnlyFile(const AnsiString& path);
-    ~TReadOnlyFile();
+    ~TReadOnlyFile() override;
     TReadOnlyFile(const TReadOnlyFile&) = delete;
     TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
 
     const AnsiString& HostPath() const { return FHostPath; }
-    std::uint64_t Size() const { return FSize; } // as it was when opened
-    // Fills buffer from offset on; fewer bytes only where the file ends. Returns the count.
-    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) const;
+    std::uint64_t Size() const override { return FSize; } // as it was when opened
+    // Raises EInOutError when the file cannot be read.
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) const override;
 
 private:
     AnsiString FHostPath;

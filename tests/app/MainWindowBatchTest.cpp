@@ -44,6 +44,20 @@ TEST_F(MainWindowBatch, ConvertsEveryBitmapAndReportsTheList)
     EXPECT_EQ(window->IsoImg->Picture()->Bitmap()->Raster(), b);
 }
 
+TEST_F(MainWindowBatch, AFolderNamedLikeABitmapIsSkipped)
+{
+    FWork.MakeDirectory("in/album.bmp");
+    TMainForm* window = CreateWindow();
+    window->InDir->SetText(FInput);
+    window->OutDir->SetText(FOutput);
+    Click(window->BatchBtn);
+
+    EXPECT_EQ(Messages(),
+        std::vector<AnsiString> {
+            "Files batched:  In: " + FInput + " Out: " + FOutput + " Files: a.bmp\r\nb.bmp\r\n" });
+    EXPECT_EQ(FWork.Names("out").size(), 2u);
+}
+
 TEST_F(MainWindowBatch, MissingInputFolderIsTheOnlyMessage)
 {
     TMainForm* window = CreateWindow();

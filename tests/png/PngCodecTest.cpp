@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,17 +49,22 @@ Bytes SoundPng(int width, int height)
     return WritePng(raster, alpha);
 }
 
-void ExpectRefused(const std::string& path, const std::string& reason)
+void ExpectRefused(const Bytes& file, const std::string& reason)
 {
     try {
-        ReadPngFile(path);
+        ReadPng(TMemoryByteSource(file));
         FAIL() << "accepted: " << reason;
     } catch (const EInvalidGraphic& error) {
-        const std::string opening = "Cannot load \"" + path + "\": The file is not a valid PNG picture: ";
+        const std::string opening = "The file is not a valid PNG picture: ";
         EXPECT_EQ(error.Message().rfind(opening, 0), 0u) << error.Message();
         EXPECT_NE(error.Message().find(reason), std::string::npos) << error.Message();
         EXPECT_EQ(error.Message().find('\n'), std::string::npos) << "one line: " << error.Message();
     }
+}
+
+Bytes Text(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
 }
 
 } // namespace
@@ -87,6 +93,30 @@ TEST(PngRead, EveryColourTypeAndDepthGivesThePixelsPillowGives)
     EXPECT_EQ(count, 36) << "the reference set in " << kReferences;
 }
 
+TEST(PngRead, InterlacedPicturesWithEmptyPassesLoadLikeTheirPlainTwins)
+{
+    // One row or one column leaves later passes empty; so do sizes below the 8 x 8 grid.
+    const auto grey = [](int x, int y) { return std::uint8_t(x * 40 + y * 7 + 1); };
+    for (const auto& [width, height] :
+        { std::pair { 1, 1 }, std::pair { 5, 1 }, std::pair { 9, 1 }, std::pair { 1, 5 }, std::pair { 1, 9 },
+            std::pair { 3, 2 }, std::pair { 2, 3 }, std::pair { 8, 8 }, std::pair { 13, 11 } }) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        const auto file = [&](bool interlaced) {
+            return AssemblePng(PngHeader(std::uint32_t(width), std::uint32_t(height), 8, 0, interlaced),
+                Deflated(GreyRows(width, height, interlaced, grey)));
+        };
+        PixelRaster plain { width, height, false, {} };
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                plain.pixels.push_back(RGB(grey(x, y), grey(x, y), grey(x, y)));
+        ASSERT_EQ(ReadPng(TMemoryByteSource(file(false))), plain);
+        const Bytes interlaced = file(true);
+        EXPECT_EQ(ReadPng(TMemoryByteSource(interlaced)), plain);
+        TSampler sampler(4, 3);
+        EXPECT_EQ(ReadPngSampled(TMemoryByteSource(interlaced), sampler), SampleRaster(plain, 4, 3));
+    }
+}
+
 TEST(PngRead, TransparencyIsLaidOverWhite)
 {
     TemporaryDirectory directory;
@@ -100,36 +130,58 @@ TEST(PngRead, TransparencyIsLaidOverWhite)
 
 TEST(PngRead, MalformedFilesAreRefusedWithOneLineSayingWhy)
 {
-    TemporaryDirectory directory;
     const Bytes sound = SoundPng(40, 30);
-    ASSERT_NO_THROW(ReadPngFile(Write(directory, "sound.png", sound)));
+    ASSERT_NO_THROW(ReadPng(TMemoryByteSource(sound)));
 
     // A byte of the image data changed, its checksum left as it was.
     Bytes damaged = sound;
     const auto idat = std::search(damaged.begin(), damaged.end(), std::begin("IDAT"), std::begin("IDAT") + 4);
     ASSERT_NE(idat, damaged.end());
     idat[10] ^= 0x55;
-    ExpectRefused(Write(directory, "crc.png", damaged), "");
+    ExpectRefused(damaged, "");
 
     // Sizes a reader could never hold, and a few bytes claiming a picture of 256 million
     // pixels: both refused from the header, before decoding.
-    ExpectRefused(Write(directory, "huge.png",
-                      AssemblePng(PngHeader(100000, 100000, 8, 6), Deflated(Bytes(10, 0)))),
-        "too large");
-    ExpectRefused(Write(directory, "bomb.png",
-                      AssemblePng(PngHeader(16000, 16000, 8, 0), Deflated(Bytes(16001 * 4, 0)))),
+    ExpectRefused(AssemblePng(PngHeader(100000, 100000, 8, 6), Deflated(Bytes(10, 0))), "too large");
+    ExpectRefused(AssemblePng(PngHeader(16000, 16000, 8, 0), Deflated(Bytes(16001 * 4, 0))),
         "larger than its compressed data can describe");
     // Rows missing from the image data.
-    ExpectRefused(
-        Write(directory, "short.png", AssemblePng(PngHeader(10, 10, 8, 0), Deflated(Bytes(11 * 5, 0)))), "");
-    ExpectRefused(directory.Write("text.png", "not a picture at all"), "");
-    ExpectRefused(directory.Write("empty.png", ""), "");
+    ExpectRefused(AssemblePng(PngHeader(10, 10, 8, 0), Deflated(Bytes(11 * 5, 0))), "");
+    ExpectRefused(Text("not a picture at all"), "");
+    ExpectRefused({}, "");
 
     // Every cut of a sound file, whether it ends in a header, the image data or the end marker.
     for (std::size_t length = 0; length < sound.size(); ++length) {
         SCOPED_TRACE("first " + std::to_string(length) + " of " + std::to_string(sound.size()) + " bytes");
-        ExpectRefused(
-            Write(directory, "cut.png", Bytes(sound.begin(), sound.begin() + std::ptrdiff_t(length))), "");
+        ExpectRefused(Bytes(sound.begin(), sound.begin() + std::ptrdiff_t(length)), "");
+    }
+}
+
+TEST(PngRead, AFileGivesWhatItsBytesGiveAndItsErrorsNameIt)
+{
+    TemporaryDirectory directory;
+    const Bytes sound = SoundPng(40, 30);
+    const std::string path = Write(directory, "sound.png", sound);
+    EXPECT_EQ(ReadPngFile(path), ReadPng(TMemoryByteSource(sound)));
+    TSampler fromFile(7, 5);
+    TSampler fromMemory(7, 5);
+    EXPECT_EQ(ReadPngFileSampled(path, fromFile), ReadPngSampled(TMemoryByteSource(sound), fromMemory));
+
+    const std::string text = directory.Write("text.png", "not a picture at all");
+    for (const auto& read : { std::function([](const std::string& file) { ReadPngFile(file); }),
+             std::function([](const std::string& file) {
+                 TSampler sampler(4, 4);
+                 ReadPngFileSampled(file, sampler);
+             }) }) {
+        try {
+            read(text);
+            FAIL() << "text was taken for a picture";
+        } catch (const EInvalidGraphic& error) {
+            EXPECT_EQ(error.Message().rfind(
+                          "Cannot load \"" + text + "\": The file is not a valid PNG picture: ", 0),
+                0u)
+                << error.Message();
+        }
     }
 }
 

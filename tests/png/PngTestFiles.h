@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 #include <zlib.h>
@@ -23,20 +24,48 @@ inline Bytes PngChunk(const std::string& type, const Bytes& data)
     StoreBigEndian32(chunk.data(), std::uint32_t(data.size()));
     std::copy_n(type.begin(), 4, chunk.begin() + 4);
     std::copy(data.begin(), data.end(), chunk.begin() + 8);
-    const uLong crc
-        = crc32(crc32(0, reinterpret_cast<const Bytef*>(type.data()), 4), data.data(), uInt(data.size()));
+    // zlib takes a null buffer, which an empty vector may give, as a request for the initial value.
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type.data()), 4);
+    if (!data.empty())
+        crc = crc32(crc, data.data(), uInt(data.size()));
     StoreBigEndian32(chunk.data() + 8 + data.size(), std::uint32_t(crc));
     return chunk;
 }
 
-inline Bytes PngHeader(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t colorType)
+inline Bytes PngHeader(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t colorType,
+    bool interlaced = false)
 {
     Bytes data(13);
     StoreBigEndian32(data.data(), width);
     StoreBigEndian32(data.data() + 4, height);
     data[8] = depth;
     data[9] = colorType;
+    data[12] = interlaced ? 1 : 0;
     return PngChunk("IHDR", data);
+}
+
+// The rows of an 8-bit grey picture as stored, before compression, each after its filter
+// byte (none): top to bottom, or interlaced pass by pass (Adam7), where a pass with no
+// pixels stores no rows at all.
+template <typename Grey> Bytes GreyRows(int width, int height, bool interlaced, Grey grey)
+{
+    struct Pass {
+        int left, top, columnStep, rowStep;
+    };
+    constexpr Pass kWhole[] = { { 0, 0, 1, 1 } };
+    constexpr Pass kAdam7[] = { { 0, 0, 8, 8 }, { 4, 0, 8, 8 }, { 0, 4, 4, 8 }, { 2, 0, 4, 4 },
+        { 0, 2, 2, 4 }, { 1, 0, 2, 2 }, { 0, 1, 1, 2 } };
+    Bytes rows;
+    for (const Pass& pass : interlaced ? std::span<const Pass>(kAdam7) : std::span<const Pass>(kWhole)) {
+        if (pass.left >= width)
+            continue;
+        for (int y = pass.top; y < height; y += pass.rowStep) {
+            rows.push_back(0);
+            for (int x = pass.left; x < width; x += pass.columnStep)
+                rows.push_back(grey(x, y));
+        }
+    }
+    return rows;
 }
 
 inline Bytes Deflated(const Bytes& raw)

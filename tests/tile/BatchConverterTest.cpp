@@ -161,15 +161,20 @@ TEST_F(BatchTest, ACorruptPictureEndsTheBatchThereAndKeepsEarlierTiles)
     EXPECT_EQ(Sorted(root.Names("out")), Sorted(converted));
 }
 
-TEST_F(BatchTest, AMatchingSubdirectoryEndsTheBatchWithAnErrorNamingIt)
+TEST_F(BatchTest, EntriesThatAreNotRegularFilesAreSkipped)
 {
+    // Only a folder, a pipe and a broken link match: nothing to convert.
     root.MakeDirectory("in/folder.bmp");
-    try {
-        Run(in, out);
-        FAIL() << "the subdirectory was taken for a picture";
-    } catch (const Exception& error) {
-        EXPECT_NE(error.Message().find("folder.bmp"), AnsiString::npos) << error.Message();
-    }
+    ASSERT_EQ(::mkfifo((in + "/pipe.bmp").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("missing.bmp", (in + "/broken.bmp").c_str()), 0);
+    EXPECT_EQ(Run(in, out).outcome, TBatchOutcome::NothingFound);
+
+    // A link to a picture is a picture.
+    WriteTestPicture(in + "/a.bmp", 20, 10, 1);
+    ASSERT_EQ(::symlink("a.bmp", (in + "/link.bmp").c_str()), 0);
+    const TBatchResult result = Run(in, out);
+    EXPECT_EQ(result.message, "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\r\nlink.bmp\r\n");
+    EXPECT_EQ(Sorted(root.Names("out")), (std::vector<std::string> { "a.bmp", "link.bmp" }));
 }
 
 TEST_F(BatchTest, AReadOnlyTileIsReportedAndKeptIntact)
@@ -241,6 +246,36 @@ TEST_F(BatchTest, TheSampledConverterWritesTheWindowsTiles)
             << name;
 }
 
+TEST(TileName, OnlyTheLastExtensionGivesWayToTheTiles)
+{
+    const TBatchNames toPng { { "bmp", "png" }, "png" };
+    const std::pair<const char*, const char*> cases[] = {
+        { "a.bmp", "a.png" },
+        { "grass.v2.bmp", "grass.v2.png" },
+        { "a.b.c.BMP", "a.b.c.png" },
+        { "stone.png", "stone.png" },
+        { "old.bmp.PNG", "old.bmp.PNG" },
+        { ".hidden.bmp", ".hidden.png" },
+    };
+    for (const auto& [source, tile] : cases)
+        EXPECT_EQ(TileName(source, toPng), tile) << source;
+    EXPECT_EQ(TileName("grass.v2.bmp", TBatchNames {}), "grass.v2.bmp");
+}
+
+TEST_F(BatchTest, SourcesDifferingBeforeTheirLastDotGiveTilesOfTheirOwn)
+{
+    WriteTestPicture(in + "/a.x.bmp", 20, 10, 1);
+    WriteTestPicture(in + "/a.y.bmp", 20, 10, 2);
+    WriteTestPicture(in + "/grass.v2.bmp", 20, 10, 3);
+    std::vector<std::string> tiles;
+    const TBatchResult result = RunBatch(in, out,
+        [&](const AnsiString&, const AnsiString& tileFile) { tiles.push_back(ExtractFileName(tileFile)); },
+        {}, { { "bmp" }, "png" });
+
+    EXPECT_EQ(result.outcome, TBatchOutcome::Converted);
+    EXPECT_EQ(Sorted(tiles), (std::vector<std::string> { "a.x.png", "a.y.png", "grass.v2.png" }));
+}
+
 // A batch whose sources are read ahead on three threads, its tiles written by a recording
 // writer that can be told to fail.
 class ReadAheadBatchTest : public BatchTest {
@@ -248,7 +283,7 @@ protected:
     std::vector<std::string> written;
     std::string failingTile;
 
-    TBatchResult RunReadAhead(const std::string& output)
+    TBatchResult RunReadAhead(const std::string& output, unsigned readers = 3)
     {
         TSampledTileConverter converter(window.mask.Graphic(), TSampler(128, 63), ReadBmpTileSource,
             [this](TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
@@ -262,7 +297,8 @@ protected:
             [&](const AnsiString& sourceFile, const AnsiString& tileFile) {
                 converter.Convert(sourceFile, tileFile);
             },
-            {}, {}, [&](const std::vector<AnsiString>& sourceFiles) { converter.ReadAhead(sourceFiles, 3); });
+            {}, {},
+            [&](const std::vector<AnsiString>& sourceFiles) { converter.ReadAhead(sourceFiles, readers); });
     }
 
     void WritePictures()
@@ -288,6 +324,30 @@ TEST_F(ReadAheadBatchTest, TilesAreTheWindowsAndWrittenInListOrder)
     for (const std::string& name : written)
         EXPECT_EQ(
             TemporaryDirectory::Read(readAhead + "/" + name), TemporaryDirectory::Read(out + "/" + name))
+            << name;
+}
+
+TEST_F(ReadAheadBatchTest, PicturesOfOneWidthAndOtherHeightsGiveTheWindowsTiles)
+{
+    // Each reader's sampler, and the converter's own, meets the heights in turn.
+    for (int index = 0; index < 6; ++index)
+        WriteTestPicture(in + "/" + char('a' + index) + ".bmp", 41, index % 3 == 1 ? 150 : 37, index);
+    Run(in, out);
+    for (const unsigned readers : { 1U, 2U }) {
+        SCOPED_TRACE(std::to_string(readers) + " readers");
+        written.clear();
+        const std::string readAhead = root.MakeDirectory("ahead" + std::to_string(readers));
+        RunReadAhead(readAhead, readers);
+        ASSERT_EQ(written.size(), 6u);
+        for (const std::string& name : written)
+            EXPECT_EQ(
+                TemporaryDirectory::Read(readAhead + "/" + name), TemporaryDirectory::Read(out + "/" + name))
+                << name;
+    }
+    const std::string plain = root.MakeDirectory("plain");
+    RunBatch(in, plain, SampledTileConverter(window.mask.Graphic(), 128, 63));
+    for (const std::string& name : written)
+        EXPECT_EQ(TemporaryDirectory::Read(plain + "/" + name), TemporaryDirectory::Read(out + "/" + name))
             << name;
 }
 

@@ -134,6 +134,58 @@ TEST_F(BatchCommandTest, NothingToConvertIsNotAnError)
     EXPECT_NE(run.err.find("no .bmp picture"), std::string::npos);
 }
 
+TEST_F(BatchCommandTest, AnInputFolderThatCannotBeReadIsAnErrorNamingIt)
+{
+    const std::string missing = root / "no/such/dir";
+    const std::string file = root.Write("file");
+    const std::string newOutput = root / "new-out";
+    for (const auto& [input, reason] :
+        { std::pair { missing, "No such file or directory" }, std::pair { file, "Not a directory" } }) {
+        const CommandRun run = Run({ input.c_str(), newOutput.c_str() });
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_EQ(run.err, "durnik-batch: Cannot read the folder \"" + input + "\": " + reason + "\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(DirectoryExists(newOutput)) << "nothing is made for a batch that cannot run";
+}
+
+TEST_F(BatchCommandTest, AMissingOutputFolderIsMadeWithItsParents)
+{
+    WriteTestPicture(in + "/a.bmp", 20, 10, 1);
+    const std::string deep = root / "new/deeper/tiles";
+
+    const CommandRun run = Run({ in.c_str(), deep.c_str() });
+
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(root.Names("new/deeper/tiles"), std::vector<std::string> { "a.bmp" });
+}
+
+TEST_F(BatchCommandTest, AnOutputFolderThatCannotBeMadeIsReportedBeforeAnythingIsRead)
+{
+    // A damaged picture and a missing mask would be the first errors met once reading began.
+    root.Write("in/bad.bmp", "not a picture");
+    const std::string blocked = root.Write("blocker") + "/tiles";
+    const std::string mask = root / "nomask.bmp";
+
+    const CommandRun run = Run({ "--mask", mask.c_str(), in.c_str(), blocked.c_str() });
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "durnik-batch: Cannot create the folder \"" + blocked + "\": Not a directory\n");
+}
+
+TEST_F(BatchCommandTest, FoldersNamedLikePicturesAreSkipped)
+{
+    WriteTestPicture(in + "/a.bmp", 20, 10, 1);
+    root.MakeDirectory("in/album.bmp");
+    root.MakeDirectory("in/photos.PNG");
+
+    const CommandRun run = Run({ "--from", "bmp,png", in.c_str(), out.c_str() });
+
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Files batched:  In: " + in + " Out: " + out + " Files: a.bmp\n");
+    EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.bmp" });
+}
+
 // The 8-bit RGBA pixels of a PNG file, decoded by libspng directly.
 struct Rgba {
     int width = 0;

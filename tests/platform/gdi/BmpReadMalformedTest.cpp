@@ -159,6 +159,25 @@ TEST(BmpReadMalformed, APaletteMustEndBeforeThePixelsAndTheFile)
         "palette runs into the pixel data");
 }
 
+TEST(BmpReadMalformed, MorePaletteColoursThanTheDepthAllowsAreRefused)
+{
+    std::vector<COLORREF> palette(256, clTeal);
+    const auto picture = [&](std::uint16_t bitCount, std::uint32_t colorsUsed, std::size_t stored) {
+        return AssembleBmp(BmpParts()
+                               .BitCount(bitCount)
+                               .ColorsUsed(colorsUsed)
+                               .Palette({ palette.begin(), palette.begin() + std::ptrdiff_t(stored) })
+                               .Pixels(Bytes(4, 0)));
+    };
+    ExpectRejected(picture(8, 0x12345678, 256), "305419896 palette colours");
+    ExpectRejected(picture(8, 257, 256), "257 palette colours");
+    ExpectRejected(picture(4, 17, 16), "17 palette colours");
+    ExpectRejected(picture(1, 3, 2), "3 palette colours");
+    // As many as the depth allows is sound.
+    EXPECT_EQ(DecodeTestBmp(picture(8, 256, 256)).pixels, (std::vector<COLORREF> { clTeal }));
+    EXPECT_EQ(DecodeTestBmp(picture(1, 2, 2)).pixels, (std::vector<COLORREF> { clTeal }));
+}
+
 TEST(BmpReadMalformed, APlaneCountOtherThanOneIsRefused)
 {
     for (const std::uint8_t planes : { 0, 2, 255 }) {

@@ -50,6 +50,29 @@ TEST(BmpReadRle, SkippedPixelsTakePaletteColourZero)
         (Pixels { clRed, clRed, clTeal, clTeal, clRed, clTeal, clTeal, clTeal, clTeal }));
 }
 
+TEST(BmpReadRle, ADeltaInTheMiddleOfARowStepsOnFromWhereTheRowHasGot)
+{
+    // Rows of six: colour 1 at column 0, then two skipped; colour 2 at column 3, then one
+    // skipped and up a row; colour 3 at column 5 of the top row. RLE4 runs hold two colours
+    // in a byte, the second unused here.
+    const auto stream = [](std::uint8_t shift) {
+        return Bytes {
+            1, std::uint8_t(1 << shift), // one of colour 1
+            0, 2, 2, 0, // delta: two right
+            1, std::uint8_t(2 << shift), // one of colour 2
+            0, 2, 1, 1, // delta: one right, one up
+            1, std::uint8_t(3 << shift), // one of colour 3
+            0, 1, // end of bitmap
+        };
+    };
+    const Pixels expected {
+        clLime, clLime, clLime, clLime, clLime, clWhite, // top row
+        clRed, clLime, clLime, clBlue, clLime, clLime, // bottom row
+    };
+    EXPECT_EQ(DecodeTestBmp(Rle8(6, 2, stream(0))).pixels, expected);
+    EXPECT_EQ(DecodeTestBmp(Rle4(6, 2, stream(4))).pixels, expected);
+}
+
 TEST(BmpReadRle, EndOfBitmapIsOptionalAfterTheLastRow)
 {
     EXPECT_EQ(DecodeTestBmp(Rle8(2, 1, { 2, 1, 0, 0 })).pixels, (Pixels { clRed, clRed }));

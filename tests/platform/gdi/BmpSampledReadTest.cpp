@@ -22,17 +22,21 @@ Bytes Varied(std::size_t count)
     return bytes;
 }
 
-std::size_t Stride(int width, int bitCount) { return (std::size_t(width) * std::size_t(bitCount) + 31) / 32 * 4; }
+std::size_t Stride(int width, int bitCount)
+{
+    return (std::size_t(width) * std::size_t(bitCount) + 31) / 32 * 4;
+}
 
 Bytes Uncompressed(int width, int height, int bitCount, Pixels palette = {})
 {
-    return AssembleBmp(BmpParts()
-                           .Width(width)
-                           .Height(height)
-                           .BitCount(std::uint16_t(bitCount))
-                           .ColorsUsed(std::uint32_t(palette.size()))
-                           .Palette(palette)
-                           .Pixels(Varied(Stride(width, bitCount) * std::size_t(height < 0 ? -height : height))));
+    return AssembleBmp(
+        BmpParts()
+            .Width(width)
+            .Height(height)
+            .BitCount(std::uint16_t(bitCount))
+            .ColorsUsed(std::uint32_t(palette.size()))
+            .Palette(palette)
+            .Pixels(Varied(Stride(width, bitCount) * std::size_t(height < 0 ? -height : height))));
 }
 
 Pixels GreyPalette(int count)
@@ -103,15 +107,24 @@ TEST(BmpSampledRead, MatchesTheCanvasStretchForEveryLayoutAndSize)
         { "monochrome", Uncompressed(33, 9, 1, { clBlack, clWhite }) },
         { "rle8 rows", RunLengthPicture(40, 150, kRle8) },
         { "rle4 rows", RunLengthPicture(21, 7, kRle4) },
-        { "rle8", AssembleBmp(BmpParts().Width(4).Height(2).BitCount(8).Compression(kRle8).ColorsUsed(3).Palette({ clRed, clBlue, clLime }).Pixels({ 4, 1, 0, 0, 4, 2, 0, 1 })) },
+        { "rle8",
+            AssembleBmp(BmpParts()
+                            .Width(4)
+                            .Height(2)
+                            .BitCount(8)
+                            .Compression(kRle8)
+                            .ColorsUsed(3)
+                            .Palette({ clRed, clBlue, clLime })
+                            .Pixels({ 4, 1, 0, 0, 4, 2, 0, 1 })) },
     };
     const std::pair<int, int> sizes[] = { { 128, 63 }, { 5, 3 }, { 1, 1 }, { 300, 2 } };
-    TemporaryDirectory directory;
     for (const auto& [name, file] : cases) {
-        const std::string path = directory.Write("picture.bmp", std::string(file.begin(), file.end()));
+        const TMemoryByteSource bytes(file);
         for (const auto& [width, height] : sizes) {
-            const PixelRaster sampled = ReadBmpFileSampled(path, width, height);
-            EXPECT_EQ(sampled, StretchedOnACanvas(file, width, height)) << name << " to " << width << " x " << height;
+            TSampler sampler(width, height);
+            const PixelRaster sampled = ReadBmpSampled(bytes, sampler);
+            EXPECT_EQ(sampled, StretchedOnACanvas(file, width, height))
+                << name << " to " << width << " x " << height;
             EXPECT_EQ(sampled, SampleRaster(ReadBmp(file), width, height)) << name;
         }
     }
@@ -127,7 +140,9 @@ TEST(BmpSampledRead, ReadsOnlyTheHeaderOfALargePictureBeforeCheckingIt)
         ReadBmpFileSampled(path, 128, 63);
         FAIL() << "a header larger than its file was accepted";
     } catch (const EInvalidGraphic& error) {
-        EXPECT_EQ(error.Message().rfind("Cannot load \"" + path + "\": The file is not a valid bitmap", 0), 0u) << error.Message();
+        EXPECT_EQ(
+            error.Message().rfind("Cannot load \"" + path + "\": The file is not a valid bitmap", 0), 0u)
+            << error.Message();
     }
 }
 
@@ -165,22 +180,64 @@ TEST(BmpSampledRead, AnySamplingTakesTheSourcePixelsItsRuleNames)
         { "rle8 rows", RunLengthPicture(40, 150, kRle8) },
         { "rle4 rows", RunLengthPicture(21, 7, kRle4) },
     };
-    TemporaryDirectory directory;
     for (const auto& [name, file] : cases) {
-        const std::string path = directory.Write("picture.bmp", std::string(file.begin(), file.end()));
         const PixelRaster decoded = ReadBmp(file);
         TSampler sampler(31, 17, rule);
-        const PixelRaster sampled = ReadBmpFileSampled(path, sampler);
+        const PixelRaster sampled = ReadBmpSampled(TMemoryByteSource(file), sampler);
         ASSERT_EQ(sampled.width, 31);
         ASSERT_EQ(sampled.height, 17);
         EXPECT_EQ(sampled.monochrome, decoded.monochrome) << name;
         for (int y = 0; y < 17; ++y) {
             for (int x = 0; x < 31; ++x) {
                 const std::optional<TSourcePixel> source = rule(x, y, 31, 17, decoded.width, decoded.height);
-                const COLORREF expected = source ? decoded.At(int(source->x), int(source->y)) : COLORREF(clWhite);
+                const COLORREF expected
+                    = source ? decoded.At(int(source->x), int(source->y)) : COLORREF(clWhite);
                 ASSERT_EQ(sampled.At(x, y), expected) << name << " at " << x << ", " << y;
                 EXPECT_EQ(sampler.Map().Covers(x, y), source.has_value());
             }
         }
+    }
+}
+
+TEST(BmpSampledRead, AFileGivesWhatItsBytesGiveAndItsErrorsNameIt)
+{
+    TemporaryDirectory directory;
+    for (const Bytes& file : { Uncompressed(19, 13, 8, GreyPalette(256)), RunLengthPicture(21, 7, kRle4) }) {
+        const std::string path = directory.Write("picture.bmp", std::string(file.begin(), file.end()));
+        TSampler sampler(7, 5);
+        EXPECT_EQ(ReadBmpFileSampled(path, 7, 5), ReadBmpSampled(TMemoryByteSource(file), sampler));
+    }
+    const Bytes bad = AssembleBmp(BmpParts().BitCount(7));
+    const std::string path = directory.Write("bad.bmp", std::string(bad.begin(), bad.end()));
+    const std::string reason
+        = "The file is not a valid bitmap: a colour depth of 7 bits per pixel is not supported";
+    try {
+        TSampler sampler(4, 4);
+        ReadBmpSampled(TMemoryByteSource(bad), sampler);
+        FAIL() << "a depth of 7 bits was accepted";
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_EQ(error.Message(), reason);
+    }
+    try {
+        ReadBmpFileSampled(path, 4, 4);
+        FAIL() << "a depth of 7 bits was accepted";
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_EQ(error.Message(), "Cannot load \"" + path + "\": " + reason);
+    }
+}
+
+TEST(BmpSampledRead, OneSamplerServesPicturesOfEveryShapeInTurn)
+{
+    // A batch reuses one sampler for every file: its map must follow each picture's height as
+    // well as its width, in either order.
+    const Bytes files[] = { Uncompressed(10, 5, 24), Uncompressed(10, 20, 24), Uncompressed(10, 5, 24),
+        Uncompressed(12, 5, 24), RunLengthPicture(10, 30, kRle8), Uncompressed(10, 20, 24) };
+    TSampler shared(7, 9);
+    for (const Bytes& file : files) {
+        const PixelRaster decoded = ReadBmp(file);
+        SCOPED_TRACE(std::to_string(decoded.width) + " x " + std::to_string(decoded.height));
+        EXPECT_EQ(ReadBmpSampled(TMemoryByteSource(file), shared), SampleRaster(decoded, 7, 9));
+        EXPECT_EQ(shared.Map().SourceWidth(), decoded.width);
+        EXPECT_EQ(shared.Map().SourceHeight(), decoded.height);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "tests/platform/rtl/TemporaryDirectory.h"
 
+#include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -152,6 +153,70 @@ TEST(WriteFileAtomically, AWriteFailingHalfWayLeavesTheOldFile)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not fail with the expected message";
+    EXPECT_EQ(TemporaryDirectory::Read(path), "old");
+    EXPECT_EQ(directory.Names(), Names { "tile.bmp" });
+}
+
+// Records the calls that put a saved file in place, in order, and passes them on unless told
+// to fail a sync; the host's calls are back when it goes.
+class RecordedSaveCalls {
+public:
+    std::vector<std::string> calls;
+    std::string syncedContent; // what the file held when it was synced
+    int syncError = 0;
+
+    RecordedSaveCalls()
+        : FHost(SaveCalls())
+    {
+        SaveCalls().sync = [this](int descriptor) {
+            calls.push_back("sync");
+            syncedContent = TemporaryDirectory::Read("/proc/self/fd/" + std::to_string(descriptor));
+            if (syncError != 0) {
+                errno = syncError;
+                return -1;
+            }
+            return FHost.sync(descriptor);
+        };
+        SaveCalls().rename = [this](const char* from, const char* to) {
+            calls.push_back(std::string("rename to ") + to);
+            return FHost.rename(from, to);
+        };
+    }
+    ~RecordedSaveCalls() { SaveCalls() = FHost; }
+    RecordedSaveCalls(const RecordedSaveCalls&) = delete;
+    RecordedSaveCalls& operator=(const RecordedSaveCalls&) = delete;
+
+private:
+    TSaveCalls FHost;
+};
+
+TEST(WriteFileAtomically, AReplacedFileIsSyncedBeforeTheRenameAndANewOneIsNot)
+{
+    const TemporaryDirectory directory;
+    const std::string replaced = directory.Write("old.bmp", "old");
+    const std::string created = directory / "new.bmp";
+    RecordedSaveCalls recorded;
+
+    WriteFileAtomically(replaced, BytesOf("replacing"));
+    EXPECT_EQ(recorded.calls, (Names { "sync", "rename to " + replaced }));
+    EXPECT_EQ(recorded.syncedContent, "replacing");
+
+    recorded.calls.clear();
+    WriteFileAtomically(created, BytesOf("created"));
+    EXPECT_EQ(recorded.calls, (Names { "rename to " + created }));
+    EXPECT_EQ(TemporaryDirectory::Read(replaced), "replacing");
+    EXPECT_EQ(TemporaryDirectory::Read(created), "created");
+}
+
+TEST(WriteFileAtomically, AFailedSyncKeepsTheOldFile)
+{
+    const TemporaryDirectory directory;
+    const std::string path = directory.Write("tile.bmp", "old");
+    RecordedSaveCalls recorded;
+    recorded.syncError = EIO;
+
+    EXPECT_EQ(MessageOfSave(path, "new"), "Cannot save \"" + path + "\": Input/output error");
+    EXPECT_EQ(recorded.calls, Names { "sync" });
     EXPECT_EQ(TemporaryDirectory::Read(path), "old");
     EXPECT_EQ(directory.Names(), Names { "tile.bmp" });
 }
