@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <spng.h>
 #include <sstream>
@@ -100,4 +101,19 @@ inline std::vector<std::string> SortedNames(std::vector<std::string> names)
 {
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Every pixel of a decoded PNG tile: the colour of colours, the opacity alphaAt(x, y).
+inline void ExpectRgbaTile(
+    const Rgba& tile, const PixelRaster& colours, const std::function<int(int, int)>& alphaAt)
+{
+    ASSERT_EQ(tile.width, colours.width);
+    ASSERT_EQ(tile.height, colours.height);
+    for (int y = 0; y < tile.height; ++y) {
+        for (int x = 0; x < tile.width; ++x) {
+            const std::uint8_t* pixel = tile.At(x, y);
+            ASSERT_EQ(RGB(pixel[0], pixel[1], pixel[2]), colours.At(x, y)) << x << ", " << y;
+            ASSERT_EQ(pixel[3], alphaAt(x, y)) << x << ", " << y;
+        }
+    }
 }

@@ -114,17 +114,8 @@ TEST_F(BatchCommandTest, BlockTilesIgnoreTheMaskAndAreOpaqueExactlyInsideTheBloc
     // The default half mask would blank the right half; a block keeps it.
     const PixelRaster picture = TestPicture(33, 21, 4)->Raster();
     const PixelRaster expected = BlockTile(picture, 64, 32, { 20, 0.75, 0.3 });
-    const Rgba tile = DecodeRgba(out + "/a.png");
-    ASSERT_EQ(tile.width, 64);
-    ASSERT_EQ(tile.height, 52);
-    for (int y = 0; y < 52; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const std::uint8_t* pixel = tile.At(x, y);
-            const bool inside = BlockFace(x, y, 64, 32, 20) != TBlockFace::None;
-            ASSERT_EQ(RGB(pixel[0], pixel[1], pixel[2]), expected.At(x, y)) << x << ", " << y;
-            ASSERT_EQ(pixel[3], inside ? 255 : 0) << x << ", " << y;
-        }
-    }
+    ExpectRgbaTile(DecodeRgba(out + "/a.png"), expected,
+        [](int x, int y) { return BlockFace(x, y, 64, 32, 20) != TBlockFace::None ? 255 : 0; });
     // The BMP tile: default depth (the height) and shades, white outside.
     EXPECT_EQ(LoadedBitmap(bmpTiles + "/a.bmp"), BlockTile(picture, 64, 32, {}));
 }
@@ -224,17 +215,8 @@ TEST_F(BatchCommandTest, PngTilesKeepTheBmpTilesColourAndTakeTheMaskAsAlpha)
     ASSERT_EQ(greyPng.status, 0) << greyPng.err;
     EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.png" });
     const PixelRaster colours = LoadedBitmap(bmpTiles + "/a.bmp");
-    const Rgba halfTile = DecodeRgba(out + "/a.png");
-    ASSERT_EQ(halfTile.width, 128);
-    ASSERT_EQ(halfTile.height, 63);
-    for (int y = 0; y < 63; ++y) {
-        for (int x = 0; x < 128; ++x) {
-            const std::uint8_t* pixel = halfTile.At(x, y);
-            ASSERT_EQ(RGB(pixel[0], pixel[1], pixel[2]), colours.At(x, y)) << x << ", " << y;
-            // The half mask: white (opaque) on the left, black (transparent) on the right.
-            ASSERT_EQ(pixel[3], x < 64 ? 255 : 0) << x << ", " << y;
-        }
-    }
+    // The half mask: white (opaque) on the left, black (transparent) on the right.
+    ExpectRgbaTile(DecodeRgba(out + "/a.png"), colours, [](int x, int) { return x < 64 ? 255 : 0; });
     const Rgba greyTile = DecodeRgba(greyTiles + "/a.png");
     ASSERT_EQ(greyTile.width, 128);
     for (int y = 0; y < 63; ++y)
