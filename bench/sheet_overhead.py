@@ -5,10 +5,11 @@
 #
 #   bench/sheet_overhead.py BUILD_DIR [--rounds N] [--work DIR]
 #
-# Three sets: "photo-like PNG" (smooth shading with fine grain, which compresses as real
-# pictures do: the realistic case), "random PNG" (random pixels, as in batch_workload.py)
-# and "random BMP" (random pixels stored uncompressed: reading costs next to nothing, so the
-# sheet's own work weighs most; the worst case).
+# Four sets: "photo-like" BMP and PNG (smooth shading with fine grain, which compresses as
+# real pictures do: the realistic cases), "random PNG" (random pixels, as in
+# batch_workload.py) and "random BMP" (random pixels stored uncompressed: reading costs next
+# to nothing and the tiles compress worst, so the sheet's own work weighs most; the worst
+# case).
 import argparse
 import os
 import shutil
@@ -40,6 +41,7 @@ def main():
     program = os.path.join(os.path.abspath(args.build), "durnik-batch")
 
     sets = {
+        "photo-like BMP": (os.path.join(args.work, "photo-bmp"), "bmp", photo_like),
         "photo-like PNG": (os.path.join(args.work, "photo-png"), "png", photo_like),
         "random PNG": (os.path.join(args.work, "small-png"), "png", random_picture),
         "random BMP": (os.path.join(args.work, "small"), "bmp", random_picture),
