@@ -102,14 +102,11 @@ std::unique_ptr<TSampledTileConverter> Converter(
     TTileWriter write = WriteBmpTile;
     if (arguments.tileExtension == "png")
         write = PngTileWriter(tileMask, width, height, std::move(written));
-    if (MakesBlocks(arguments)) {
-        const TBlockShape block = Block(arguments);
-        return std::make_unique<TSampledTileConverter>(tileMask,
-            TSampler(width, height, ProjectionRule(TTileProjection::Block, block.depth)),
-            ShadedBlockReader(ReadTileSource, block), write);
-    }
+    const TBlockShape block = Block(arguments);
+    const TSampledReader read
+        = MakesBlocks(arguments) ? ShadedBlockReader(ReadTileSource, block) : TSampledReader(ReadTileSource);
     return std::make_unique<TSampledTileConverter>(
-        tileMask, TSampler(width, height, ProjectionRule(arguments.projection)), ReadTileSource, write);
+        tileMask, TSampler(width, height, ProjectionRule(arguments.projection, block.depth)), read, write);
 }
 
 // The names of the planned source files, as the batch put them together.
