@@ -25,18 +25,21 @@ import time
 SETS = {"small": (200, 1024, 768), "large": (10, 6000, 4000)}
 
 
-def generate(directory, count, width, height, extension):
+def random_picture(width, height):
     from PIL import Image
 
+    # Random bytes: no tool gains from repetition or compression.
+    return Image.frombytes("RGB", (width, height), os.urandom(width * height * 3))
+
+
+def generate(directory, count, width, height, extension, draw=random_picture):
     marker = os.path.join(directory, ".complete")
     if os.path.exists(marker):
         return
     shutil.rmtree(directory, ignore_errors=True)
     os.makedirs(directory)
     for index in range(count):
-        # Random bytes: no tool gains from repetition or compression.
-        Image.frombytes("RGB", (width, height), os.urandom(width * height * 3)).save(
-            os.path.join(directory, "picture%03d.%s" % (index, extension)), extension.upper())
+        draw(width, height).save(os.path.join(directory, "picture%03d.%s" % (index, extension)), extension.upper())
     open(marker, "w").close()
 
 

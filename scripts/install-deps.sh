@@ -11,6 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick python3-pil time
     fonts-liberation fonts-dejavu-core
     dpkg-dev lintian appstream man-db
+    tiled libtinyxml2-dev nlohmann-json3-dev
 )
 if [ "${1:-}" = "--list" ]; then
     printf '%s\n' "${packages[@]}"

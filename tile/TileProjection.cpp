@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tile/TileProjection.h"
 
+#include "tile/BlockProjection.h"
+
+#include <cassert>
+
 std::optional<TSourcePixel> IsoSample(int x, int y, int width, int height, int sourceWidth, int sourceHeight)
 {
     const std::int64_t w = width;
@@ -15,13 +19,16 @@ std::optional<TSourcePixel> IsoSample(int x, int y, int width, int height, int s
     return TSourcePixel { u * sourceWidth / denominator, v * sourceHeight / denominator };
 }
 
-TSampleRule ProjectionRule(TTileProjection projection)
+TSampleRule ProjectionRule(TTileProjection projection, int blockDepth)
 {
     switch (projection) {
     case TTileProjection::Stretch:
         return StretchSample;
     case TTileProjection::Iso:
         return IsoSample;
+    case TTileProjection::Block:
+        assert(blockDepth > 0 && "a block has side faces");
+        return BlockRule(blockDepth);
     }
     return StretchSample;
 }

@@ -8,7 +8,8 @@
 
 #include <cstdint>
 
-enum class TTileProjection : std::uint8_t { Stretch, Iso };
+// Block: a block tile (BlockProjection.h), taller than the others by its depth.
+enum class TTileProjection : std::uint8_t { Stretch, Iso, Block };
 
 // Laid flat: tile pixel (x, y) of a W x H tile takes source pixel (floor(u * sw), floor(v * sh))
 // with u = ((2x+1)H + (2y+1)W - WH) / 2WH and v = ((2y+1)W - (2x+1)H + WH) / 2WH, in exact
@@ -17,4 +18,5 @@ enum class TTileProjection : std::uint8_t { Stretch, Iso };
 // kBmpMaxPixels pixels, so every product fits in 64 bits.
 std::optional<TSourcePixel> IsoSample(int x, int y, int width, int height, int sourceWidth, int sourceHeight);
 
-TSampleRule ProjectionRule(TTileProjection projection);
+// blockDepth is the height of a block's side faces, for Block only.
+TSampleRule ProjectionRule(TTileProjection projection, int blockDepth = 0);

@@ -2,7 +2,9 @@
 #include "tools/BatchArguments.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -13,6 +15,47 @@ int PositiveSize(const char* option, const AnsiString& text)
     if (value <= 0)
         throw EConvertError(AnsiString("the ") + option + " must be a positive number, not " + text);
     return value;
+}
+
+int NonNegativeSize(const char* option, const AnsiString& text)
+{
+    const int value = StrToInt(text);
+    if (value < 0)
+        throw EConvertError(AnsiString("the ") + option + " must be 0 or more, not " + text);
+    return value;
+}
+
+int Depth(const AnsiString& text)
+{
+    const int value = StrToInt(text);
+    if (value <= 0 || value > kMostBlockDepth)
+        throw EConvertError("the depth must be from 1 to " + IntToStr(kMostBlockDepth) + ", not " + text);
+    return value;
+}
+
+// "L,R": two factors from 0 to 1.
+std::pair<double, double> Shades(const AnsiString& text)
+{
+    const auto factor = [&text](std::string_view item) {
+        double value = -1;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
+        if (item.empty() || error != std::errc() || end != item.data() + item.size()
+            || !(value >= 0 && value <= 1))
+            throw EConvertError("the shade must be two numbers from 0 to 1 like 0.8,0.6, not " + text);
+        return value;
+    };
+    const std::size_t comma = text.find(',');
+    if (comma == AnsiString::npos)
+        throw EConvertError("the shade must be two numbers from 0 to 1 like 0.8,0.6, not " + text);
+    const std::string_view whole = text;
+    return { factor(whole.substr(0, comma)), factor(whole.substr(comma + 1)) };
+}
+
+AnsiString SheetName(const AnsiString& text)
+{
+    if (text.empty() || text.find_first_of("/\\") != AnsiString::npos)
+        throw EConvertError("the sheet name must be a file name without a directory, not \"" + text + "\"");
+    return text;
 }
 
 bool IsFormat(const AnsiString& text)
@@ -52,7 +95,26 @@ TTileProjection Projection(const AnsiString& text)
         return TTileProjection::Stretch;
     if (text == "iso")
         return TTileProjection::Iso;
-    throw EConvertError("the projection must be stretch or iso, not " + text);
+    if (text == "block")
+        return TTileProjection::Block;
+    throw EConvertError("the projection must be stretch, iso or block, not " + text);
+}
+
+// Options that only make sense with another one are refused without it, rather than
+// silently ignored.
+void CheckCombinations(const TBatchArguments& parsed, const std::vector<std::string_view>& given)
+{
+    const auto was = [&given](std::string_view name) {
+        return std::find(given.begin(), given.end(), name) != given.end();
+    };
+    for (const char* option : { "--columns", "--spacing", "--margin" })
+        if (was(option) && !was("--sheet"))
+            throw EConvertError(AnsiString(option) + " is for a sheet: add --sheet NAME");
+    for (const char* option : { "--depth", "--shade" })
+        if (was(option) && parsed.projection != TTileProjection::Block)
+            throw EConvertError(AnsiString(option) + " is for block tiles: add --projection block");
+    if (was("--sheet") && parsed.tileExtension != "png")
+        throw EConvertError("a sheet is made of PNG tiles: add --to png");
 }
 
 } // namespace
@@ -61,6 +123,7 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
 {
     TBatchArguments parsed;
     std::vector<AnsiString> directories;
+    std::vector<std::string_view> given; // the options with a value, by name
     bool optionsEnded = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view argument = arguments[index];
@@ -82,9 +145,11 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        if (name != "--width" && name != "--height" && name != "--mask" && name != "--from" && name != "--to"
-            && name != "--projection")
+        constexpr std::string_view kValueOptions[] = { "--width", "--height", "--mask", "--from", "--to",
+            "--projection", "--depth", "--shade", "--sheet", "--columns", "--spacing", "--margin" };
+        if (std::find(std::begin(kValueOptions), std::end(kValueOptions), name) == std::end(kValueOptions))
             throw EConvertError("unknown option " + AnsiString(argument));
+        given.push_back(name);
         AnsiString value;
         if (equals != std::string_view::npos)
             value = AnsiString(argument.substr(equals + 1));
@@ -102,11 +167,25 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
             parsed.tileExtension = TileExtension(value);
         else if (name == "--projection")
             parsed.projection = Projection(value);
+        else if (name == "--depth")
+            parsed.block.depth = Depth(value);
+        else if (name == "--shade")
+            std::tie(parsed.block.leftShade, parsed.block.rightShade) = Shades(value);
+        else if (name == "--sheet")
+            parsed.sheet.name = SheetName(value);
+        else if (name == "--columns")
+            parsed.sheet.columns = PositiveSize("columns", value);
+        else if (name == "--spacing")
+            parsed.sheet.spacing = NonNegativeSize("spacing", value);
+        else if (name == "--margin")
+            parsed.sheet.margin = NonNegativeSize("margin", value);
         else
             parsed.maskFile = value;
     }
+    CheckCombinations(parsed, given);
     if (directories.size() != 2)
-        throw EConvertError("expected an input and an output directory, got " + IntToStr(int(directories.size())) + " names");
+        throw EConvertError(
+            "expected an input and an output directory, got " + IntToStr(int(directories.size())) + " names");
     parsed.inputDirectory = directories[0];
     parsed.outputDirectory = directories[1];
     return parsed;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "platform/rtl/SysUtils.h"
+#include "tile/BlockProjection.h"
 #include "tile/TileProjection.h"
+#include "tools/SheetLayout.h"
 
 #include <optional>
 #include <span>
@@ -17,6 +19,8 @@ struct TBatchArguments {
     std::vector<AnsiString> sourceExtensions { "bmp" }; // --from: "bmp", "png" or both, each once
     AnsiString tileExtension = "bmp"; // --to: "bmp" or "png"
     TTileProjection projection = TTileProjection::Stretch;
+    TBlockShape block; // --depth and --shade, for the block projection
+    TSheetOptions sheet; // --sheet, --columns, --spacing and --margin
     AnsiString inputDirectory;
     AnsiString outputDirectory;
 };
@@ -27,4 +31,5 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments);
 
 inline constexpr const char* kBatchUsage
     = "Usage: durnik-batch [--width W] [--height H] [--mask FILE] [--from bmp,png] [--to bmp|png]\n"
-      "                    [--projection stretch|iso] INPUT_DIR OUTPUT_DIR\n";
+      "                    [--projection stretch|iso|block] [--depth D] [--shade L,R]\n"
+      "                    [--sheet NAME [--columns N] [--spacing S] [--margin M]] INPUT_DIR OUTPUT_DIR\n";

@@ -7,12 +7,15 @@
 #include "platform/vcl/graphics/Graphics.h"
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
+#include "tile/BlockProjection.h"
 #include "tile/TileFileConverters.h"
 #include "tools/BatchArguments.h"
 #include "tools/ProgressBar.h"
 #include "tools/TileFormats.h"
+#include "tools/TileSheet.h"
 
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -28,12 +31,21 @@ constexpr const char* kHelp
       "  --from LIST   source formats: bmp, png or bmp,png (default bmp)\n"
       "  --to FORMAT   tile format: bmp, or png with the mask as transparency (default bmp)\n"
       "  --projection P  stretch: the picture over the whole tile; iso: laid flat onto the\n"
-      "                diamond, for seamless floor tiles (default stretch)\n"
+      "                diamond, for seamless floor tiles; block: the iso diamond on top of two\n"
+      "                shaded side faces, a tile W x (H + D) without mask (default stretch)\n"
+      "  --depth D     height of a block's side faces, 1 to 16384 (default H)\n"
+      "  --shade L,R   factors from 0 to 1 darkening the left and right face (default 0.8,0.6)\n"
+      "  --sheet NAME  also write every tile on one sheet NAME.png, with the Tiled tileset\n"
+      "                NAME.tsx and the sprite atlas NAME.json (needs --to png)\n"
+      "  --columns N   tiles a row of the sheet (default: a square sheet)\n"
+      "  --spacing S   pixels between the tiles of the sheet (default 0)\n"
+      "  --margin M    pixels around the tiles of the sheet (default 0)\n"
       "  --help        show this text\n"
       "  --version     show the version\n"
       "\n"
       "Exit status: 0 when every picture was converted, 1 when one could not be or a folder\n"
-      "could not be read or made, 2 for a wrong command line.\n";
+      "could not be read or made, 2 for a wrong command line or a sheet that cannot be made\n"
+      "(nothing is written then).\n";
 
 // The report as the window shows it, with the line ends of this host.
 AnsiString PlainLineEnds(const AnsiString& text)
@@ -64,15 +76,50 @@ AnsiString SourceKinds(const TBatchArguments& arguments)
     return kinds;
 }
 
-std::unique_ptr<TSampledTileConverter> Converter(const TBatchArguments& arguments, TBitmap& mask)
+bool MakesBlocks(const TBatchArguments& arguments)
+{
+    return arguments.projection == TTileProjection::Block;
+}
+
+// The block's shape with its depth settled, once the height is known.
+TBlockShape Block(const TBatchArguments& arguments)
+{
+    TBlockShape shape = arguments.block;
+    shape.depth = BlockDepth(shape, arguments.height);
+    return shape;
+}
+
+// Block tiles are taller than the top face by their depth.
+int TileHeight(const TBatchArguments& arguments)
+{
+    return MakesBlocks(arguments) ? arguments.height + Block(arguments).depth : arguments.height;
+}
+
+std::unique_ptr<TSampledTileConverter> Converter(
+    const TBatchArguments& arguments, TBitmap& mask, TPngTileWritten written)
 {
     const int width = arguments.width;
-    const int height = arguments.height;
+    const int height = TileHeight(arguments);
+    // The mask plays no part in a block, which is opaque inside its outline.
+    TGraphic* tileMask = MakesBlocks(arguments) ? nullptr : &mask;
     TTileWriter write = WriteBmpTile;
     if (arguments.tileExtension == "png")
-        write = PngTileWriter(&mask, width, height);
+        write = PngTileWriter(tileMask, width, height, std::move(written));
+    const TBlockShape block = Block(arguments);
+    const TSampledReader read
+        = MakesBlocks(arguments) ? ShadedBlockReader(ReadTileSource, block) : TSampledReader(ReadTileSource);
     return std::make_unique<TSampledTileConverter>(
-        &mask, TSampler(width, height, ProjectionRule(arguments.projection)), ReadTileSource, write);
+        tileMask, TSampler(width, height, ProjectionRule(arguments.projection, block.depth)), read, write);
+}
+
+// The names of the planned source files, as the batch put them together.
+std::vector<AnsiString> PictureNames(
+    const std::vector<AnsiString>& sourceFiles, const AnsiString& inputDirectory)
+{
+    std::vector<AnsiString> names;
+    for (const AnsiString& sourceFile : sourceFiles)
+        names.push_back(sourceFile.substr(inputDirectory.size() + 1));
+    return names;
 }
 
 // A misspelt input folder is an error rather than a batch of nothing, and the output folder
@@ -101,17 +148,32 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
             currentFile = arguments.inputDirectory + "\\" + name;
             progressBar.Show(index, total, name);
         };
-        const std::unique_ptr<TSampledTileConverter> converter = Converter(arguments, mask);
+        const TBatchNames batchNames { arguments.sourceExtensions, arguments.tileExtension };
+        std::optional<TTileSheet> sheet;
+        TPngTileWritten toSheet;
+        if (!arguments.sheet.name.empty()) {
+            sheet.emplace(arguments.sheet, arguments.outputDirectory, arguments.width, TileHeight(arguments));
+            toSheet = [&sheet](const PixelRaster& colours, std::span<const std::uint8_t> alpha) {
+                sheet->Add(colours, alpha);
+            };
+        }
+        const std::unique_ptr<TSampledTileConverter> converter = Converter(arguments, mask, toSheet);
         // Reading and decoding the pictures is nearly all the work, so it runs on every core.
         const TBatchPlan readAhead = [&](const std::vector<AnsiString>& sourceFiles) {
+            if (sheet)
+                sheet->Plan(PictureNames(sourceFiles, arguments.inputDirectory), batchNames);
             converter->ReadAhead(sourceFiles, ReadAheadThreads());
         };
         const TConvertFile convert = [&](const AnsiString& sourceFile, const AnsiString& tileFile) {
             converter->Convert(sourceFile, tileFile);
         };
-        const TBatchResult result = RunBatch(arguments.inputDirectory, arguments.outputDirectory, convert,
-            progress, { arguments.sourceExtensions, arguments.tileExtension }, readAhead);
+        const TBatchResult result = RunBatch(
+            arguments.inputDirectory, arguments.outputDirectory, convert, progress, batchNames, readAhead);
         progressBar.Finish();
+        if (sheet && result.outcome == TBatchOutcome::Converted) {
+            currentFile.clear(); // a failed save names its own file
+            sheet->Write(kFileVersion);
+        }
         switch (result.outcome) {
         case TBatchOutcome::NoInputDirectory:
         case TBatchOutcome::NoOutputDirectory:
@@ -125,6 +187,10 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
             context.out << PlainLineEnds(result.message) << std::flush;
             return kExitSuccess;
         }
+    } catch (const ESheetRefused& refused) {
+        progressBar.Finish();
+        context.err << "durnik-batch: " << refused.Message() << '\n';
+        return kExitUsage;
     } catch (const std::exception& error) {
         progressBar.Finish();
         context.err << FailureLine(currentFile, error.what()) << '\n';

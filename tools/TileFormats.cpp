@@ -23,17 +23,31 @@ PixelRaster ReadTileSource(const AnsiString& sourceFile, TSampler& sampler)
     return ReadBmpFileSampled(sourceFile, sampler);
 }
 
-TTileWriter PngTileWriter(TGraphic* mask, int width, int height)
+namespace {
+
+// The mask as the compose stretches it, as opacity.
+std::vector<std::uint8_t> MaskBrightness(TGraphic* mask, int width, int height)
 {
-    // The mask as the compose stretches it, once for the whole batch.
+    if (!mask)
+        return std::vector<std::uint8_t>(std::size_t(width) * std::size_t(height), 255);
     TBitmap stretched;
     stretched.SetWidth(width);
     stretched.SetHeight(height);
     stretched.Canvas()->StretchDraw(Rect(0, 0, width, height), mask);
-    auto brightness = std::make_shared<std::vector<std::uint8_t>>();
+    std::vector<std::uint8_t> brightness;
     for (const COLORREF pixel : stretched.Raster().pixels)
-        brightness->push_back(std::uint8_t((GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel)) / 3));
-    return [brightness](TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
+        brightness.push_back(std::uint8_t((GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel)) / 3));
+    return brightness;
+}
+
+} // namespace
+
+TTileWriter PngTileWriter(TGraphic* mask, int width, int height, TPngTileWritten written)
+{
+    // Once for the whole batch.
+    auto brightness = std::make_shared<const std::vector<std::uint8_t>>(MaskBrightness(mask, width, height));
+    return [brightness, written = std::move(written)](
+               TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
         std::vector<std::uint8_t> alpha = *brightness;
         for (int y = 0; y < map.Height(); ++y) {
             for (int x = 0; x < map.Width(); ++x) {
@@ -42,5 +56,7 @@ TTileWriter PngTileWriter(TGraphic* mask, int width, int height)
             }
         }
         WriteFileAtomically(tileFile, WritePng(tile.Raster(), alpha));
+        if (written)
+            written(tile.Raster(), alpha);
     };
 }

@@ -5,6 +5,10 @@
 #include "platform/vcl/graphics/Graphics.h"
 #include "tile/TileFileConverters.h"
 
+#include <cstdint>
+#include <functional>
+#include <span>
+
 // A mask from a BMP or a PNG file, told apart by the file's first bytes.
 void LoadMask(const AnsiString& maskFile, TBitmap& mask);
 
@@ -12,8 +16,11 @@ void LoadMask(const AnsiString& maskFile, TBitmap& mask);
 // case, a BMP otherwise.
 PixelRaster ReadTileSource(const AnsiString& sourceFile, TSampler& sampler);
 
+// Told of each PNG tile once it is written, with the pixels written.
+using TPngTileWritten = std::function<void(const PixelRaster& colours, std::span<const std::uint8_t> alpha)>;
+
 // Writes 8-bit RGBA PNG tiles: the colour is the composed tile's, so a viewer that ignores
 // alpha sees the BMP tile, and the alpha is the brightness of the mask stretched to the tile,
-// (r + g + b) / 3 rounded down, or 0 where the source covers nothing. mask must outlive the
-// writer.
-TTileWriter PngTileWriter(TGraphic* mask, int width, int height);
+// (r + g + b) / 3 rounded down, or 0 where the source covers nothing. Without a mask the
+// tile is opaque wherever the source covers it. mask must outlive the writer.
+TTileWriter PngTileWriter(TGraphic* mask, int width, int height, TPngTileWritten written = {});

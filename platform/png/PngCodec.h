@@ -9,6 +9,7 @@
 #include "platform/rtl/SysUtils.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -37,3 +38,27 @@ PixelRaster ReadPng(const TByteSource& bytes);
 // An 8-bit RGBA PNG: colour from colours, opacity from alpha (one byte a pixel, as many as
 // the raster has). Throws EInvalidGraphicOperation for an empty raster.
 std::vector<std::uint8_t> WritePng(const PixelRaster& colours, std::span<const std::uint8_t> alpha);
+
+// The same picture given row by row from the top, so a large one need not be held whole and
+// its rows can be compressed while later ones are still being made.
+class TPngRowEncoder {
+public:
+    // Throws EInvalidGraphicOperation for an empty size.
+    TPngRowEncoder(int width, int height);
+    ~TPngRowEncoder();
+    TPngRowEncoder(const TPngRowEncoder&) = delete;
+    TPngRowEncoder& operator=(const TPngRowEncoder&) = delete;
+
+    // The next row: width colours and width opacities.
+    void AddRow(const COLORREF* colours, const std::uint8_t* alpha);
+    // The file, once every row is in.
+    std::vector<std::uint8_t> Finish();
+
+private:
+    struct Context;
+    std::unique_ptr<Context> FContext;
+    int FWidth;
+    int FHeight;
+    int FRowsAdded = 0;
+    std::vector<std::uint8_t> FRow; // RGBA
+};

@@ -1,51 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "tools/BatchCommand.h"
 
-#include "platform/png/PngCodec.h"
 #include "resources/Version.h"
-#include "tests/platform/rtl/TemporaryDirectory.h"
-#include "tests/tile/BatchTestPictures.h"
+#include "tests/tools/BatchCommandFixture.h"
+#include "tile/BlockProjection.h"
 #include "tile/TileComposer.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
-#include <spng.h>
-#include <sstream>
 
 namespace {
-
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class BatchCommandTest : public ::testing::Test {
-protected:
-    TemporaryDirectory root;
-    std::string program = root.MakeDirectory("program") + "/";
-    std::string in = root.MakeDirectory("in");
-    std::string out = root.MakeDirectory("out");
-
-    BatchCommandTest()
-    {
-        root.MakeDirectory("program/mask");
-        TPicture mask;
-        LoadHalfMask(mask);
-        mask.SaveToFile(program + "mask/iso.bmp");
-    }
-
-    CommandRun Run(std::vector<const char*> arguments)
-    {
-        std::ostringstream outStream;
-        std::ostringstream errStream;
-        CommandRun run;
-        run.status = RunBatchCommand(arguments, { outStream, errStream, program, false });
-        run.out = outStream.str();
-        run.err = errStream.str();
-        return run;
-    }
-};
 
 TEST_F(BatchCommandTest, ConvertsAndPrintsTheReportWithPlainLineEnds)
 {
@@ -79,7 +42,7 @@ TEST_F(BatchCommandTest, UsageErrorsExitWithTwoAndSayWhy)
         { { "--to", "gif", "a", "b" }, "the tile format must be bmp or png, not gif" },
         { { "--from=bmp,jpg", "a", "b" }, "the source formats must be bmp, png or bmp,png, not bmp,jpg" },
         { { "--from", "", "a", "b" }, "the source formats must be" },
-        { { "--projection", "flat", "a", "b" }, "the projection must be stretch or iso, not flat" },
+        { { "--projection", "flat", "a", "b" }, "the projection must be stretch, iso or block, not flat" },
     };
     for (const auto& [arguments, expected] : cases) {
         const CommandRun run = Run(arguments);
@@ -88,6 +51,73 @@ TEST_F(BatchCommandTest, UsageErrorsExitWithTwoAndSayWhy)
         EXPECT_NE(run.err.find("Usage: durnik-batch"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
+}
+
+TEST_F(BatchCommandTest, BlockAndSheetOptionsOutsideTheirRangeExitWithTwoAndWriteNothing)
+{
+    WriteTestPng(in + "/a.png", 10, 10, 1);
+    const std::string i = in;
+    const std::string o = out;
+    const std::pair<std::vector<const char*>, std::string> cases[] = {
+        { { "--sheet", "s", i.c_str(), o.c_str() }, "a sheet is made of PNG tiles: add --to png" },
+        { { "--to", "bmp", "--sheet", "s", i.c_str(), o.c_str() }, "a sheet is made of PNG tiles" },
+        { { "--to", "png", "--sheet", "s", "--columns", "0", i.c_str(), o.c_str() },
+            "the columns must be a positive number, not 0" },
+        { { "--to", "png", "--sheet", "s", "--spacing", "-1", i.c_str(), o.c_str() },
+            "the spacing must be 0 or more, not -1" },
+        { { "--to", "png", "--sheet", "s", "--margin=-3", i.c_str(), o.c_str() },
+            "the margin must be 0 or more" },
+        { { "--to", "png", "--columns", "3", i.c_str(), o.c_str() },
+            "--columns is for a sheet: add --sheet NAME" },
+        { { "--to", "png", "--sheet", "sub/s", i.c_str(), o.c_str() },
+            "the sheet name must be a file name without a directory, not \"sub/s\"" },
+        { { "--to", "png", "--sheet", "sub\\s", i.c_str(), o.c_str() },
+            "the sheet name must be a file name" },
+        { { "--to", "png", "--sheet=", i.c_str(), o.c_str() }, "the sheet name must be a file name" },
+        { { "--projection", "block", "--shade", "1.2,0.5", i.c_str(), o.c_str() },
+            "the shade must be two numbers from 0 to 1 like 0.8,0.6, not 1.2,0.5" },
+        { { "--projection", "block", "--shade", "0.5,-0.1", i.c_str(), o.c_str() }, "the shade must be" },
+        { { "--projection", "block", "--shade", "0.5", i.c_str(), o.c_str() }, "the shade must be" },
+        { { "--projection", "block", "--shade", "0.5,x", i.c_str(), o.c_str() }, "the shade must be" },
+        { { "--projection", "block", "--shade", "nan,0.5", i.c_str(), o.c_str() }, "the shade must be" },
+        { { "--projection", "block", "--depth", "0", i.c_str(), o.c_str() },
+            "the depth must be from 1 to 16384, not 0" },
+        { { "--projection", "block", "--depth", "16385", i.c_str(), o.c_str() },
+            "the depth must be from 1 to 16384" },
+        { { "--depth", "5", i.c_str(), o.c_str() }, "--depth is for block tiles: add --projection block" },
+        { { "--projection", "iso", "--shade", "0.5,0.5", i.c_str(), o.c_str() },
+            "--shade is for block tiles" },
+    };
+    for (const auto& [arguments, expected] : cases) {
+        std::vector<const char*> withPng = { "--from", "png" };
+        withPng.insert(withPng.end(), arguments.begin(), arguments.end());
+        const CommandRun run = Run(withPng);
+        EXPECT_EQ(run.status, 2) << expected;
+        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Usage: durnik-batch"), std::string::npos);
+        EXPECT_TRUE(root.Names("out").empty()) << expected;
+    }
+}
+
+TEST_F(BatchCommandTest, BlockTilesIgnoreTheMaskAndAreOpaqueExactlyInsideTheBlock)
+{
+    WriteTestPng(in + "/a.png", 33, 21, 4);
+    const std::string bmpTiles = root.MakeDirectory("bmp");
+
+    const CommandRun png = Run({ "--from", "png", "--to", "png", "--projection", "block", "--width", "64",
+        "--height", "32", "--depth", "20", "--shade", "0.75,0.3", in.c_str(), out.c_str() });
+    const CommandRun bmp = Run({ "--from", "png", "--projection", "block", "--width", "64", "--height", "32",
+        in.c_str(), bmpTiles.c_str() });
+
+    ASSERT_EQ(png.status, 0) << png.err;
+    ASSERT_EQ(bmp.status, 0) << bmp.err;
+    // The default half mask would blank the right half; a block keeps it.
+    const PixelRaster picture = TestPicture(33, 21, 4)->Raster();
+    const PixelRaster expected = BlockTile(picture, 64, 32, { 20, 0.75, 0.3 });
+    ExpectRgbaTile(DecodeRgba(out + "/a.png"), expected,
+        [](int x, int y) { return BlockFace(x, y, 64, 32, 20) != TBlockFace::None ? 255 : 0; });
+    // The BMP tile: default depth (the height) and shades, white outside.
+    EXPECT_EQ(LoadedBitmap(bmpTiles + "/a.bmp"), BlockTile(picture, 64, 32, {}));
 }
 
 TEST_F(BatchCommandTest, HelpAndVersionGoToStandardOutput)
@@ -186,59 +216,6 @@ TEST_F(BatchCommandTest, FoldersNamedLikePicturesAreSkipped)
     EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.bmp" });
 }
 
-// The 8-bit RGBA pixels of a PNG file, decoded by libspng directly.
-struct Rgba {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> bytes;
-    const std::uint8_t* At(int x, int y) const
-    {
-        return &bytes[4 * (std::size_t(y) * std::size_t(width) + std::size_t(x))];
-    }
-};
-
-Rgba DecodeRgba(const std::string& path)
-{
-    const std::string file = TemporaryDirectory::Read(path);
-    spng_ctx* context = spng_ctx_new(0);
-    spng_set_png_buffer(context, file.data(), file.size());
-    spng_ihdr header {};
-    Rgba image;
-    std::size_t size = 0;
-    if (spng_get_ihdr(context, &header) == 0
-        && spng_decoded_image_size(context, SPNG_FMT_RGBA8, &size) == 0) {
-        image.bytes.resize(size);
-        if (spng_decode_image(context, image.bytes.data(), size, SPNG_FMT_RGBA8, 0) == 0) {
-            image.width = int(header.width);
-            image.height = int(header.height);
-        }
-    }
-    spng_ctx_free(context);
-    return image;
-}
-
-PixelRaster LoadedBitmap(const std::string& path)
-{
-    TBitmap bitmap;
-    bitmap.LoadFromFile(path);
-    return bitmap.Raster();
-}
-
-void WriteTestPng(const std::string& path, int width, int height, int seed)
-{
-    const PixelRaster raster = TestPicture(width, height, seed)->Raster();
-    const std::vector<std::uint8_t> bytes
-        = WritePng(raster, std::vector<std::uint8_t>(raster.pixels.size(), 255));
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-std::vector<std::string> SortedNames(std::vector<std::string> names)
-{
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST_F(BatchCommandTest, DefaultOptionsWriteTheWindowsTilesByteForByte)
 {
     WriteTestPicture(in + "/a.bmp", 300, 200, 1);
@@ -290,17 +267,8 @@ TEST_F(BatchCommandTest, PngTilesKeepTheBmpTilesColourAndTakeTheMaskAsAlpha)
     ASSERT_EQ(greyPng.status, 0) << greyPng.err;
     EXPECT_EQ(root.Names("out"), std::vector<std::string> { "a.png" });
     const PixelRaster colours = LoadedBitmap(bmpTiles + "/a.bmp");
-    const Rgba halfTile = DecodeRgba(out + "/a.png");
-    ASSERT_EQ(halfTile.width, 128);
-    ASSERT_EQ(halfTile.height, 63);
-    for (int y = 0; y < 63; ++y) {
-        for (int x = 0; x < 128; ++x) {
-            const std::uint8_t* pixel = halfTile.At(x, y);
-            ASSERT_EQ(RGB(pixel[0], pixel[1], pixel[2]), colours.At(x, y)) << x << ", " << y;
-            // The half mask: white (opaque) on the left, black (transparent) on the right.
-            ASSERT_EQ(pixel[3], x < 64 ? 255 : 0) << x << ", " << y;
-        }
-    }
+    // The half mask: white (opaque) on the left, black (transparent) on the right.
+    ExpectRgbaTile(DecodeRgba(out + "/a.png"), colours, [](int x, int) { return x < 64 ? 255 : 0; });
     const Rgba greyTile = DecodeRgba(greyTiles + "/a.png");
     ASSERT_EQ(greyTile.width, 128);
     for (int y = 0; y < 63; ++y)

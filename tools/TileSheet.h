@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// The sheet of a batch of PNG tiles: every tile laid out on one picture, written with its
+// Tiled tileset and sprite atlas once the whole batch has converted.
+#pragma once
+
+#include "platform/gdi/PixelRaster.h"
+#include "platform/png/PngCodec.h"
+#include "tile/BatchConverter.h"
+#include "tools/SheetLayout.h"
+#include "tools/TilesetDescriptions.h"
+
+#include <cstdint>
+#include <future>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+class TTileSheet {
+public:
+    TTileSheet(TSheetOptions options, AnsiString outputDirectory, int tileWidth, int tileHeight);
+    ~TTileSheet();
+    TTileSheet(const TTileSheet&) = delete;
+    TTileSheet& operator=(const TTileSheet&) = delete;
+
+    // Lays the sheet out for these pictures (names without directory, in batch order) before
+    // any tile is written. Raises ESheetRefused for a sheet too large, a name neither TSX nor
+    // JSON can hold, or a tile that would be overwritten by the sheet's picture.
+    void Plan(const std::vector<AnsiString>& pictureNames, const TBatchNames& names);
+    // The next tile in batch order, as written.
+    void Add(const PixelRaster& colours, std::span<const std::uint8_t> alpha);
+    // The picture, the tileset and the atlas, each written atomically; after every tile.
+    void Write(const AnsiString& version);
+
+private:
+    // One row of tiles with the transparent rows below it, as pixel rows of the sheet.
+    struct Band {
+        PixelRaster colours;
+        std::vector<std::uint8_t> alpha;
+    };
+
+    Band EmptyBand(int rows) const;
+    // Compresses band after the bands before it, on another thread, so the batch goes on.
+    void Encode(Band band);
+
+    TSheetOptions FOptions;
+    AnsiString FOutputDirectory;
+    int FTileWidth;
+    int FTileHeight;
+    std::optional<TSheetLayout> FLayout;
+    std::vector<TSheetTile> FTiles;
+    std::unique_ptr<TPngRowEncoder> FEncoder;
+    Band FBand; // the row of tiles being filled
+    int FAdded = 0;
+    std::future<void> FEncoded; // the last band handed to the encoder
+};
