@@ -55,7 +55,8 @@ void TTileSheet::Plan(const std::vector<AnsiString>& pictureNames, const TBatchN
         FTiles.push_back({ pictureName, tileName });
     }
     FLayout = LayOutSheet(int(FTiles.size()), FTileWidth, FTileHeight, FOptions);
-    FEncoder = std::make_unique<TPngRowEncoder>(FLayout->width, FLayout->height);
+    // The sheet repeats the tiles just written, so it is compressed for speed rather than size.
+    FEncoder = std::make_unique<TPngRowEncoder>(FLayout->width, FLayout->height, TPngCompression::Fastest);
     Encode(EmptyBand(FLayout->margin));
 }
 

@@ -32,7 +32,7 @@ namespace {
 
 } // namespace
 
-TPngRowEncoder::TPngRowEncoder(int width, int height)
+TPngRowEncoder::TPngRowEncoder(int width, int height, TPngCompression compression)
     : FContext(std::make_unique<Context>())
     , FWidth(width)
     , FHeight(height)
@@ -44,6 +44,10 @@ TPngRowEncoder::TPngRowEncoder(int width, int height)
     if (!encoder)
         throw std::bad_alloc();
     spng_set_option(encoder, SPNG_ENCODE_TO_BUFFER, 1);
+    if (compression == TPngCompression::Fastest) {
+        spng_set_option(encoder, SPNG_IMG_COMPRESSION_LEVEL, 1);
+        spng_set_option(encoder, SPNG_FILTER_CHOICE, SPNG_FILTER_CHOICE_SUB);
+    }
     spng_ihdr header {};
     header.width = std::uint32_t(width);
     header.height = std::uint32_t(height);
