@@ -6,9 +6,9 @@
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileFileConverters.h"
+#include "tile/TileFormats.h"
 #include "tools/BatchArguments.h"
 #include "tools/ProgressBar.h"
-#include "tools/TileFormats.h"
 
 #include <memory>
 #include <ostream>
@@ -80,7 +80,7 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
     AnsiString currentFile = maskFile;
     TProgressBar progressBar(context.err, context.showProgress);
     try {
-        LoadMask(maskFile, mask);
+        LoadPicture(maskFile, mask);
         currentFile.clear(); // a clash of tile names is reported on its own
         const TBatchProgress progress = [&](const AnsiString& name, std::size_t index, std::size_t total) {
             currentFile = arguments.inputDirectory + "\\" + name;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// PNG files for the command-line tool, through libspng. Kept out of the window program: only
-// durnik-batch links it.
+// PNG files through libspng, for durnik-batch and the window alike. Kept out of the toolkit,
+// so the toolkit's pictures stay BMP.
 #pragma once
 
 #include "platform/gdi/PixelRaster.h"
