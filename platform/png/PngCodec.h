@@ -25,7 +25,7 @@ bool IsPngFile(const AnsiString& path);
 // it cannot be read.
 PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler);
 
-// The whole picture, the same way; for masks, which are small.
+// The whole picture, the same way: for masks, and for the window, which shows it.
 PixelRaster ReadPngFile(const AnsiString& path);
 
 // An 8-bit RGBA PNG: colour from colours, opacity from alpha (one byte a pixel, as many as
