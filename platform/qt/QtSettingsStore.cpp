@@ -4,8 +4,11 @@
 #include "platform/qt/QtStrings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <memory>
 
 namespace {
 
@@ -13,16 +16,13 @@ class QtSettingsStore final : public TSettingsStore {
 public:
     explicit QtSettingsStore(const AnsiString& fileName)
         : FFileName(fileName)
-        , FSettings(ToQString(fileName), QSettings::IniFormat)
+        , FSettings(Open(ToQString(fileName)))
     {
-        // A file that cannot be read or parsed counts as empty: every value takes its default.
-        if (FSettings.status() != QSettings::NoError)
-            FSettings.clear();
     }
 
     std::optional<AnsiString> Value(const AnsiString& key) const override
     {
-        const QVariant value = FSettings.value(ToQString(key));
+        const QVariant value = FSettings->value(ToQString(key));
         if (!value.isValid() || !value.canConvert<QString>())
             return std::nullopt;
         return FromQString(value.toString());
@@ -30,21 +30,37 @@ public:
 
     void SetValue(const AnsiString& key, const AnsiString& value) override
     {
-        FSettings.setValue(ToQString(key), ToQString(value));
+        FSettings->setValue(ToQString(key), ToQString(value));
     }
 
     void Flush() override
     {
         QDir().mkpath(QFileInfo(ToQString(FFileName)).absolutePath());
         // Qt writes the whole file aside and renames it over the old one.
-        FSettings.sync();
-        if (FSettings.status() != QSettings::NoError)
+        FSettings->sync();
+        if (FSettings->status() != QSettings::NoError)
             throw EInOutError("Cannot save the settings in \"" + FFileName + "\"");
     }
 
 private:
+    // A file that cannot be read or parsed is kept aside as "<name>.damaged" for its owner to look
+    // at, and the settings start afresh, every value at its default.
+    static std::unique_ptr<QSettings> Open(const QString& fileName)
+    {
+        auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+        // Asking for the keys reads the file, so its status tells how the reading went.
+        settings->allKeys();
+        if (settings->status() == QSettings::NoError)
+            return settings;
+        settings.reset();
+        const QString aside = fileName + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        QFile::rename(fileName, aside);
+        return std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    }
+
     AnsiString FFileName;
-    QSettings FSettings;
+    std::unique_ptr<QSettings> FSettings;
 };
 
 } // namespace

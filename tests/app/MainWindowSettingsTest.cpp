@@ -141,6 +141,12 @@ TEST_F(MainWindowSettings, AFileThatCannotBeReadNeverKeepsTheWindowFromStarting)
         TMainForm* window = CreateWindow();
         EXPECT_EQ(window->wEdt->Text(), "128");
         EXPECT_EQ(window->MaskImg->Picture()->Width(), 64);
+        // The damaged file gives way to a sound one as the window closes.
+        window->Close();
+        Application->ProcessMessages();
+        Application->Initialize();
+        EXPECT_TRUE(Messages().empty()) << Messages().front();
+        EXPECT_EQ(FileBytes(SettingsFile() + ".damaged"), content);
         delete MainForm;
         MainForm = nullptr;
     }
