@@ -93,19 +93,22 @@ bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1), filters.first()));
     }
-    if (!request.defaultExt.empty())
-        dialog.setDefaultSuffix(ToQString(request.defaultExt));
+    // A name typed without an extension takes the chosen filter's, or else the default one.
+    const auto suffixFor = [&request](const QString& nameFilter) {
+        const QString suffix = FilterSuffix(nameFilter);
+        return suffix.isEmpty() ? ToQString(request.defaultExt) : suffix;
+    };
+    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &suffixFor](const QString& nameFilter) { dialog.setDefaultSuffix(suffixFor(nameFilter)); });
     if (!request.fileName.empty())
         dialog.selectFile(ToQString(HostPath(request.fileName)));
     if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     QString chosen = dialog.selectedFiles().first();
-    // A name typed without an extension gets the one of the chosen filter, or else the
-    // default one, however the dialog ended.
+    // The same however the dialog ended.
     if (request.save && QFileInfo(chosen).suffix().isEmpty()) {
-        QString suffix = FilterSuffix(dialog.selectedNameFilter());
-        if (suffix.isEmpty())
-            suffix = ToQString(request.defaultExt);
+        const QString suffix = suffixFor(dialog.selectedNameFilter());
         if (!suffix.isEmpty())
             chosen += QLatin1Char('.') + suffix;
     }
