@@ -78,6 +78,8 @@ TEST(WindowFormatsOnScreen, SavesDurnikBatchsIsoPngTileAndStartsAgainAsItWasLeft
         + std::to_string(kChoicesWidth) + " " + std::to_string(kChoicesHeight) + " first-panel.png\"");
     line("xdotool mousemove " + At(kOpen) + " click 1");
     choose("Open image", pictures + "/texture.png", "open-dialog");
+    // The picture shown is the sign that the dialog's loop has ended and a click counts again.
+    line("shot_until opened \"area_differs_from opened.png " + At({ 0, 7 }) + " 128 63 chosen.png\"");
     line("xdotool mousemove " + At(kGenerate) + " click 1");
     // The tile's top tip, left of the middle of the tile area, shows the picture.
     line(
