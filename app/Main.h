@@ -70,8 +70,6 @@ public:
     void OpenSource(const AnsiString& fileName);
     // The settings as the window shows them now.
     TWindowSettings Settings() const;
-    // The tile as last composed, for the preview; empty before the first.
-    const TPictureTile& Tile() const { return FTile; }
     // The preview window once Preview made it, else nullptr.
     TForm* PreviewWindow() const { return FPreview; }
 
