@@ -2,11 +2,16 @@
 #include "app/Main.h"
 
 #include "app/MainDescription.h"
+#include "app/PreviewForm.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/components/FormReader.h"
+#include "platform/vcl/controls/MessageTable.h"
 #include "platform/vcl/forms/Application.h"
+#include "platform/vcl/forms/Screen.h"
+#include "platform/win32/shell/ShellApi.h"
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
-#include "tile/TileComposer.h"
+#include "tile/TileFormats.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -14,6 +19,15 @@ TMainForm* MainForm = nullptr;
 const AnsiString kAboutText = AnsiString("Durnik ") + kShortVersion + ", isometric tiles by the Durnik developers";
 
 namespace {
+
+// The folder of a file name, without its separator.
+AnsiString FolderOf(const AnsiString& fileName)
+{
+    AnsiString folder = ExtractFilePath(fileName);
+    if (folder.size() > 1)
+        folder.pop_back();
+    return folder;
+}
 
 // The control of that name read from the layout, of the class the window expects.
 template <class Component> Component* Find(TComponent* root, const char* name)
@@ -30,6 +44,7 @@ TMainForm::TMainForm(TComponent* owner)
     : TForm(owner)
 {
     RegisterToolEditClasses();
+    RegisterSpeedCtrls();
     ReadComponentText(this, kMainFormDescription);
     BindFields();
 }
@@ -59,6 +74,31 @@ void TMainForm::BindFields()
     Label3 = Find<TLabel>(this, "Label3");
     wEdt = Find<TEdit>(this, "wEdt");
     hEdt = Find<TEdit>(this, "hEdt");
+    ProjLbl = Find<TLabel>(this, "ProjLbl");
+    StretchBtn = Find<TSpeedButton>(this, "StretchBtn");
+    IsoBtn = Find<TSpeedButton>(this, "IsoBtn");
+    SourcesLbl = Find<TLabel>(this, "SourcesLbl");
+    BmpSourcesBtn = Find<TSpeedButton>(this, "BmpSourcesBtn");
+    PngSourcesBtn = Find<TSpeedButton>(this, "PngSourcesBtn");
+    TilesLbl = Find<TLabel>(this, "TilesLbl");
+    BmpTilesBtn = Find<TSpeedButton>(this, "BmpTilesBtn");
+    PngTilesBtn = Find<TSpeedButton>(this, "PngTilesBtn");
+    PreviewBtn = Find<TButton>(this, "PreviewBtn");
+    FProjection.Add(StretchBtn, TTileProjection::Stretch);
+    FProjection.Add(IsoBtn, TTileProjection::Iso);
+    FSources.Add(BmpSourcesBtn, TSourceFormats::Bmp);
+    FSources.Add(PngSourcesBtn, TSourceFormats::BmpAndPng);
+    FTiles.Add(BmpTilesBtn, TTileFormat::Bmp);
+    FTiles.Add(PngTilesBtn, TTileFormat::Png);
+}
+
+const TMessageTable& TMainForm::Messages()
+{
+    static const TMessageTable table(&TForm::Messages(),
+        {
+            { WM_DROPFILES, &MessageHandler<TMainForm, &TMainForm::WMDropFiles> },
+        });
+    return table;
 }
 
 TNotifyEvent TMainForm::FindMethod(const AnsiString& name)
@@ -72,6 +112,7 @@ TNotifyEvent TMainForm::FindMethod(const AnsiString& name)
         { "SettBtnClick", &TMainForm::SettBtnClick },
         { "BatchBtnClick", &TMainForm::BatchBtnClick },
         { "ABtnClick", &TMainForm::ABtnClick },
+        { "PreviewBtnClick", &TMainForm::PreviewBtnClick },
     };
     if (TNotifyEvent method = methods.Find(this, name))
         return method;
@@ -81,23 +122,121 @@ TNotifyEvent TMainForm::FindMethod(const AnsiString& name)
 void TMainForm::FormCreate(TObject*)
 {
     ProgramDir = ExtractFilePath(Application->ExeName());
+    FSettings = OpenSettingsStore(UserSettingsFile("durnik"));
+    const TWindowSettings settings = ReadWindowSettings(*FSettings);
+    ApplySettings(settings);
+    DragAcceptFiles(Handle(), TRUE);
+    if (!settings.maskFile.empty()) {
+        try {
+            LoadMask(settings.maskFile);
+            return;
+        } catch (const Exception&) {
+            // A remembered mask that no longer loads gives way to the default one.
+        }
+    }
     const AnsiString maskFile = ProgramDir + "mask\\iso.bmp";
     if (FileExists(maskFile))
         MaskImg->Picture()->LoadFromFile(maskFile);
 }
 
+void TMainForm::ApplySettings(const TWindowSettings& settings)
+{
+    wEdt->SetText(settings.width);
+    hEdt->SetText(settings.height);
+    // A speed button releases the others of its group only once their panel has a window.
+    SettGroup->HandleNeeded();
+    FProjection.Choose(settings.projection);
+    FSources.Choose(settings.sources);
+    FTiles.Choose(settings.tiles);
+    InDir->SetText(settings.inputDirectory);
+    OutDir->SetText(settings.outputDirectory);
+    FOpenDir = settings.openDirectory;
+    FSaveDir = settings.saveDirectory;
+    // Mask starts where Open last was, as it shares Open's dialog.
+    if (!FOpenDir.empty())
+        OpenDlg->SetInitialDir(FOpenDir);
+    // A corner that would put the window off every screen is a screen that has gone.
+    if (settings.position && settings.position->x < Screen->Width() - 16
+        && settings.position->y < Screen->Height() - 16 && settings.position->x > -Width() + 16
+        && settings.position->y >= 0)
+        SetBounds(settings.position->x, settings.position->y, Width(), Height());
+}
+
+TWindowSettings TMainForm::Settings() const
+{
+    TWindowSettings settings;
+    settings.width = wEdt->Text();
+    settings.height = hEdt->Text();
+    settings.maskFile = FMaskFile;
+    settings.projection = FProjection.Chosen();
+    settings.sources = FSources.Chosen();
+    settings.tiles = FTiles.Chosen();
+    settings.inputDirectory = InDir->Text();
+    settings.outputDirectory = OutDir->Text();
+    settings.openDirectory = FOpenDir;
+    settings.saveDirectory = FSaveDir;
+    settings.position = TPoint { Left(), Top() };
+    return settings;
+}
+
+void TMainForm::RememberSettings(bool reportFailure)
+{
+    if (!FSettings)
+        return;
+    WriteWindowSettings(Settings(), *FSettings);
+    try {
+        FSettings->Flush();
+    } catch (const Exception& error) {
+        // Kept in memory and written with the next change; the user hears of it once, as the
+        // window closes, and the window closes all the same.
+        if (reportFailure)
+            Application->HandleException(error);
+    }
+}
+
+void TMainForm::DoClose(TCloseAction& action)
+{
+    TForm::DoClose(action);
+    if (action != caNone)
+        RememberSettings(true);
+}
+
+void TMainForm::Notification(TComponent* component, TOperation operation)
+{
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == FPreview)
+        FPreview = nullptr;
+}
+
+void TMainForm::LoadMask(const AnsiString& maskFile)
+{
+    LoadPicture(maskFile, *MaskImg->Picture()->Bitmap());
+    FMaskFile = maskFile;
+}
+
+void TMainForm::OpenSource(const AnsiString& fileName)
+{
+    LoadPicture(fileName, *BMPImg->Picture()->Bitmap());
+}
+
 void TMainForm::OpenBtnClick(TObject*)
 {
-    OpenDlg->SetInitialDir(ProgramDir + "bmp");
-    if (OpenDlg->Execute())
-        BMPImg->Picture()->LoadFromFile(OpenDlg->FileName());
+    OpenDlg->SetInitialDir(FOpenDir.empty() ? ProgramDir + "bmp" : FOpenDir);
+    if (!OpenDlg->Execute())
+        return;
+    OpenSource(OpenDlg->FileName());
+    FOpenDir = FolderOf(OpenDlg->FileName());
+    RememberSettings(false);
 }
 
 void TMainForm::ComposeTile(int width, int height)
 {
     IsoImg->SetWidth(width);
     IsoImg->SetHeight(height);
-    ::ComposeTile(*BMPImg->Picture(), *MaskImg->Picture(), *IsoImg->Picture(), width, height);
+    FTile.Compose(BMPImg->Picture()->Graphic(), MaskImg->Picture()->Graphic(), *IsoImg->Picture()->Bitmap(),
+        width, height, FProjection.Chosen());
+    if (auto* preview = dynamic_cast<TPreviewForm*>(FPreview))
+        preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha());
 }
 
 void TMainForm::GenBtnClick(TObject*)
@@ -105,19 +244,27 @@ void TMainForm::GenBtnClick(TObject*)
     const int width = StrToInt(wEdt->Text());
     const int height = StrToInt(hEdt->Text());
     ComposeTile(width, height);
+    RememberSettings(false);
 }
 
 void TMainForm::SaveBtnClick(TObject*)
 {
-    SaveDlg->SetInitialDir(ProgramDir);
-    if (SaveDlg->Execute())
-        IsoImg->Picture()->SaveToFile(SaveDlg->FileName());
+    SaveDlg->SetInitialDir(FSaveDir.empty() ? ProgramDir : FSaveDir);
+    if (!SaveDlg->Execute())
+        return;
+    const AnsiString fileName = SaveDlg->FileName();
+    FTile.Save(*IsoImg->Picture()->Bitmap(), fileName, TileFormatOf(fileName));
+    FSaveDir = FolderOf(fileName);
+    RememberSettings(false);
 }
 
 void TMainForm::MaskBtnClick(TObject*)
 {
-    if (OpenDlg->Execute())
-        MaskImg->Picture()->LoadFromFile(OpenDlg->FileName());
+    if (!OpenDlg->Execute())
+        return;
+    LoadMask(OpenDlg->FileName());
+    FOpenDir = FolderOf(OpenDlg->FileName());
+    RememberSettings(false);
 }
 
 void TMainForm::SettBtnClick(TObject*)
@@ -132,12 +279,17 @@ void TMainForm::BatchBtnClick(TObject*)
 {
     const int width = StrToInt(wEdt->Text());
     const int height = StrToInt(hEdt->Text());
-    const TBatchResult result = RunBatch(InDir->Text(), OutDir->Text(),
-        [this, width, height](const AnsiString& sourceFile, const AnsiString& tileFile) {
-            BMPImg->Picture()->LoadFromFile(sourceFile);
+    const TTileFormat format = FTiles.Chosen();
+    const TBatchNames names { SourceExtensions(FSources.Chosen()), TileExtension(format) };
+    RememberSettings(false);
+    const TBatchResult result = RunBatch(
+        InDir->Text(), OutDir->Text(),
+        [this, width, height, format](const AnsiString& sourceFile, const AnsiString& tileFile) {
+            OpenSource(sourceFile);
             ComposeTile(width, height);
-            IsoImg->Picture()->SaveToFile(tileFile);
-        });
+            FTile.Save(*IsoImg->Picture()->Bitmap(), tileFile, format);
+        },
+        {}, names);
     if (!result.message.empty())
         ShowMessage(result.message);
 }
@@ -145,4 +297,33 @@ void TMainForm::BatchBtnClick(TObject*)
 void TMainForm::ABtnClick(TObject*)
 {
     ShowMessage(kAboutText);
+}
+
+void TMainForm::PreviewBtnClick(TObject*)
+{
+    if (!FPreview) {
+        FPreview = new TPreviewForm(this);
+        FPreview->FreeNotification(this);
+        // Beside the window, so both are seen at once.
+        FPreview->SetBounds(Left() + Width() + 8, Top(), FPreview->Width(), FPreview->Height());
+    }
+    auto* preview = static_cast<TPreviewForm*>(FPreview);
+    preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha());
+    preview->Show();
+}
+
+void TMainForm::WMDropFiles(TMessage& message)
+{
+    message.Result = 0;
+    const auto drop = reinterpret_cast<HDROP>(message.WParam);
+    const ScopeExit finish([drop] { DragFinish(drop); });
+    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 0)
+        return;
+    const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+    AnsiString fileName(length, '\0');
+    DragQueryFileA(drop, 0, fileName.data(), length + 1);
+    // The first picture of several is opened, as Open takes one.
+    OpenSource(fileName);
+    FOpenDir = FolderOf(fileName);
+    RememberSettings(false);
 }

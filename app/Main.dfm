@@ -93,7 +93,7 @@ object MainForm: TMainForm
     Left = 0
     Top = 160
     Width = 385
-    Height = 97
+    Height = 161
     Caption = 'Settings:'
     TabOrder = 6
     Visible = False
@@ -171,6 +171,78 @@ object MainForm: TMainForm
       TabOrder = 3
       Text = '63'
     end
+    object ProjLbl: TLabel
+      Left = 16
+      Top = 100
+      Width = 50
+      Height = 13
+      Caption = 'Projection:'
+    end
+    object StretchBtn: TSpeedButton
+      Left = 72
+      Top = 96
+      Width = 61
+      Height = 21
+      Caption = 'Stretch'
+      GroupIndex = 1
+      Down = True
+    end
+    object IsoBtn: TSpeedButton
+      Left = 132
+      Top = 96
+      Width = 61
+      Height = 21
+      Caption = 'Iso'
+      GroupIndex = 1
+    end
+    object SourcesLbl: TLabel
+      Left = 200
+      Top = 100
+      Width = 42
+      Height = 13
+      Caption = 'Sources:'
+    end
+    object BmpSourcesBtn: TSpeedButton
+      Left = 256
+      Top = 96
+      Width = 61
+      Height = 21
+      Caption = 'BMP'
+      GroupIndex = 2
+      Down = True
+    end
+    object PngSourcesBtn: TSpeedButton
+      Left = 316
+      Top = 96
+      Width = 61
+      Height = 21
+      Caption = 'BMP, PNG'
+      GroupIndex = 2
+    end
+    object TilesLbl: TLabel
+      Left = 200
+      Top = 124
+      Width = 26
+      Height = 13
+      Caption = 'Tiles:'
+    end
+    object BmpTilesBtn: TSpeedButton
+      Left = 256
+      Top = 120
+      Width = 61
+      Height = 21
+      Caption = 'BMP'
+      GroupIndex = 3
+      Down = True
+    end
+    object PngTilesBtn: TSpeedButton
+      Left = 316
+      Top = 120
+      Width = 61
+      Height = 21
+      Caption = 'PNG'
+      GroupIndex = 3
+    end
   end
   object ABtn: TButton
     Left = 280
@@ -181,14 +253,23 @@ object MainForm: TMainForm
     TabOrder = 7
     OnClick = ABtnClick
   end
+  object PreviewBtn: TButton
+    Left = 344
+    Top = 0
+    Width = 41
+    Height = 73
+    Caption = 'Preview'
+    TabOrder = 8
+    OnClick = PreviewBtnClick
+  end
   object OpenDlg: TOpenPictureDialog
     DefaultExt = '*.bmp'
-    Filter = 'Bitmaps (*.bmp)|*.bmp'
+    Filter = 'Pictures (*.bmp;*.png)|*.bmp;*.png|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png|All files (*)|*'
     Title = 'Open image'
   end
   object SaveDlg: TSavePictureDialog
     DefaultExt = '*.bmp'
-    Filter = 'Bitmaps (*.bmp)|*.bmp'
+    Filter = 'Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png'
     Options = [ofOverwritePrompt, ofHideReadOnly, ofEnableSizing]
     Title = 'Save image'
   end

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The main window: the source, mask and tile pictures, the commands that load, compose,
-// save and batch them, and the settings panel with the tile size and batch directories.
+// save, batch and preview them, and the settings panel with the tile size, projection,
+// batch directories and formats, remembered between runs.
 #pragma once
 
+#include "app/ButtonChoice.h"
+#include "app/WindowSettings.h"
+#include "platform/rtl/SettingsStore.h"
 #include "platform/vcl/dialogs/ExtDlgs.h"
 #include "platform/vcl/forms/Forms.h"
 #include "platform/vcl/standardcontrols/ExtCtrls.h"
@@ -38,6 +42,16 @@ public:
     TLabel* Label3 = nullptr;
     TEdit* wEdt = nullptr;
     TEdit* hEdt = nullptr;
+    TLabel* ProjLbl = nullptr;
+    TSpeedButton* StretchBtn = nullptr;
+    TSpeedButton* IsoBtn = nullptr;
+    TLabel* SourcesLbl = nullptr;
+    TSpeedButton* BmpSourcesBtn = nullptr;
+    TSpeedButton* PngSourcesBtn = nullptr;
+    TLabel* TilesLbl = nullptr;
+    TSpeedButton* BmpTilesBtn = nullptr;
+    TSpeedButton* PngTilesBtn = nullptr;
+    TButton* PreviewBtn = nullptr;
 
     void FormCreate(TObject* sender);
     void OpenBtnClick(TObject* sender);
@@ -47,15 +61,45 @@ public:
     void SettBtnClick(TObject* sender);
     void BatchBtnClick(TObject* sender);
     void ABtnClick(TObject* sender);
+    void PreviewBtnClick(TObject* sender);
 
     TNotifyEvent FindMethod(const AnsiString& name) override;
+
+    // Opens a picture file as the source, as Open does with the file chosen; for files
+    // dropped on the window.
+    void OpenSource(const AnsiString& fileName);
+    // The settings as the window shows them now.
+    TWindowSettings Settings() const;
+    // The preview window once Preview made it, else nullptr.
+    TForm* PreviewWindow() const { return FPreview; }
+
+    static const TMessageTable& Messages();
+    const TMessageTable& MessageTable() const override { return Messages(); }
+
+protected:
+    void DoClose(TCloseAction& action) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Sizes the tile control and composes the tile from the source and mask pictures.
     void ComposeTile(int width, int height);
     void BindFields();
+    void ApplySettings(const TWindowSettings& settings);
+    void LoadMask(const AnsiString& maskFile);
+    // Writes the settings when they changed; quietly unless reportFailure.
+    void RememberSettings(bool reportFailure);
+    void WMDropFiles(TMessage& message);
 
     AnsiString ProgramDir; // the program's directory, with its separator
+    AnsiString FMaskFile; // the mask loaded by the user; empty for the default one
+    AnsiString FOpenDir; // the folders the dialogs last showed; empty before
+    AnsiString FSaveDir;
+    TButtonChoice<TTileProjection> FProjection;
+    TButtonChoice<TSourceFormats> FSources;
+    TButtonChoice<TTileFormat> FTiles;
+    TPictureTile FTile;
+    std::unique_ptr<TSettingsStore> FSettings;
+    TForm* FPreview = nullptr; // owned by the window
 };
 
 // The main window, as the application created it.

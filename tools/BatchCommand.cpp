@@ -9,9 +9,9 @@
 #include "tile/BatchConverter.h"
 #include "tile/BlockProjection.h"
 #include "tile/TileFileConverters.h"
+#include "tile/TileFormats.h"
 #include "tools/BatchArguments.h"
 #include "tools/ProgressBar.h"
-#include "tools/TileFormats.h"
 #include "tools/TileSheet.h"
 
 #include <memory>
@@ -142,7 +142,7 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
     try {
         PrepareFolders(arguments);
         currentFile = maskFile;
-        LoadMask(maskFile, mask);
+        LoadPicture(maskFile, mask);
         currentFile.clear(); // a clash of tile names is reported on its own
         const TBatchProgress progress = [&](const AnsiString& name, std::size_t index, std::size_t total) {
             currentFile = arguments.inputDirectory + "\\" + name;

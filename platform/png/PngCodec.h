@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// PNG files for the command-line tool, through libspng. Kept out of the window program: only
-// durnik-batch links it.
+// PNG files through libspng, for durnik-batch and the window alike. Kept out of the toolkit,
+// so the toolkit's pictures stay BMP.
 #pragma once
 
 #include "platform/gdi/PixelRaster.h"
@@ -27,7 +27,7 @@ bool IsPngFile(const AnsiString& path);
 // it cannot be read.
 PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler);
 
-// The whole picture, the same way; for masks, which are small.
+// The whole picture, the same way: for masks, and for the window, which shows it.
 PixelRaster ReadPngFile(const AnsiString& path);
 
 // The same two from bytes wherever they are kept. EInvalidGraphic says what is wrong without

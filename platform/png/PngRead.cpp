@@ -6,6 +6,8 @@
 #include "platform/rtl/ReadOnlyFile.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <exception>
 #include <new>
 #include <optional>
@@ -106,11 +108,12 @@ public:
     }
 
     // Decodes the next stored row into row; false after the last one.
-    bool NextRow(std::vector<std::uint8_t>& row)
+    bool NextRow(std::vector<std::uint8_t>& row) { return NextRow(row.data(), row.size()); }
+    bool NextRow(void* row, std::size_t size)
     {
         if (FEnded)
             return false;
-        const int result = spng_decode_row(FContext, row.data(), row.size());
+        const int result = spng_decode_row(FContext, row, size);
         if (result == SPNG_EOI)
             FEnded = true;
         else
@@ -181,12 +184,12 @@ private:
     bool FEnded = false;
 };
 
-// Lays each pixel over white by its alpha, rounding to the nearest.
-void OverWhite(const std::vector<std::uint8_t>& rgba, COLORREF* pixels)
+// Lays each of count RGBA pixels over white by its alpha, rounding to the nearest. The
+// pixels may be the very bytes of rgba: each is read whole before it is written.
+void OverWhite(const std::uint8_t* rgba, std::size_t count, COLORREF* pixels)
 {
-    const std::size_t count = rgba.size() / 4;
     for (std::size_t x = 0; x < count; ++x) {
-        const std::uint8_t* pixel = &rgba[4 * x];
+        const std::uint8_t* pixel = rgba + 4 * x;
         const unsigned alpha = pixel[3];
         const auto over
             = [alpha](unsigned channel) { return std::uint8_t(255 - ((255 - channel) * alpha + 127) / 255); };
@@ -195,13 +198,56 @@ void OverWhite(const std::vector<std::uint8_t>& rgba, COLORREF* pixels)
     }
 }
 
+// Turns a row of RGBA bytes that is opaque throughout into colours in place, in two passes
+// the compiler can vectorise; false, changing nothing, when some pixel is not opaque.
+bool DropOpaqueAlpha(COLORREF* pixels, std::size_t count)
+{
+    static_assert(std::endian::native == std::endian::little, "RGBA bytes read as one colour value");
+    std::uint32_t allAlpha = 0xFF000000;
+    for (std::size_t x = 0; x < count; ++x)
+        allAlpha &= pixels[x];
+    if (allAlpha != 0xFF000000)
+        return false;
+    for (std::size_t x = 0; x < count; ++x)
+        pixels[x] &= 0x00FFFFFF;
+    return true;
+}
+
+// Every row of a picture stored without interlacing, converted straight into its place: a
+// whole picture needs no map to say where each pixel goes.
+PixelRaster ReadEveryRow(Decoder& decoder, const spng_ihdr& header)
+{
+    const int width = int(header.width);
+    const int height = int(header.height);
+    PixelRaster raster { width, height, false, std::vector<COLORREF>(std::size_t(width) * std::size_t(height)) };
+    std::vector<std::uint8_t> rgba(std::size_t(width) * 4);
+    decoder.Start();
+    for (int y = 0; y < height; ++y) {
+        // Each row is decoded into its own place and converted there, which spares a copy of
+        // every pixel.
+        COLORREF* row = raster.Row(y);
+        if (!decoder.NextRow(row, rgba.size()))
+            ThrowInvalidPng("the image data ends early");
+        if (!DropOpaqueAlpha(row, std::size_t(width)))
+            OverWhite(reinterpret_cast<const std::uint8_t*>(row), std::size_t(width), row);
+    }
+    decoder.Finish(rgba);
+    return raster;
+}
+
 using TMapFor = std::function<const TSampleMap&(int width, int height)>;
 
+// Sampled through the map mapFor gives for the picture's size, or the whole picture without one.
 PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor)
 {
     Decoder decoder(source);
     const spng_ihdr header = decoder.Header();
-    const TSampleMap& map = mapFor(int(header.width), int(header.height));
+    if (!mapFor && header.interlace_method == SPNG_INTERLACE_NONE)
+        return ReadEveryRow(decoder, header);
+    std::optional<TSampleMap> identity;
+    const TSampleMap& map = mapFor
+        ? mapFor(int(header.width), int(header.height))
+        : identity.emplace(int(header.width), int(header.height), int(header.width), int(header.height), StretchSample);
     std::vector<std::uint8_t> rgba(std::size_t(header.width) * 4);
     std::vector<COLORREF> pixels(header.width);
     decoder.Start();
@@ -212,7 +258,7 @@ PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor)
                 if (!decoder.NextRow(rgba))
                     ThrowInvalidPng("the image data ends early");
             }
-            OverWhite(rgba, pixels.data());
+            OverWhite(rgba.data(), header.width, pixels.data());
             return pixels.data();
         });
         decoder.Finish(rgba);
@@ -229,7 +275,7 @@ PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor)
     decoder.Finish(rgba);
     PixelRaster raster = map.Blank(false);
     for (std::size_t index = 0; index < rows.size(); ++index) {
-        OverWhite(kept[index], pixels.data());
+        OverWhite(kept[index].data(), header.width, pixels.data());
         map.Place(index, pixels.data(), raster);
     }
     return raster;
@@ -247,14 +293,6 @@ PixelRaster ReadNamed(const AnsiString& path, const TMapFor& mapFor)
 TMapFor MapsOf(TSampler& sampler)
 {
     return [&sampler](int width, int height) -> const TSampleMap& { return sampler.MapFor(width, height); };
-}
-
-// The map that takes every pixel where it is, kept in whole.
-TMapFor WholeMap(std::optional<TSampleMap>& whole)
-{
-    return [&whole](int width, int height) -> const TSampleMap& {
-        return whole.emplace(width, height, width, height, StretchSample);
-    };
 }
 
 } // namespace
@@ -277,8 +315,7 @@ PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler)
 
 PixelRaster ReadPngFile(const AnsiString& path)
 {
-    std::optional<TSampleMap> whole;
-    return ReadNamed(path, WholeMap(whole));
+    return ReadNamed(path, {});
 }
 
 PixelRaster ReadPngSampled(const TByteSource& bytes, TSampler& sampler)
@@ -288,6 +325,5 @@ PixelRaster ReadPngSampled(const TByteSource& bytes, TSampler& sampler)
 
 PixelRaster ReadPng(const TByteSource& bytes)
 {
-    std::optional<TSampleMap> whole;
-    return ReadSampled(bytes, WholeMap(whole));
+    return ReadSampled(bytes, {});
 }

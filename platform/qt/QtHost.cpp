@@ -2,10 +2,15 @@
 #include "platform/qt/QtHost.h"
 
 #include "platform/qt/QtHostBackend.h"
+#include "platform/qt/QtSettingsStore.h"
 
 QtHostSession::QtHostSession(int& argc, char** argv)
     : FHost(std::make_unique<QtHost>(argc, argv))
 {
+    SetSettingsStoreFactory(OpenQtSettingsStore);
 }
 
-QtHostSession::~QtHostSession() = default;
+QtHostSession::~QtHostSession()
+{
+    SetSettingsStoreFactory({});
+}

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Starts the Qt host and installs it as the platform's host for as long as the session
 // lives: top-level windows and native controls, the event loop, timers, the font engine,
-// the system colours of the desktop palette, clipboard, popup menus and dialogs. The one
-// header of platform/qt that others include, so it names no Qt type.
+// the system colours of the desktop palette, clipboard, popup menus, dialogs and settings
+// files. The one header of platform/qt that others include, so it names no Qt type.
 #pragma once
 
 #include <memory>

@@ -33,6 +33,21 @@ QStringList NameFilters(const AnsiString& filter)
     return filters;
 }
 
+// "png" of "PNG pictures (*.png)": the extension of a filter's first pattern, or empty when
+// that pattern takes any extension.
+QString FilterSuffix(const QString& nameFilter)
+{
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !nameFilter.endsWith(QLatin1Char(')')))
+        return {};
+    const QStringList patterns
+        = nameFilter.mid(open + 1, nameFilter.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (patterns.isEmpty() || !patterns.first().startsWith(QStringLiteral("*.")))
+        return {};
+    const QString suffix = patterns.first().mid(2);
+    return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString() : suffix;
+}
+
 QMessageBox::Icon IconFor(UINT type)
 {
     switch (type & 0xF0) {
@@ -78,16 +93,25 @@ bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1), filters.first()));
     }
-    if (!request.defaultExt.empty())
-        dialog.setDefaultSuffix(ToQString(request.defaultExt));
+    // A name typed without an extension takes the chosen filter's, or else the default one.
+    const auto suffixFor = [&request](const QString& nameFilter) {
+        const QString suffix = FilterSuffix(nameFilter);
+        return suffix.isEmpty() ? ToQString(request.defaultExt) : suffix;
+    };
+    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &suffixFor](const QString& nameFilter) { dialog.setDefaultSuffix(suffixFor(nameFilter)); });
     if (!request.fileName.empty())
         dialog.selectFile(ToQString(HostPath(request.fileName)));
     if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     QString chosen = dialog.selectedFiles().first();
-    // A name typed without an extension gets the default one, however the dialog ended.
-    if (request.save && !request.defaultExt.empty() && QFileInfo(chosen).suffix().isEmpty())
-        chosen += QLatin1Char('.') + ToQString(request.defaultExt);
+    // The same however the dialog ended.
+    if (request.save && QFileInfo(chosen).suffix().isEmpty()) {
+        const QString suffix = suffixFor(dialog.selectedNameFilter());
+        if (!suffix.isEmpty())
+            chosen += QLatin1Char('.') + suffix;
+    }
     chosenFile = FromQString(chosen);
     return true;
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/QtInputMapping.h"
 
+#include "platform/qt/QtStrings.h"
 #include "platform/win32/resources/CursorRecord.h"
 
 #include <QBitmap>
 #include <QImage>
+#include <QUrl>
 
 namespace {
 
@@ -139,4 +141,15 @@ QCursor QtCursorFor(HCURSOR cursor)
     return QCursor(QBitmap::fromImage(bitmapImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)),
         QBitmap::fromImage(maskImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)),
         cursor->hotSpot.x, cursor->hotSpot.y);
+}
+
+std::vector<AnsiString> LocalFiles(const QMimeData* data)
+{
+    std::vector<AnsiString> names;
+    if (!data || !data->hasUrls())
+        return names;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            names.push_back(FromQString(url.toLocalFile()));
+    return names;
 }

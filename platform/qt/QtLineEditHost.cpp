@@ -77,17 +77,6 @@ void SendGuarded(HWND window, UINT message)
     }
 }
 
-std::vector<AnsiString> LocalFiles(const QMimeData* data)
-{
-    std::vector<AnsiString> names;
-    if (!data || !data->hasUrls())
-        return names;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            names.push_back(FromQString(url.toLocalFile()));
-    return names;
-}
-
 } // namespace
 
 QtLineEdits::QtLineEdits() = default;

@@ -3,10 +3,12 @@
 
 #include "platform/qt/QtInputMapping.h"
 #include "platform/win32/internal/WindowRegistry.h"
+#include "platform/win32/shell/ShellApi.h"
 #include "platform/win32/windows/Host.h"
 #include "platform/win32/windows/WinUser.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPainter>
@@ -45,6 +47,8 @@ QtTopLevelWindow::QtTopLevelWindow(HWND window)
     // A click on our painted area leaves the keyboard where it is, as a click on a window
     // that cannot take the focus does; a control of ours that wants it takes it itself.
     setFocusPolicy(Qt::NoFocus);
+    // Whether a drop is welcome is asked of the window's registration at each drag.
+    setAcceptDrops(true);
     setWindowTitle(QString::fromStdString(window->text));
     ApplyStyle();
     ApplyBounds();
@@ -198,6 +202,33 @@ void QtTopLevelWindow::closeEvent(QCloseEvent* event)
     // Closing is the program's decision: it hears of the wish and closes the window itself.
     event->ignore();
     PostMessageA(FWindow, WM_CLOSE, 0, 0);
+}
+
+bool QtTopLevelWindow::TakeDrag(QDropEvent* event)
+{
+    if (!AcceptsDroppedFiles(FWindow) || LocalFiles(event->mimeData()).empty()) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+void QtTopLevelWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    TakeDrag(event);
+}
+
+void QtTopLevelWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    TakeDrag(event);
+}
+
+void QtTopLevelWindow::dropEvent(QDropEvent* event)
+{
+    if (TakeDrag(event))
+        PostHostDroppedFiles(FWindow, LocalFiles(event->mimeData()));
 }
 
 void QtTopLevelWindow::moveEvent(QMoveEvent* event)

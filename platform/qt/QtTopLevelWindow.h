@@ -35,8 +35,13 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Takes a drag of local files when the window is registered for dropped files.
+    bool TakeDrag(QDropEvent* event);
     void PostMouse(QMouseEvent* event, UINT message);
     void PostKey(QKeyEvent* event, bool down);
 

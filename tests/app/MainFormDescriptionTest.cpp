@@ -4,6 +4,7 @@
 // window tests' business; here it is what the reader binds.
 #include "platform/vcl/components/FormReader.h"
 #include "platform/vcl/forms/Forms.h"
+#include "widgets/SpeedButton.h"
 #include "widgets/ToolEdit.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ public:
         : TForm(nullptr)
     {
         RegisterToolEditClasses();
+        RegisterSpeedCtrls();
         ReadComponentText(this, StoredLayout());
     }
     const char* ClassName() const override { return "TMainForm"; }
@@ -35,7 +37,7 @@ public:
     TNotifyEvent FindMethod(const AnsiString& name) override
     {
         static const char* const kHandlers[] = { "FormCreate", "OpenBtnClick", "GenBtnClick", "SaveBtnClick",
-            "MaskBtnClick", "SettBtnClick", "BatchBtnClick", "ABtnClick" };
+            "MaskBtnClick", "SettBtnClick", "BatchBtnClick", "ABtnClick", "PreviewBtnClick" };
         for (const char* handler : kHandlers)
             if (name == handler)
                 return [this, handler](TObject*) { Ran.push_back(handler); };
@@ -60,6 +62,7 @@ TEST(MainFormDescription, ReadsWithEveryEventBoundToItsHandler)
         { "BatchBtn", "BatchBtnClick" },
         { "SettBtn", "SettBtnClick" },
         { "ABtn", "ABtnClick" },
+        { "PreviewBtn", "PreviewBtnClick" },
         { "wEdt", nullptr },
         { "SettGroup", nullptr },
         { "IsoImg", nullptr },
@@ -73,5 +76,5 @@ TEST(MainFormDescription, ReadsWithEveryEventBoundToItsHandler)
             expected.push_back(handler);
     }
     EXPECT_EQ(form.Ran, expected);
-    EXPECT_EQ(form.ComponentCount(), 23) << "every control and both dialogs";
+    EXPECT_EQ(form.ComponentCount(), 33) << "every control and both dialogs";
 }

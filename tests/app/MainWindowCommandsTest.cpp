@@ -40,7 +40,9 @@ TEST_F(MainWindowCommands, OpenStartsInTheSampleFolderAndLoadsTheSource)
     EXPECT_EQ(call->Kind, TDialogKind::OpenFile);
     EXPECT_EQ(call->File.title, "Open image");
     EXPECT_EQ(call->File.initialDir, ProgramDir() + "bmp");
-    EXPECT_EQ(call->File.filter, "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(call->File.filter,
+        "Pictures (*.bmp;*.png)|*.bmp;*.png|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png|All files "
+        "(*)|*");
     EXPECT_EQ(call->File.defaultExt, "bmp");
     EXPECT_EQ(window->BMPImg->Picture()->Width(), 40);
     EXPECT_EQ(window->BMPImg->Picture()->Bitmap()->Raster().At(5, 5), kRed);

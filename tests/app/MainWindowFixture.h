@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -19,6 +21,8 @@ protected:
         FProgram.MakeDirectory("mask");
         FProgram.MakeDirectory("bmp");
         Application->SetExeName(FProgram / "durnik");
+        // Each window remembers its settings in a folder of its own test, never the user's.
+        ::setenv("XDG_CONFIG_HOME", FConfig.Path().c_str(), 1);
     }
 
     void TearDown() override
@@ -70,8 +74,13 @@ protected:
         return nullptr;
     }
 
+    // Where the window keeps its settings: the user's configuration folder of this test.
+    const TemporaryDirectory& Config() const { return FConfig; }
+    AnsiString SettingsFile() const { return FConfig / "durnik/durnik.ini"; }
+
 private:
     TemporaryDirectory FProgram;
+    TemporaryDirectory FConfig;
 };
 
 // A width x height picture of one colour written as a BMP file.
@@ -79,3 +88,10 @@ void WriteSolidPicture(const AnsiString& fileName, int width, int height, COLORR
 // A mask whose left half is black and right half white.
 void WriteHalfMask(const AnsiString& fileName, int width, int height);
 PixelRaster ReadPicture(const AnsiString& fileName);
+// A picture whose every pixel differs written as a PNG file, its left column half transparent.
+void WritePngPicture(const AnsiString& fileName, int width, int height);
+// The whole content of a file.
+std::string FileBytes(const AnsiString& fileName);
+// Runs durnik-batch with these arguments, the mask beside the program in programDir; returns
+// its exit status.
+int RunDurnikBatch(const std::vector<const char*>& arguments, const AnsiString& programDir);

@@ -21,7 +21,7 @@ constexpr ControlPlace kPlaces[] = {
     { "GenBtn", 136, 48, 73, 25, "Generate", 1 },
     { "BatchBtn", 208, 24, 73, 25, "Batch", 4 },
     { "SettBtn", 208, 48, 73, 25, "Settings...", 5 },
-    { "SettGroup", 0, 160, 385, 97, "Settings:", 6 },
+    { "SettGroup", 0, 160, 385, 161, "Settings:", 6 },
     { "InLbl", 200, 36, 27, 13, "Input:", -1 },
     { "OutLbl", 200, 68, 35, 13, "Output:", -1 },
     { "BatchLbl", 200, 16, 31, 13, "Batch:", -1 },
@@ -33,6 +33,16 @@ constexpr ControlPlace kPlaces[] = {
     { "wEdt", 72, 32, 121, 21, "128", 2 },
     { "hEdt", 72, 56, 121, 21, "63", 3 },
     { "ABtn", 280, 0, 65, 73, "About", 7 },
+    { "PreviewBtn", 344, 0, 41, 73, "Preview", 8 },
+    { "ProjLbl", 16, 100, 50, 13, "Projection:", -1 },
+    { "StretchBtn", 72, 96, 61, 21, "Stretch", -1 },
+    { "IsoBtn", 132, 96, 61, 21, "Iso", -1 },
+    { "SourcesLbl", 200, 100, 42, 13, "Sources:", -1 },
+    { "BmpSourcesBtn", 256, 96, 61, 21, "BMP", -1 },
+    { "PngSourcesBtn", 316, 96, 61, 21, "BMP, PNG", -1 },
+    { "TilesLbl", 200, 124, 26, 13, "Tiles:", -1 },
+    { "BmpTilesBtn", 256, 120, 61, 21, "BMP", -1 },
+    { "PngTilesBtn", 316, 120, 61, 21, "PNG", -1 },
 };
 
 TEST_F(MainWindowTest, WindowOpensAsStored)
@@ -108,12 +118,14 @@ TEST_F(MainWindowTest, DialogsCarryTheirStoredProperties)
     TMainForm* window = CreateWindow();
     EXPECT_EQ(window->OpenDlg->Title(), "Open image");
     EXPECT_EQ(window->OpenDlg->DefaultExt(), "*.bmp");
-    EXPECT_EQ(window->OpenDlg->Filter(), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(window->OpenDlg->Filter(),
+        "Pictures (*.bmp;*.png)|*.bmp;*.png|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png|All files "
+        "(*)|*");
     EXPECT_EQ(window->OpenDlg->Options(), TOpenOptions(ofHideReadOnly | ofEnableSizing));
     EXPECT_EQ(window->OpenDlg->InitialDir(), "");
     EXPECT_EQ(window->SaveDlg->Title(), "Save image");
     EXPECT_EQ(window->SaveDlg->DefaultExt(), "*.bmp");
-    EXPECT_EQ(window->SaveDlg->Filter(), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(window->SaveDlg->Filter(), "Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png");
     EXPECT_EQ(window->SaveDlg->Options(), TOpenOptions(ofOverwritePrompt | ofHideReadOnly | ofEnableSizing));
 }
 
@@ -124,10 +136,10 @@ TEST_F(MainWindowTest, SettingsShowsThePanelAndGrowsTheWindowThenShrinksBack)
     EXPECT_TRUE(window->SettGroup->Visible());
     EXPECT_TRUE(window->AutoSize());
     EXPECT_EQ(window->ClientWidth(), 385);
-    EXPECT_EQ(window->ClientHeight(), 257);
+    EXPECT_EQ(window->ClientHeight(), 321);
     TRect client;
     GetClientRect(window->Handle(), &client);
-    EXPECT_EQ(client, Rect(0, 0, 385, 257));
+    EXPECT_EQ(client, Rect(0, 0, 385, 321));
 
     Click(window->SettBtn);
     EXPECT_FALSE(window->SettGroup->Visible());
@@ -166,6 +178,7 @@ TEST_F(MainWindowTest, TabWalksTheStoredTabOrder)
     EXPECT_EQ(tab(), window->SettBtn);
     // The hidden panel is passed over.
     EXPECT_EQ(tab(), window->ABtn);
+    EXPECT_EQ(tab(), window->PreviewBtn);
     EXPECT_EQ(tab(), window->OpenBtn);
 
     Click(window->SettBtn);

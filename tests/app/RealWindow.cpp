@@ -120,6 +120,10 @@ bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& scr
         std::filesystem::remove(folder / proof);
         // The X cookie lies beside the pictures rather than in a temporary folder of /tmp, where
         // another job's clean-up could take it away while the program still has to connect.
+        // The programs keep their settings in a folder of the run, never the user's, and
+        // each attempt starts without any.
+        const std::filesystem::path config = folder / "config";
+        std::filesystem::remove_all(config);
         const std::filesystem::path cookie = folder / "xauthority";
         std::filesystem::remove(cookie);
         std::ofstream { cookie };
@@ -129,9 +133,9 @@ bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& scr
         // xwininfo polling before the program has connected do, and refuses the program then.
         const std::string command = "cd '" + folder.string() + "' && echo \"attempt "
             + std::to_string(attempt + 1) + " at $(date +%T)\" " + (attempt == 0 ? ">" : ">>")
-            + " run.log && " + environment + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay)
-            + " -e run.log -f '" + cookie.string() + "' -s '-screen 0 " + screen
-            + "x24 -noreset' sh run.sh >>run.log 2>&1";
+            + " run.log && XDG_CONFIG_HOME='" + config.string() + "' " + environment
+            + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay) + " -e run.log -f '"
+            + cookie.string() + "' -s '-screen 0 " + screen + "x24 -noreset' sh run.sh >>run.log 2>&1";
         std::system(command.c_str());
         if (std::filesystem::exists(folder / proof))
             return true;

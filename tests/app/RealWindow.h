@@ -53,7 +53,8 @@ std::vector<std::uint32_t> PixelsIn(
 std::string ScriptHelpers();
 
 // Writes the helpers and script as run.sh into folder and runs it there under a virtual display
-// of that size ("800x600"), the output of every attempt in run.log. When proof (a file the
+// of that size ("800x600"), the output of every attempt in run.log, with XDG_CONFIG_HOME at
+// an emptied config folder inside it. When proof (a file the
 // script writes once it found its window) is still missing, another display number is tried:
 // other test runs may take the number at the same moment. Returns whether proof exists. seed
 // varies the numbers.

@@ -57,7 +57,7 @@ kill $program; wait $program
 
     const std::string settings = ReadFile(shots / "settings.txt");
     EXPECT_EQ(Field(settings, "Width:"), 385);
-    EXPECT_EQ(Field(settings, "Height:"), 257);
+    EXPECT_EQ(Field(settings, "Height:"), 321);
 }
 
 } // namespace

@@ -100,6 +100,34 @@ TEST(QtDialogs, SaveDialogAddsTheDefaultExtension)
     EXPECT_EQ(chosen, directory / "tile.bmp");
 }
 
+TEST(QtDialogs, SaveDialogGivesANameWithoutExtensionThatOfTheChosenFilter)
+{
+    TemporaryDirectory directory;
+    FileDialogRequest request;
+    request.save = true;
+    request.initialDir = directory.Path();
+    request.filter = "Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png|All files (*)|*";
+    request.defaultExt = "bmp";
+    const std::pair<const char*, std::string> rows[] = {
+        { "PNG pictures (*.png)", "tile.png" },
+        { "Bitmaps (*.bmp)", "tile.bmp" },
+        { "All files (*)", "tile.bmp" },
+    };
+    for (const auto& [filter, expected] : rows) {
+        SCOPED_TRACE(filter);
+        WhenOpen<QFileDialog>([filter = QString::fromLatin1(filter)](QFileDialog* dialog) {
+            // As a user does: the filter first, then the name.
+            dialog->selectNameFilter(filter);
+            emit dialog->filterSelected(filter);
+            dialog->selectFile(QStringLiteral("tile"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        AnsiString chosen;
+        ASSERT_TRUE(CurrentHost()->FileDialog(request, chosen));
+        EXPECT_EQ(chosen, directory / expected);
+    }
+}
+
 TEST(QtDialogs, DirectoryDialogStartsWhereAskedAndReturnsTheDirectory)
 {
     TemporaryDirectory directory;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/TileFormats.h"
+#include "tile/TileFormats.h"
 
 #include "platform/gdi/BmpSampledRead.h"
 #include "platform/png/PngCodec.h"
@@ -7,13 +7,14 @@
 #include "platform/rtl/FileStorage.h"
 
 #include <memory>
+#include <utility>
 
-void LoadMask(const AnsiString& maskFile, TBitmap& mask)
+void LoadPicture(const AnsiString& fileName, TBitmap& picture)
 {
-    if (IsPngFile(maskFile))
-        mask.SetRaster(ReadPngFile(maskFile));
+    if (IsPngFile(fileName))
+        picture.SetRaster(ReadPngFile(fileName));
     else
-        mask.LoadFromFile(maskFile);
+        picture.LoadFromFile(fileName);
 }
 
 PixelRaster ReadTileSource(const AnsiString& sourceFile, TSampler& sampler)
@@ -23,9 +24,6 @@ PixelRaster ReadTileSource(const AnsiString& sourceFile, TSampler& sampler)
     return ReadBmpFileSampled(sourceFile, sampler);
 }
 
-namespace {
-
-// The mask as the compose stretches it, as opacity.
 std::vector<std::uint8_t> MaskBrightness(TGraphic* mask, int width, int height)
 {
     if (!mask)
@@ -35,27 +33,36 @@ std::vector<std::uint8_t> MaskBrightness(TGraphic* mask, int width, int height)
     stretched.SetHeight(height);
     stretched.Canvas()->StretchDraw(Rect(0, 0, width, height), mask);
     std::vector<std::uint8_t> brightness;
+    brightness.reserve(stretched.Raster().pixels.size());
     for (const COLORREF pixel : stretched.Raster().pixels)
         brightness.push_back(std::uint8_t((GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel)) / 3));
     return brightness;
 }
 
-} // namespace
+std::vector<std::uint8_t> TileAlpha(std::vector<std::uint8_t> brightness, const TSampleMap& map)
+{
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            if (!map.Covers(x, y))
+                brightness[std::size_t(y) * std::size_t(map.Width()) + std::size_t(x)] = 0;
+        }
+    }
+    return brightness;
+}
+
+void WritePngTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, const AnsiString& tileFile)
+{
+    WriteFileAtomically(tileFile, WritePng(tile.Raster(), alpha));
+}
 
 TTileWriter PngTileWriter(TGraphic* mask, int width, int height, TPngTileWritten written)
 {
-    // Once for the whole batch.
+    // The mask as the compose stretches it, once for the whole batch.
     auto brightness = std::make_shared<const std::vector<std::uint8_t>>(MaskBrightness(mask, width, height));
     return [brightness, written = std::move(written)](
                TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
-        std::vector<std::uint8_t> alpha = *brightness;
-        for (int y = 0; y < map.Height(); ++y) {
-            for (int x = 0; x < map.Width(); ++x) {
-                if (!map.Covers(x, y))
-                    alpha[std::size_t(y) * std::size_t(map.Width()) + std::size_t(x)] = 0;
-            }
-        }
-        WriteFileAtomically(tileFile, WritePng(tile.Raster(), alpha));
+        const std::vector<std::uint8_t> alpha = TileAlpha(*brightness, map);
+        WritePngTile(tile, alpha, tileFile);
         if (written)
             written(tile.Raster(), alpha);
     };

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// From a 6000 x 4000 picture's name to its tile on the window: the window loads the whole
+// picture (it shows it), paints it and generates the tile. The PNG is timed against
+// durnik-batch's decoding of the same file, which samples only the rows a tile takes but
+// must inflate every one.
+#include "app/Main.h"
+#include "platform/png/PngCodec.h"
+#include "platform/qt/QtHost.h"
+#include "platform/vcl/forms/Application.h"
+#include "tile/TileProjection.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWidth = 6000;
+constexpr int kHeight = 4000;
+
+struct Workspace {
+    std::filesystem::path folder;
+    std::string bmp;
+    std::string png;
+};
+
+// Pictures of varied pixels in a scratch folder, written once for every benchmark.
+const Workspace& Pictures()
+{
+    static const Workspace workspace = [] {
+        Workspace made;
+        made.folder = std::filesystem::temp_directory_path() / ("durnik-open-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(made.folder / "config");
+        PixelRaster raster { kWidth, kHeight, false, {} };
+        raster.pixels.reserve(std::size_t(kWidth) * kHeight);
+        std::uint32_t seed = 12345;
+        for (int pixel = 0; pixel < kWidth * kHeight; ++pixel) {
+            seed = seed * 1664525u + 1013904223u;
+            raster.pixels.push_back(seed >> 8 & 0xFFFFFF);
+        }
+        made.bmp = (made.folder / "photo.bmp").string();
+        made.png = (made.folder / "photo.png").string();
+        TBitmap bitmap;
+        bitmap.SetRaster(raster);
+        bitmap.SaveToFile(made.bmp);
+        const std::vector<std::uint8_t> opaque(raster.pixels.size(), 255);
+        const std::vector<std::uint8_t> png = WritePng(raster, opaque);
+        std::ofstream(made.png, std::ios::binary)
+            .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+        return made;
+    }();
+    return workspace;
+}
+
+// The program's window, made once, with its settings in the scratch folder.
+TMainForm* Window()
+{
+    static int argc = 1;
+    static char name[] = "durnik-bench";
+    static char* argv[] = { name, nullptr };
+    static const auto window = [] {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        ::setenv("XDG_CONFIG_HOME", (Pictures().folder / "config").c_str(), 1);
+        static QtHostSession host(argc, argv);
+        Application->SetExeName((Pictures().folder / "durnik").string());
+        Application->CreateForm(MainForm);
+        MainForm->Show();
+        return MainForm;
+    }();
+    return window;
+}
+
+void OpenShowAndGenerate(benchmark::State& state, const std::string& picture)
+{
+    TMainForm* window = Window();
+    for (auto _ : state) {
+        window->OpenSource(picture);
+        window->Repaint();
+        window->GenBtnClick(nullptr);
+        window->Repaint();
+        benchmark::DoNotOptimize(window->IsoImg->Picture()->Bitmap()->Raster().pixels.data());
+    }
+}
+
+void WindowOpensBmp(benchmark::State& state)
+{
+    OpenShowAndGenerate(state, Pictures().bmp);
+}
+
+void WindowOpensPng(benchmark::State& state)
+{
+    OpenShowAndGenerate(state, Pictures().png);
+}
+
+void BatchDecodesPng(benchmark::State& state)
+{
+    TSampler sampler(128, 63, ProjectionRule(TTileProjection::Stretch));
+    for (auto _ : state) {
+        const PixelRaster raster = ReadPngFileSampled(Pictures().png, sampler);
+        benchmark::DoNotOptimize(raster.pixels.data());
+    }
+}
+
+} // namespace
+
+BENCHMARK(WindowOpensBmp)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(WindowOpensPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BatchDecodesPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete MainForm;
+    std::filesystem::remove_all(Pictures().folder);
+    return 0;
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "tile/PictureTile.h"
+
+#include "platform/rtl/DirectoryListing.h"
+#include "tile/TileComposer.h"
+#include "tile/TileFormats.h"
+
+TTileFormat TileFormatOf(const AnsiString& fileName)
+{
+    return MatchesFileMask(fileName, "*.png") ? TTileFormat::Png : TTileFormat::Bmp;
+}
+
+void TPictureTile::Compose(
+    TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height, TTileProjection projection)
+{
+    FMap.reset();
+    FMaskBrightness.clear();
+    auto* picture = dynamic_cast<TBitmap*>(source);
+    const bool hasPicture = picture && !picture->Empty();
+    if (!hasPicture || width <= 0 || height <= 0 || projection == TTileProjection::Stretch) {
+        // A stretch samples as StretchBlt does, so the picture is drawn as it always was.
+        ComposeTile(source, mask, tile, width, height);
+        if (tile.Empty())
+            return;
+        // Without a source the tile is the mask over white, all of it the mask's to show.
+        FMap = hasPicture
+            ? std::make_shared<TSampleMap>(picture->Width(), picture->Height(), width, height, StretchSample)
+            : std::make_shared<TSampleMap>(1, 1, width, height, StretchSample);
+    } else {
+        const PixelRaster& whole = picture->Raster();
+        FMap = std::make_shared<TSampleMap>(
+            whole.width, whole.height, width, height, ProjectionRule(projection));
+        TBitmap sampled;
+        sampled.SetRaster(SampleRows(*FMap, whole.monochrome, [&whole](int row) { return whole.Row(row); }));
+        ComposeTile(&sampled, mask, tile, width, height);
+    }
+    FMaskBrightness = MaskBrightness(mask, width, height);
+}
+
+void TPictureTile::Save(TBitmap& tile, const AnsiString& fileName, TTileFormat format) const
+{
+    if (!FMap || tile.Empty())
+        throw EInvalidGraphicOperation("There is no picture to save");
+    switch (format) {
+    case TTileFormat::Bmp:
+        tile.SaveToFile(fileName);
+        return;
+    case TTileFormat::Png:
+        WritePngTile(tile, Alpha(), fileName);
+        return;
+    }
+}
+
+std::vector<std::uint8_t> TPictureTile::Alpha() const
+{
+    return FMap ? TileAlpha(FMaskBrightness, *FMap) : std::vector<std::uint8_t> {};
+}

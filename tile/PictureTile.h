@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The tile of a whole picture held in memory, as the window makes it: under any projection
+// the picture is sampled exactly as a batch without a window samples it from the file, so
+// the window and durnik-batch give the same tile, and a PNG save writes the same bytes.
+#pragma once
+
+#include "platform/gdi/SampleMap.h"
+#include "platform/vcl/graphics/Graphics.h"
+#include "tile/TileProjection.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+enum class TTileFormat : std::uint8_t { Bmp, Png };
+
+// PNG for a name ending in ".png" in any letter case, BMP for any other.
+TTileFormat TileFormatOf(const AnsiString& fileName);
+
+// A composed tile and what it takes to write it in either format: the PNG's alpha comes from
+// the mask as it was at composing, so a mask loaded later does not change the saved tile.
+class TPictureTile {
+public:
+    // Composes tile from source (empty: the source draws nothing) and mask.
+    void Compose(
+        TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height, TTileProjection projection);
+    // Writes tile, which Compose made, atomically in that format. Raises
+    // EInvalidGraphicOperation when nothing has been composed.
+    void Save(TBitmap& tile, const AnsiString& fileName, TTileFormat format) const;
+    // The opacity a PNG save gives each tile pixel; empty when nothing has been composed.
+    std::vector<std::uint8_t> Alpha() const;
+
+private:
+    std::shared_ptr<const TSampleMap> FMap; // which tile pixels the source covers
+    std::vector<std::uint8_t> FMaskBrightness;
+};
