@@ -25,7 +25,6 @@ TSpeedButton::TSpeedButton(TComponent* owner)
 
 TSpeedButton::~TSpeedButton()
 {
-    *FAlive = false;
     Destroying();
     FGlyphRenderer.reset();
     FPaintBuffer.reset();

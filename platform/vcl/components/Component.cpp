@@ -42,7 +42,14 @@ TComponent::~TComponent()
         FOwner->RemoveComponent(this);
 }
 
-void TComponent::Destroying() { IncludeState(csDestroying); }
+void TComponent::Destroying()
+{
+    IncludeState(csDestroying);
+    while (TComponentGuard* guard = FGuards) {
+        FGuards = guard->FNext;
+        guard->Clear();
+    }
+}
 
 void TComponent::DestroyComponents()
 {

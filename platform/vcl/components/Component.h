@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/Objects.h"
+#include "platform/vcl/components/ComponentGuard.h"
 #include "platform/rtl/SysUtils.h"
 
 #include <any>
@@ -73,9 +74,12 @@ public:
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
+    // Marks the component as going and clears every guard that points at it; a destructor
+    // calls it first, so no guard sees a half-destroyed component.
     void Destroying();
 
 private:
+    friend class TComponentGuard;
     void InsertInto(TComponent* component);
     void RemoveFrom(TComponent* component);
 
@@ -85,6 +89,7 @@ private:
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FComponentState = 0;
+    TComponentGuard* FGuards = nullptr; // the head of the guards pointing here
 };
 
 // True when text is a Pascal identifier: a letter or "_" followed by letters, digits, "_".

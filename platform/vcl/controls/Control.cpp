@@ -325,8 +325,12 @@ void TControl::WMLButtonDown(TMessage& message)
 void TControl::WMLButtonDblClk(TMessage& message)
 {
     // A control that fires its own clicks decides itself when a double click counts.
-    if (FControlStyle & csClickEvents)
+    if (FControlStyle & csClickEvents) {
+        const TGuardedPtr<TControl> self(this);
         DblClick();
+        if (!self)
+            return;
+    }
     WMLButtonDown(message);
 }
 
@@ -335,8 +339,12 @@ void TControl::WMLButtonUp(TMessage& message)
     const TPoint point = PointFromLParam(message.LParam);
     const bool clicked = (FControlState & csClicked) != 0;
     FControlState &= ~TControlState(csClicked | csLButtonDown);
-    if (clicked && ClientRect().Contains(point))
+    if (clicked && ClientRect().Contains(point)) {
+        const TGuardedPtr<TControl> self(this);
         Click();
+        if (!self)
+            return;
+    }
     MouseUp(mbLeft, KeysToShiftState(message.WParam), point.x, point.y);
 }
 

@@ -59,8 +59,12 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
         SetCapture(Handle());
     }
     const bool buttonUp = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP;
+    const TGuardedPtr<TWinControl> self(this);
     message.Result = target->Perform(
         message.Msg, message.WParam, MAKELPARAM(point.x - target->Left(), point.y - target->Top()));
+    // The child's handler may have freed this window with it.
+    if (!self)
+        return true;
     if (buttonUp && FMouseCaptureControl == target) {
         FMouseCaptureControl = nullptr;
         if (GetCapture() == FHandle)

@@ -131,8 +131,11 @@ void TPopupMenu::SetPopupComponent(TComponent* value)
 
 void TPopupMenu::Popup(int x, int y)
 {
+    const TGuardedPtr<TPopupMenu> self(this);
     if (OnPopup)
         OnPopup(this);
+    if (!self)
+        return;
     std::vector<TMenuItem*> shown;
     std::vector<PopupMenuItem> entries;
     for (int index = 0; index < Items()->Count(); ++index) {
@@ -145,7 +148,7 @@ void TPopupMenu::Popup(int x, int y)
     static constexpr PopupAlignment kAlignments[]
         = { PopupAlignment::Left, PopupAlignment::Right, PopupAlignment::Center };
     const int chosen = TDialogService::Instance().PopupMenu(entries, { x, y }, kAlignments[FAlignment]);
-    if (chosen < 0 || chosen >= int(shown.size()))
+    if (!self || chosen < 0 || chosen >= int(shown.size()))
         return;
     // Our queue is served while the menu is open; an item freed meanwhile is not clicked.
     TMenuItem* item = shown[std::size_t(chosen)];
