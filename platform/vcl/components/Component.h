@@ -4,8 +4,8 @@
 #pragma once
 
 #include "platform/rtl/Objects.h"
-#include "platform/vcl/components/ComponentGuard.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/vcl/components/ComponentGuard.h"
 
 #include <any>
 #include <cstdint>
