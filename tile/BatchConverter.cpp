@@ -3,30 +3,12 @@
 
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/DirectoryListing.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <algorithm>
 #include <map>
 
 namespace {
-
-// Every entry attribute: read-only, hidden, system, volume label, directory, archive. A
-// matching subdirectory is thus taken too, and its load error names it.
-constexpr int kAnyAttribute = 63;
-
-// Closes the search on every way out once it has found a first entry.
-class SearchGuard {
-public:
-    explicit SearchGuard(TSearchRec& search)
-        : FSearch(search)
-    {
-    }
-    ~SearchGuard() { FindClose(FSearch); }
-    SearchGuard(const SearchGuard&) = delete;
-    SearchGuard& operator=(const SearchGuard&) = delete;
-
-private:
-    TSearchRec& FSearch;
-};
 
 AnsiString BatchReport(
     const AnsiString& inputDirectory, const AnsiString& outputDirectory, const TStringList& names)
@@ -38,14 +20,6 @@ bool Taken(const AnsiString& name, const TBatchNames& names)
 {
     return std::any_of(names.extensions.begin(), names.extensions.end(),
         [&name](const AnsiString& extension) { return MatchesFileMask(name, "*." + extension); });
-}
-
-AnsiString LowerCase(AnsiString text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](char character) {
-        return character >= 'A' && character <= 'Z' ? char(character - 'A' + 'a') : character;
-    });
-    return text;
 }
 
 // Refuses before any file is converted, as the later of two would overwrite the earlier.
@@ -84,9 +58,10 @@ TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& output
     const bool oneExtension = batchNames.extensions.size() == 1;
     const AnsiString pattern = oneExtension ? "*." + batchNames.extensions.front() : AnsiString("*");
     TSearchRec search;
-    if (FindFirst(inputDirectory + "\\" + pattern, kAnyAttribute, search) != 0)
+    // Every attribute: a matching subdirectory is taken too, and its load error names it.
+    if (FindFirst(inputDirectory + "\\" + pattern, faAnyFile, search) != 0)
         return { TBatchOutcome::NothingFound, {} };
-    const SearchGuard closeSearch(search);
+    const ScopeExit closeSearch([&search] { FindClose(search); });
 
     // The search holds its listing already, so taking every name first changes nothing of what
     // is converted and lets a progress display know the total.

@@ -10,6 +10,15 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+
+// The button's width and the holder's height as built, and the edit's height around them.
+constexpr int kButtonWidth = 21;
+constexpr int kButtonHeight = 17;
+constexpr int kEditHeight = 21;
+
+} // namespace
+
 // --- TEditButton ----------------------------------------------------------------------
 
 TEditButton::TEditButton(TComponent* owner)
@@ -58,7 +67,7 @@ TCustomComboEdit::TCustomComboEdit(TComponent* owner)
     FClickKey = 0x8028;
     FButtonHolder = new TWinControl(this);
     FButtonHolder->SetControlStyle(FButtonHolder->ControlStyle() | csReplicatable);
-    FButtonHolder->SetBounds(0, 0, 21, 17);
+    FButtonHolder->SetBounds(0, 0, kButtonWidth, kButtonHeight);
     FButtonHolder->SetVisible(true);
     FButtonHolder->SetParent(this);
     FButton = new TEditButton(this);
@@ -66,7 +75,7 @@ TCustomComboEdit::TCustomComboEdit(TComponent* owner)
     FButton->SetVisible(true);
     FButton->SetParent(FButtonHolder);
     FButton->OnClick = [this](TObject* sender) { HandleButtonClick(sender); };
-    SetHeight(21);
+    SetHeight(kEditHeight);
     FDefaultNumGlyphs = 1;
     FGlyphKind = gkCustom;
 }
@@ -166,7 +175,7 @@ void TCustomComboEdit::ShowEditCaret()
 
 void TCustomComboEdit::WMSetFocus(TMessage& message)
 {
-    TWinControl::WMSetFocus(message);
+    TCustomMaskEdit::WMSetFocus(message);
     ShowEditCaret();
 }
 
@@ -178,13 +187,13 @@ void TCustomComboEdit::WMCutPaste(TMessage& message)
 
 void TCustomComboEdit::CMEnabledChanged(TMessage& message)
 {
-    TWinControl::CMEnabledChanged(message);
+    TCustomMaskEdit::CMEnabledChanged(message);
     FButton->SetEnabled(Enabled());
 }
 
 void TCustomComboEdit::CMFontChanged(TMessage& message)
 {
-    TWinControl::CMFontChanged(message);
+    TCustomMaskEdit::CMFontChanged(message);
     if (HandleAllocated())
         UpdateEditRect();
 }
@@ -198,12 +207,12 @@ void TCustomComboEdit::CMEnter(TMessage& message)
 {
     if (AutoSelect() && !(ControlState() & csLButtonDown) && FDirectInput && !FFocusFromButton)
         SelectAll();
-    TCustomEdit::CMEnter(message);
+    TCustomMaskEdit::CMEnter(message);
 }
 
 void TCustomComboEdit::CNCtlColorEdit(TMessage& message)
 {
-    TCustomEdit::CNCtlColorEdit(message);
+    TCustomMaskEdit::CNCtlColorEdit(message);
     if (!NewStyleControls)
         return;
     TColor color = Font()->Color();
@@ -302,16 +311,16 @@ int TCustomComboEdit::NaturalButtonWidth() const
     case gkDefault: {
         const TBitmap* glyph = FButton->Glyph();
         if (glyph && !glyph->Empty())
-            return std::max(glyph->Width() / std::max(1, FButton->NumGlyphs()) + 6, 21);
-        return 21;
+            return std::max(glyph->Width() / std::max(1, FButton->NumGlyphs()) + 6, kButtonWidth);
+        return kButtonWidth;
     }
     case gkDropDown:
         return GetSystemMetrics(SM_CXVSCROLL);
     case gkCustom:
     case gkEllipsis:
-        return 21;
+        return kButtonWidth;
     }
-    return 21;
+    return kButtonWidth;
 }
 
 void TCustomComboEdit::SetGlyph(TBitmap* value)

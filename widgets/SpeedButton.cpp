@@ -139,7 +139,7 @@ void TSpeedButton::SetMargin(int value)
 
 void TSpeedButton::SetNumGlyphs(int value)
 {
-    value = std::min(value, 5);
+    value = std::min(value, kGlyphStateCount);
     if (value == FGlyphRenderer->NumGlyphs())
         return;
     FGlyphRenderer->SetNumGlyphs(value);

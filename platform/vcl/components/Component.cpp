@@ -13,13 +13,6 @@ bool IsValidIdent(const AnsiString& text)
     return isStart(text.front()) && std::all_of(text.begin() + 1, text.end(), isPart);
 }
 
-bool SameText(const AnsiString& a, const AnsiString& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 TComponent::TComponent(TComponent* owner)
 {
     if (owner)

@@ -87,11 +87,11 @@ private:
     AnsiString FName;
     int FTag = 0;
     std::vector<TComponent*> FComponents;
-    std::vector<TComponent*> FFreeNotifies;
+    std::vector<TComponent*> FFreeNotifies; // told when this is freed
+    std::vector<TComponent*> FWatched;      // those this asked to hear of
     TComponentState FComponentState = 0;
     TComponentGuard* FGuards = nullptr; // the head of the guards pointing here
 };
 
 // True when text is a Pascal identifier: a letter or "_" followed by letters, digits, "_".
 bool IsValidIdent(const AnsiString& text);
-bool SameText(const AnsiString& a, const AnsiString& b);

@@ -4,7 +4,6 @@
 #include "platform/vcl/dialogs/DialogService.h"
 
 #include <algorithm>
-#include <cctype>
 
 TShortCut ShortCut(WORD key, TShiftState shift)
 {
@@ -28,7 +27,7 @@ bool IsAccel(WORD key, const AnsiString& caption)
             ++index;
             continue;
         }
-        return std::toupper(static_cast<unsigned char>(next)) == std::toupper(int(key & 0xFF));
+        return UpCase(next) == UpCase(char(key & 0xFF));
     }
     return false;
 }
