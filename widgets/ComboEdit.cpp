@@ -46,13 +46,8 @@ void TEditButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 {
     if (button == mbLeft)
         if (auto* edit = dynamic_cast<TCustomComboEdit*>(Owner());
-            edit && edit->TabStop() && edit->CanFocus() && GetFocus() != edit->Handle()) {
-            // Entered through its button, the edit keeps the user's selection: with a list
-            // of names the click deletes the selection, which must not be all of the text.
-            edit->FFocusFromButton = true;
-            const ScopeExit clear([edit] { edit->FFocusFromButton = false; });
-            edit->SetFocus();
-        }
+            edit && edit->TabStop() && edit->CanFocus() && GetFocus() != edit->Handle())
+            edit->FocusKeepingSelection();
     TSpeedButton::MouseDown(button, shift, x, y);
 }
 
@@ -166,6 +161,18 @@ void TCustomComboEdit::WMSize(TMessage& message)
     LayoutButton();
 }
 
+void TCustomComboEdit::FocusKeepingSelection()
+{
+    const TGuardedPtr<TCustomComboEdit> self(this);
+    FKeepSelectionOnEntry = true;
+    // OnEnter may free the edit.
+    const ScopeExit clear([&self] {
+        if (self)
+            self->FKeepSelectionOnEntry = false;
+    });
+    SetFocus();
+}
+
 void TCustomComboEdit::ShowEditCaret()
 {
     const int width = (Font()->Style() & fsBold) ? 2 : 1;
@@ -205,7 +212,7 @@ void TCustomComboEdit::CMCtl3DChanged(TMessage&)
 
 void TCustomComboEdit::CMEnter(TMessage& message)
 {
-    if (AutoSelect() && !(ControlState() & csLButtonDown) && FDirectInput && !FFocusFromButton)
+    if (AutoSelect() && !(ControlState() & csLButtonDown) && FDirectInput && !FKeepSelectionOnEntry)
         SelectAll();
     TCustomMaskEdit::CMEnter(message);
 }

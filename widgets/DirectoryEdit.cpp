@@ -43,7 +43,7 @@ void TDirectoryEdit::DoButtonClick()
     if (!self)
         return;
     if (CanFocus())
-        SetFocus();
+        FocusKeepingSelection();
     if (!self)
         return;
     DoAfterDialog(directory, action);

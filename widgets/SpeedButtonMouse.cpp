@@ -33,6 +33,7 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         Repaint();
     }
     FTracking = true;
+    bool menuShown = false;
     {
         // Cleared however the menu or the check ends, unless the button went with it.
         FMenuShowing = true;
@@ -40,7 +41,15 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
             if (self)
                 self->FMenuShowing = false;
         });
-        if (TryDropDownMenu(DropDownMenuPoint(), false)) {
+        try {
+            menuShown = TryDropDownMenu(DropDownMenuPoint(), false);
+        } catch (...) {
+            // A menu item's handler failed: the press still ends, and the failure goes on.
+            if (self)
+                FinishPress(button, shift, x, y);
+            throw;
+        }
+        if (menuShown) {
             if (!self)
                 return;
             FinishPress(button, shift, x, y);
@@ -56,7 +65,8 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
                 DiscardPendingMessage(nullptr, pending.message);
         }
     }
-    if (!FAllowTimer)
+    // A press that opened the menu has ended with it; there is nothing left to repeat.
+    if (menuShown || !FAllowTimer)
         return;
     if (!FAutoRepeatTimer) {
         FAutoRepeatTimer = new TTimer(this);

@@ -559,16 +559,7 @@ TEST_F(SpeedButtonTest, AStoredGlyphIsReadAndItsLookBuiltOnceLoaded)
 {
     RegisterSpeedCtrls();
     auto strip = MakeBitmap(2, 1, { R, G });
-    const std::vector<std::uint8_t> file = strip->SaveToBytes();
-    // As stored: the file's length in four bytes, then the file.
-    std::vector<std::uint8_t> data { std::uint8_t(file.size()), std::uint8_t(file.size() >> 8), 0, 0 };
-    data.insert(data.end(), file.begin(), file.end());
-    AnsiString hex;
-    for (const std::uint8_t byte : data) {
-        static constexpr char kDigits[] = "0123456789ABCDEF";
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 15];
-    }
+    const AnsiString hex = StoredBitmapData(*strip);
     TForm form(nullptr);
     ReadComponentText(&form,
         "object Gallery: TForm\n  object FlatBtn: TSpeedButton\n    Flat = True\n    Glyph.Data = {" + hex

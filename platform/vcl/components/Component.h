@@ -54,7 +54,9 @@ public:
     void IncludeState(TComponentState flags) { FComponentState |= flags; }
     void ExcludeState(TComponentState flags) { FComponentState &= TComponentState(~flags); }
 
-    // Asks for a Notification(opRemove) when other is freed, whoever owns it.
+    // Asks for a Notification(opRemove) when other is freed, whoever owns it. Each direction
+    // is a link of its own: withdrawing this request leaves other's requests about this alone,
+    // so two components that watch each other stay safe in every order of freeing.
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
 

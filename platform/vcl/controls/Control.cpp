@@ -22,6 +22,18 @@ TShiftState KeysToShiftState(WPARAM keys)
     return shift;
 }
 
+TShiftState KeyDataToShiftState(LPARAM keyData)
+{
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= ssCtrl;
+    if (HIWORD(std::uintptr_t(keyData)) & KF_ALTDOWN)
+        shift |= ssAlt;
+    return shift;
+}
+
 TControl::TControl(TComponent* owner)
     : TComponent(owner)
     , FFont(std::make_unique<TFont>())

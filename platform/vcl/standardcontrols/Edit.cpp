@@ -218,22 +218,6 @@ void TCustomEdit::CNCommand(TMessage& message)
     Change();
 }
 
-namespace {
-
-TShiftState KeyboardShiftState()
-{
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= ssAlt;
-    return shift;
-}
-
-} // namespace
-
 void TCustomEdit::KeyDown(WORD& key, TShiftState shift)
 {
     if (OnKeyDown)
@@ -255,7 +239,7 @@ void TCustomEdit::KeyUp(WORD& key, TShiftState shift)
 void TCustomEdit::PassKey(TMessage& message, void (TCustomEdit::*handler)(WORD& key, TShiftState shift))
 {
     WORD key = WORD(message.WParam);
-    (this->*handler)(key, KeyboardShiftState());
+    (this->*handler)(key, KeyDataToShiftState(message.LParam));
     if (key == 0)
         return;
     message.WParam = key;
