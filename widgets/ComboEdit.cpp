@@ -230,8 +230,9 @@ void TCustomComboEdit::CNCtlColorEdit(TMessage& message)
 
 void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
 {
+    const TGuardedPtr<TCustomComboEdit> self(this);
     TCustomMaskEdit::KeyDown(key, shift);
-    if (key != 0 && ShortCut(key, shift) == FClickKey && ButtonWidth() > 0) {
+    if (self && key != 0 && ShortCut(key, shift) == FClickKey && ButtonWidth() > 0) {
         HandleButtonClick(this);
         key = 0;
     }
@@ -240,8 +241,14 @@ void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
 void TCustomComboEdit::KeyPress(char& key)
 {
     if (key == '\r' || key == '\x1b') {
+        // The button the form presses may close the form and free the edit with it.
+        const TGuardedPtr<TCustomComboEdit> self(this);
         if (TWinControl* form = GetParentForm(this))
             form->Perform(CM_DIALOGKEY, WPARAM(static_cast<unsigned char>(key)), 0);
+        if (!self) {
+            key = '\0';
+            return;
+        }
         if (key == '\r') {
             TCustomMaskEdit::KeyPress(key);
             key = '\0';

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // A directory edit that notes which messages reach the native edit's own handling.
@@ -253,6 +255,22 @@ TEST_F(ToolEditTest, EnterPressesTheFormsDefaultButtonAndEscapeItsCancelButton)
     FEdit->Perform(WM_CHAR, 27, 0);
     EXPECT_EQ(FForm->ModalResult(), mrCancel);
     EXPECT_EQ(clicked, (std::vector<AnsiString> { "ok", "cancel" }));
+}
+
+TEST_F(ToolEditTest, ADefaultButtonMayFreeTheFormTheEditIsOn)
+{
+    auto* ok = new TButton(FForm);
+    ok->SetParent(FForm);
+    ok->SetDefault(true);
+    bool freed = false;
+    ok->OnClick = [&](TObject*) {
+        delete std::exchange(FForm, nullptr);
+        freed = true;
+    };
+    const HWND edit = FEdit->Handle();
+    SendMessageA(edit, WM_CHAR, '\r', 0);
+    EXPECT_TRUE(freed);
+    EXPECT_FALSE(IsWindow(edit));
 }
 
 TEST_F(ToolEditTest, ReadOnlyAndDirectInputRefuseTypingCuttingAndPasting)

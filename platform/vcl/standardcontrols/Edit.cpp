@@ -239,8 +239,10 @@ void TCustomEdit::KeyUp(WORD& key, TShiftState shift)
 void TCustomEdit::PassKey(TMessage& message, void (TCustomEdit::*handler)(WORD& key, TShiftState shift))
 {
     WORD key = WORD(message.WParam);
+    // The key's handlers may free the edit.
+    const TGuardedPtr<TCustomEdit> self(this);
     (this->*handler)(key, KeyDataToShiftState(message.LParam));
-    if (key == 0)
+    if (!self || key == 0)
         return;
     message.WParam = key;
     DefaultHandler(message);
@@ -259,8 +261,9 @@ void TCustomEdit::WMKeyUp(TMessage& message)
 void TCustomEdit::WMChar(TMessage& message)
 {
     char key = char(message.WParam);
+    const TGuardedPtr<TCustomEdit> self(this);
     KeyPress(key);
-    if (key == 0)
+    if (!self || key == 0)
         return;
     message.WParam = WPARAM(static_cast<unsigned char>(key));
     DefaultHandler(message);
