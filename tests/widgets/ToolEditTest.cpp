@@ -263,9 +263,10 @@ TEST_F(ToolEditTest, ADefaultButtonMayFreeTheFormTheEditIsOn)
     ok->SetParent(FForm);
     ok->SetDefault(true);
     bool freed = false;
+    // The handler goes with the form: nothing of it may be touched after the delete.
     ok->OnClick = [&](TObject*) {
-        delete std::exchange(FForm, nullptr);
         freed = true;
+        delete std::exchange(FForm, nullptr);
     };
     const HWND edit = FEdit->Handle();
     SendMessageA(edit, WM_CHAR, '\r', 0);
