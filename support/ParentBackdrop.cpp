@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/VCLUtils.h"
 
+#include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/controls/GraphicControl.h"
 #include "platform/vcl/controls/WinControl.h"
 
@@ -8,47 +9,26 @@
 
 namespace {
 
-// Sets a control's paint-copy flag for a scope; the flag returns to what it was, so a backdrop
-// drawn while another is being drawn does not clear the outer one's flag early.
-class PaintCopyScope {
-public:
-    explicit PaintCopyScope(TControl& control)
-        : FControl(control)
-        , FWasSet((control.ControlState() & csPaintCopy) != 0)
-    {
-        FControl.SetControlState(FControl.ControlState() | csPaintCopy);
-    }
-    ~PaintCopyScope()
-    {
-        if (!FWasSet)
-            FControl.SetControlState(FControl.ControlState() & ~TControlState(csPaintCopy));
-    }
-    PaintCopyScope(const PaintCopyScope&) = delete;
-    PaintCopyScope& operator=(const PaintCopyScope&) = delete;
+// Sets a control's paint-copy flag until the returned step runs; the flag returns to what it
+// was, so a backdrop drawn while another is being drawn does not clear the outer one's flag early.
+auto MarkPaintCopy(TControl& control)
+{
+    const bool wasSet = (control.ControlState() & csPaintCopy) != 0;
+    control.SetControlState(control.ControlState() | csPaintCopy);
+    return ScopeExit([&control, wasSet] {
+        if (!wasSet)
+            control.SetControlState(control.ControlState() & ~TControlState(csPaintCopy));
+    });
+}
 
-private:
-    TControl& FControl;
-    bool FWasSet;
-};
-
-// The surface's origin and clip for a scope, restored however the scope is left.
-class SavedSurfaceState {
-public:
-    explicit SavedSurfaceState(HDC dc)
-        : FDc(dc)
-        , FLevel(SaveDC(dc))
-    {
-        if (FLevel == 0)
-            throw EOutOfResources("Out of system resources: cannot save the drawing state");
-    }
-    ~SavedSurfaceState() { RestoreDC(FDc, FLevel); }
-    SavedSurfaceState(const SavedSurfaceState&) = delete;
-    SavedSurfaceState& operator=(const SavedSurfaceState&) = delete;
-
-private:
-    HDC FDc;
-    int FLevel;
-};
+// Saves the surface's origin and clip until the returned step restores them.
+auto SaveSurfaceState(HDC dc)
+{
+    const int level = SaveDC(dc);
+    if (level == 0)
+        throw EOutOfResources("Out of system resources: cannot save the drawing state");
+    return ScopeExit([dc, level] { RestoreDC(dc, level); });
+}
 
 // Moves the surface origin to a point given relative to the origin the surface had when the
 // backdrop was asked for, and clips to (0, 0, width, height) there.
@@ -72,12 +52,12 @@ void DrawParentBackdrop(TControl* control, TCanvas* dest)
     TPoint base;
     GetViewportOrgEx(dc, &base);
 
-    const PaintCopyScope parentCopy(parent);
+    const auto parentCopy = MarkPaintCopy(parent);
     const TRect self = control->BoundsRect();
     const int dx = -control->Left();
     const int dy = -control->Top();
     {
-        const SavedSurfaceState saved(dc);
+        const auto saved = SaveSurfaceState(dc);
         PlaceSurface(dc, base, dx, dy, parent.ClientWidth(), parent.ClientHeight());
         parent.Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         parent.PaintWindow(dc);
@@ -91,8 +71,8 @@ void DrawParentBackdrop(TControl* control, TCanvas* dest)
         if (!dynamic_cast<TGraphicControl*>(child) || !child->Visible()
             || IntersectRects(child->BoundsRect(), self).IsEmpty())
             continue;
-        const PaintCopyScope childCopy(*child);
-        const SavedSurfaceState saved(dc);
+        const auto childCopy = MarkPaintCopy(*child);
+        const auto saved = SaveSurfaceState(dc);
         PlaceSurface(dc, base, child->Left() + dx, child->Top() + dy, child->Width(), child->Height());
         child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }

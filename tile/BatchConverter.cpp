@@ -3,6 +3,7 @@
 
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/DirectoryListing.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <algorithm>
 #include <map>
@@ -14,21 +15,6 @@ namespace {
 // stop the batch, or hang it.
 constexpr int kRegularFiles = faReadOnly | faHidden | faArchive;
 
-// Closes the search on every way out once it has found a first entry.
-class SearchGuard {
-public:
-    explicit SearchGuard(TSearchRec& search)
-        : FSearch(search)
-    {
-    }
-    ~SearchGuard() { FindClose(FSearch); }
-    SearchGuard(const SearchGuard&) = delete;
-    SearchGuard& operator=(const SearchGuard&) = delete;
-
-private:
-    TSearchRec& FSearch;
-};
-
 AnsiString BatchReport(
     const AnsiString& inputDirectory, const AnsiString& outputDirectory, const TStringList& names)
 {
@@ -39,14 +25,6 @@ bool Taken(const AnsiString& name, const TBatchNames& names)
 {
     return std::any_of(names.extensions.begin(), names.extensions.end(),
         [&name](const AnsiString& extension) { return MatchesFileMask(name, "*." + extension); });
-}
-
-AnsiString LowerCase(AnsiString text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](char character) {
-        return character >= 'A' && character <= 'Z' ? char(character - 'A' + 'a') : character;
-    });
-    return text;
 }
 
 // Refuses before any file is converted, as the later of two would overwrite the earlier.
@@ -87,7 +65,7 @@ TBatchResult RunBatch(const AnsiString& inputDirectory, const AnsiString& output
     TSearchRec search;
     if (FindFirst(inputDirectory + "\\" + pattern, kRegularFiles, search) != 0)
         return { TBatchOutcome::NothingFound, {} };
-    const SearchGuard closeSearch(search);
+    const ScopeExit closeSearch([&search] { FindClose(search); });
 
     // The search holds its listing already, so taking every name first changes nothing of what
     // is converted and lets a progress display know the total.

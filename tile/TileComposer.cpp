@@ -1,21 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tile/TileComposer.h"
 
-namespace {
-
-// Puts the canvas back to plain copying however the composition ends.
-class CopyModeReset {
-public:
-    explicit CopyModeReset(TCanvas* canvas) : FCanvas(canvas) {}
-    ~CopyModeReset() { FCanvas->SetCopyMode(SRCCOPY); }
-    CopyModeReset(const CopyModeReset&) = delete;
-    CopyModeReset& operator=(const CopyModeReset&) = delete;
-
-private:
-    TCanvas* FCanvas;
-};
-
-} // namespace
+#include "platform/rtl/ScopeExit.h"
 
 void ComposeTile(TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height)
 {
@@ -23,7 +9,8 @@ void ComposeTile(TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int
     tile.SetHeight(height);
     TCanvas* canvas = tile.Canvas();
     const TRect whole = Rect(0, 0, width, height);
-    const CopyModeReset reset(canvas);
+    // Back to plain copying however the composition ends.
+    const ScopeExit reset([canvas] { canvas->SetCopyMode(SRCCOPY); });
     canvas->SetCopyMode(SRCCOPY);
     canvas->StretchDraw(whole, source);
     canvas->SetCopyMode(MERGEPAINT);

@@ -69,7 +69,7 @@ int TButtonGlyph::StoreStateGlyph(TGlyphState state, int width, int height)
         return FGlyphList->AddGlyphMasked(disabled.get(), ColorToRGB(clBtnFace));
     }
     case gsInactive: {
-        if (FNumGlyphs == 5)
+        if (FNumGlyphs == kGlyphStateCount)
             return copyImage();
         TCanvas* strip = FSourceGlyph->Canvas();
         for (int x = 0; x < width; ++x)

@@ -10,6 +10,15 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+
+// The button's width and the holder's height as built, and the edit's height around them.
+constexpr int kButtonWidth = 21;
+constexpr int kButtonHeight = 17;
+constexpr int kEditHeight = 21;
+
+} // namespace
+
 // --- TEditButton ----------------------------------------------------------------------
 
 TEditButton::TEditButton(TComponent* owner)
@@ -37,13 +46,8 @@ void TEditButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 {
     if (button == mbLeft)
         if (auto* edit = dynamic_cast<TCustomComboEdit*>(Owner());
-            edit && edit->TabStop() && edit->CanFocus() && GetFocus() != edit->Handle()) {
-            // Entered through its button, the edit keeps the user's selection: with a list
-            // of names the click deletes the selection, which must not be all of the text.
-            edit->FFocusFromButton = true;
-            const ScopeExit clear([edit] { edit->FFocusFromButton = false; });
-            edit->SetFocus();
-        }
+            edit && edit->TabStop() && edit->CanFocus() && GetFocus() != edit->Handle())
+            edit->FocusKeepingSelection();
     TSpeedButton::MouseDown(button, shift, x, y);
 }
 
@@ -58,7 +62,7 @@ TCustomComboEdit::TCustomComboEdit(TComponent* owner)
     FClickKey = 0x8028;
     FButtonHolder = new TWinControl(this);
     FButtonHolder->SetControlStyle(FButtonHolder->ControlStyle() | csReplicatable);
-    FButtonHolder->SetBounds(0, 0, 21, 17);
+    FButtonHolder->SetBounds(0, 0, kButtonWidth, kButtonHeight);
     FButtonHolder->SetVisible(true);
     FButtonHolder->SetParent(this);
     FButton = new TEditButton(this);
@@ -66,7 +70,7 @@ TCustomComboEdit::TCustomComboEdit(TComponent* owner)
     FButton->SetVisible(true);
     FButton->SetParent(FButtonHolder);
     FButton->OnClick = [this](TObject* sender) { HandleButtonClick(sender); };
-    SetHeight(21);
+    SetHeight(kEditHeight);
     FDefaultNumGlyphs = 1;
     FGlyphKind = gkCustom;
 }
@@ -157,6 +161,18 @@ void TCustomComboEdit::WMSize(TMessage& message)
     LayoutButton();
 }
 
+void TCustomComboEdit::FocusKeepingSelection()
+{
+    const TGuardedPtr<TCustomComboEdit> self(this);
+    FKeepSelectionOnEntry = true;
+    // OnEnter may free the edit.
+    const ScopeExit clear([&self] {
+        if (self)
+            self->FKeepSelectionOnEntry = false;
+    });
+    SetFocus();
+}
+
 void TCustomComboEdit::ShowEditCaret()
 {
     const int width = (Font()->Style() & fsBold) ? 2 : 1;
@@ -166,7 +182,7 @@ void TCustomComboEdit::ShowEditCaret()
 
 void TCustomComboEdit::WMSetFocus(TMessage& message)
 {
-    TWinControl::WMSetFocus(message);
+    TCustomMaskEdit::WMSetFocus(message);
     ShowEditCaret();
 }
 
@@ -178,13 +194,13 @@ void TCustomComboEdit::WMCutPaste(TMessage& message)
 
 void TCustomComboEdit::CMEnabledChanged(TMessage& message)
 {
-    TWinControl::CMEnabledChanged(message);
+    TCustomMaskEdit::CMEnabledChanged(message);
     FButton->SetEnabled(Enabled());
 }
 
 void TCustomComboEdit::CMFontChanged(TMessage& message)
 {
-    TWinControl::CMFontChanged(message);
+    TCustomMaskEdit::CMFontChanged(message);
     if (HandleAllocated())
         UpdateEditRect();
 }
@@ -196,14 +212,14 @@ void TCustomComboEdit::CMCtl3DChanged(TMessage&)
 
 void TCustomComboEdit::CMEnter(TMessage& message)
 {
-    if (AutoSelect() && !(ControlState() & csLButtonDown) && FDirectInput && !FFocusFromButton)
+    if (AutoSelect() && !(ControlState() & csLButtonDown) && FDirectInput && !FKeepSelectionOnEntry)
         SelectAll();
-    TCustomEdit::CMEnter(message);
+    TCustomMaskEdit::CMEnter(message);
 }
 
 void TCustomComboEdit::CNCtlColorEdit(TMessage& message)
 {
-    TCustomEdit::CNCtlColorEdit(message);
+    TCustomMaskEdit::CNCtlColorEdit(message);
     if (!NewStyleControls)
         return;
     TColor color = Font()->Color();
@@ -214,8 +230,9 @@ void TCustomComboEdit::CNCtlColorEdit(TMessage& message)
 
 void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
 {
+    const TGuardedPtr<TCustomComboEdit> self(this);
     TCustomMaskEdit::KeyDown(key, shift);
-    if (key != 0 && ShortCut(key, shift) == FClickKey && ButtonWidth() > 0) {
+    if (self && key != 0 && ShortCut(key, shift) == FClickKey && ButtonWidth() > 0) {
         HandleButtonClick(this);
         key = 0;
     }
@@ -224,8 +241,14 @@ void TCustomComboEdit::KeyDown(WORD& key, TShiftState shift)
 void TCustomComboEdit::KeyPress(char& key)
 {
     if (key == '\r' || key == '\x1b') {
+        // The button the form presses may close the form and free the edit with it.
+        const TGuardedPtr<TCustomComboEdit> self(this);
         if (TWinControl* form = GetParentForm(this))
             form->Perform(CM_DIALOGKEY, WPARAM(static_cast<unsigned char>(key)), 0);
+        if (!self) {
+            key = '\0';
+            return;
+        }
         if (key == '\r') {
             TCustomMaskEdit::KeyPress(key);
             key = '\0';
@@ -302,16 +325,16 @@ int TCustomComboEdit::NaturalButtonWidth() const
     case gkDefault: {
         const TBitmap* glyph = FButton->Glyph();
         if (glyph && !glyph->Empty())
-            return std::max(glyph->Width() / std::max(1, FButton->NumGlyphs()) + 6, 21);
-        return 21;
+            return std::max(glyph->Width() / std::max(1, FButton->NumGlyphs()) + 6, kButtonWidth);
+        return kButtonWidth;
     }
     case gkDropDown:
         return GetSystemMetrics(SM_CXVSCROLL);
     case gkCustom:
     case gkEllipsis:
-        return 21;
+        return kButtonWidth;
     }
-    return 21;
+    return kButtonWidth;
 }
 
 void TCustomComboEdit::SetGlyph(TBitmap* value)

@@ -15,11 +15,15 @@ TDirectoryEdit::TDirectoryEdit(TComponent* owner)
 
 void TDirectoryEdit::DoButtonClick()
 {
+    // Every event below runs user code, which may free the edit.
+    const TGuardedPtr<TDirectoryEdit> self(this);
     TFileDirEdit::DoButtonClick();
+    if (!self)
+        return;
     AnsiString directory = Text();
     bool action = true;
     DoBeforeDialog(directory, action);
-    if (!action)
+    if (!self || !action)
         return;
     if (directory.empty())
         directory = FInitialDir.empty() ? AnsiString("\\") : FInitialDir;
@@ -27,23 +31,32 @@ void TDirectoryEdit::DoButtonClick()
         directory = "\\";
     SuppressErrorBoxes();
     {
-        const ScopeExit restore([this] { RestoreErrorBoxes(); });
+        const ScopeExit restore([&self] {
+            if (self)
+                self->RestoreErrorBoxes();
+        });
         if (NewStyleControls && FDialogKind == dkWin32)
             action = ChooseFolder(directory, FDialogText, HelpContext());
         else
             action = SelectDirectory(directory, FDialogOptions, HelpContext());
     }
+    if (!self)
+        return;
     if (CanFocus())
-        SetFocus();
+        FocusKeepingSelection();
+    if (!self)
+        return;
     DoAfterDialog(directory, action);
-    if (!action)
+    if (!self || !action)
         return;
     SetSelText("");
+    if (!self)
+        return;
     if (Text().empty() || !MultipleDirs())
         SetText(directory);
     else
         SetText(Text() + ";" + directory);
-    if (!directory.empty() && IsExistingDirectory(directory))
+    if (self && !directory.empty() && IsExistingDirectory(directory))
         FInitialDir = directory;
 }
 

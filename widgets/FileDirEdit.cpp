@@ -98,16 +98,18 @@ void TFileDirEdit::WMDropFiles(TMessage& message)
     const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     if (count == 0)
         return;
+    // A name set into the text runs OnChange, whose handler may free the edit.
+    const TGuardedPtr<TFileDirEdit> self(this);
     BeforeDropNames();
     for (UINT index = 0; index < count; ++index) {
         // Read whole: a name cut short names another directory.
         AnsiString name(std::size_t(DragQueryFileA(drop, index, nullptr, 0)) + 1, '\0');
         name.resize(DragQueryFileA(drop, index, name.data(), UINT(name.size())));
         ReceiveName(name);
-        if (!FMultipleDirs)
+        if (!self || !FMultipleDirs)
             break;
     }
-    if (OnDropFiles)
+    if (self && OnDropFiles)
         OnDropFiles(this);
 }
 

@@ -25,7 +25,6 @@ TSpeedButton::TSpeedButton(TComponent* owner)
 
 TSpeedButton::~TSpeedButton()
 {
-    *FAlive = false;
     Destroying();
     FGlyphRenderer.reset();
     FPaintBuffer.reset();
@@ -140,7 +139,7 @@ void TSpeedButton::SetMargin(int value)
 
 void TSpeedButton::SetNumGlyphs(int value)
 {
-    value = std::min(value, 5);
+    value = std::min(value, kGlyphStateCount);
     if (value == FGlyphRenderer->NumGlyphs())
         return;
     FGlyphRenderer->SetNumGlyphs(value);
@@ -155,8 +154,16 @@ void TSpeedButton::SetGlyph(TBitmap* value)
 
 void TSpeedButton::SetGroupIndex(int value)
 {
-    if (Store(FGroupIndex, value))
-        NotifyGroup();
+    if (!Store(FGroupIndex, value))
+        return;
+    // An ungrouped button is never down, so one that leaves its group comes up.
+    if (value == 0 && FDown) {
+        FDown = false;
+        if (FButtonState == gsExclusive)
+            FButtonState = gsUp;
+        Invalidate();
+    }
+    NotifyGroup();
 }
 
 void TSpeedButton::SetAllowAllUp(bool value)
@@ -241,8 +248,11 @@ void TSpeedButton::CMEnabledChanged(TMessage& message)
 {
     Inherited(message);
     PrebuildGlyph();
+    // The enter and leave handlers may free the button.
+    const TGuardedPtr<TSpeedButton> self(this);
     RefreshMouseInside();
-    Repaint();
+    if (self)
+        Repaint();
 }
 
 void TSpeedButton::CMFontChanged(TMessage&)

@@ -168,9 +168,6 @@ private:
     TGlyphState FButtonState = gsUp;
     AnsiString FPendingDropDownMenu;
     AnsiString FPendingAction;
-    // False once the button is destroyed: a click handler may free it, and the code that
-    // called the handler must not touch it afterwards.
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 // Makes TSpeedButton known to the form reader with its published properties.

@@ -2,27 +2,11 @@
 // The published properties of the speed button, for form descriptions.
 #include "platform/vcl/components/ClassRegistry.h"
 #include "widgets/SpeedButton.h"
+#include "widgets/StoredGlyph.h"
 
 #include <cstring>
 
 namespace {
-
-// Stored glyphs are a 32-bit length followed by a BMP file; a bare BMP file is taken too.
-void ReadGlyphData(TSpeedButton& button, const TFormValue& value)
-{
-    if (value.Kind != TFormValueKind::Binary)
-        throw EReadError("Binary data expected but " + DescribeFormValue(value) + " found");
-    std::span<const std::uint8_t> bytes(value.Bytes);
-    if (bytes.size() >= 4) {
-        const std::uint32_t length = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8
-            | std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24;
-        if (length == bytes.size() - 4)
-            bytes = bytes.subspan(4);
-    }
-    TBitmap glyph;
-    glyph.LoadFromBytes(bytes);
-    button.SetGlyph(&glyph);
-}
 
 void Unsigned16(TComponentClass& type, const AnsiString& name, void (TSpeedButton::*setter)(unsigned))
 {
@@ -64,7 +48,9 @@ void RegisterSpeedCtrls()
         { { "dmpBottom", dmpBottom }, { "dmpRight", dmpRight } });
     button.Boolean<TSpeedButton>("Flat", &TSpeedButton::SetFlat);
     button.AddProperty("Glyph.Data", [](TComponent& component, const TFormValue& value) {
-        ReadGlyphData(TComponentClass::Cast<TSpeedButton>(component, "Glyph.Data"), value);
+        TBitmap glyph;
+        ReadStoredGlyph(value, glyph);
+        TComponentClass::Cast<TSpeedButton>(component, "Glyph.Data").SetGlyph(&glyph);
     });
     button.Boolean<TSpeedButton>("GrayedInactive", &TSpeedButton::SetGrayedInactive);
     Unsigned16(button, "InitPause", &TSpeedButton::SetInitPause);
@@ -89,6 +75,9 @@ void RegisterSpeedCtrls()
             { "bdRightToLeftReadOnly", bdRightToLeftReadOnly } });
     button.Boolean<TControl>("ParentBiDiMode", &TControl::SetParentBiDiMode);
     button.Boolean<TControl>("ParentShowHint", &TControl::SetParentShowHint);
+    button.Event<TControl>("OnMouseDown", &TControl::OnMouseDown);
+    button.Event<TControl>("OnMouseMove", &TControl::OnMouseMove);
+    button.Event<TControl>("OnMouseUp", &TControl::OnMouseUp);
     button.Event<TSpeedButton>("OnMouseEnter", &TSpeedButton::OnMouseEnter);
     button.Event<TSpeedButton>("OnMouseLeave", &TSpeedButton::OnMouseLeave);
 }

@@ -3,38 +3,10 @@
 // timer, the mouse entering and leaving, and its access key.
 #include "widgets/SpeedButton.h"
 
+#include "platform/rtl/ScopeExit.h"
+#include "platform/vcl/components/ComponentGuard.h"
 #include "platform/vcl/forms/Forms.h"
 #include "support/VCLUtils.h"
-
-#include <memory>
-#include <utility>
-
-namespace {
-
-// Sets a flag for a scope and clears it however the scope is left, unless the object that
-// holds the flag was freed meanwhile.
-class FlagScope {
-public:
-    FlagScope(bool& flag, std::shared_ptr<bool> alive)
-        : FFlag(flag)
-        , FAlive(std::move(alive))
-    {
-        FFlag = true;
-    }
-    ~FlagScope()
-    {
-        if (*FAlive)
-            FFlag = false;
-    }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& FFlag;
-    std::shared_ptr<bool> FAlive;
-};
-
-} // namespace
 
 bool TSpeedButton::IsInside(int x, int y) const
 {
@@ -46,9 +18,9 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     // A press that arrives while the drop-down menu is open (a nested loop) is not ours.
     if (FMenuShowing)
         return;
-    const std::shared_ptr<bool> alive = FAlive;
+    const TGuardedPtr<TSpeedButton> self(this);
     TGraphicControl::MouseDown(button, shift, x, y);
-    if (!*alive)
+    if (!self)
         return;
     if (!FMouseInside && Enabled()) {
         FMouseInside = true;
@@ -61,13 +33,27 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         Repaint();
     }
     FTracking = true;
+    bool menuShown = false;
     {
-        const FlagScope menuShowing(FMenuShowing, alive);
-        if (TryDropDownMenu(DropDownMenuPoint(), false)) {
-            if (!*alive)
+        // Cleared however the menu or the check ends, unless the button went with it.
+        FMenuShowing = true;
+        const ScopeExit menuClosed([&self] {
+            if (self)
+                self->FMenuShowing = false;
+        });
+        try {
+            menuShown = TryDropDownMenu(DropDownMenuPoint(), false);
+        } catch (...) {
+            // A menu item's handler failed: the press still ends, and the failure goes on.
+            if (self)
+                FinishPress(button, shift, x, y);
+            throw;
+        }
+        if (menuShown) {
+            if (!self)
                 return;
             FinishPress(button, shift, x, y);
-            if (!*alive)
+            if (!self)
                 return;
         }
         // The click that closed the menu on the button itself must not press it again.
@@ -79,7 +65,8 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
                 DiscardPendingMessage(nullptr, pending.message);
         }
     }
-    if (!FAllowTimer)
+    // A press that opened the menu has ended with it; there is nothing left to repeat.
+    if (menuShown || !FAllowTimer)
         return;
     if (!FAutoRepeatTimer) {
         FAutoRepeatTimer = new TTimer(this);
@@ -92,9 +79,9 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 
 void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
 {
-    const std::shared_ptr<bool> alive = FAlive;
+    const TGuardedPtr<TSpeedButton> self(this);
     TGraphicControl::MouseMove(shift, x, y);
-    if (!*alive || !FTracking)
+    if (!self || !FTracking)
         return;
     const TGlyphState next = FDown ? gsExclusive : IsInside(x, y) ? gsDown : gsUp;
     if (next == FButtonState)
@@ -105,12 +92,12 @@ void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    const std::shared_ptr<bool> alive = FAlive;
+    const TGuardedPtr<TSpeedButton> self(this);
     TGraphicControl::MouseUp(button, shift, x, y);
-    if (!*alive)
+    if (!self)
         return;
     FinishPress(button, shift, x, y);
-    if (*alive && FAutoRepeatTimer)
+    if (self && FAutoRepeatTimer)
         FAutoRepeatTimer->SetEnabled(false);
 }
 
@@ -138,9 +125,9 @@ void TSpeedButton::FinishPress(TMouseButton button, TShiftState, int x, int y)
             Repaint();
         }
         if (inside && !FMenuShowing) {
-            const std::shared_ptr<bool> alive = FAlive;
+            const TGuardedPtr<TSpeedButton> self(this);
             Click();
-            if (!*alive)
+            if (!self)
                 return;
         }
     }
@@ -152,11 +139,11 @@ void TSpeedButton::AutoRepeatTick()
     FAutoRepeatTimer->SetInterval(FRepeatInterval);
     if (FButtonState != gsDown || !MouseCapture())
         return;
-    const std::shared_ptr<bool> alive = FAlive;
+    const TGuardedPtr<TSpeedButton> self(this);
     try {
         Click();
     } catch (...) {
-        if (*alive && FAutoRepeatTimer)
+        if (self && FAutoRepeatTimer)
             FAutoRepeatTimer->SetEnabled(false);
         throw;
     }
@@ -236,16 +223,16 @@ void TSpeedButton::WMLButtonDblClk(TMessage& message)
 {
     if (FMenuShowing)
         return;
-    const std::shared_ptr<bool> alive = FAlive;
+    const TGuardedPtr<TSpeedButton> self(this);
     Inherited(message);
-    if (*alive && FDown)
+    if (self && FDown)
         DblClick();
 }
 
 void TSpeedButton::WMRButton(TMessage& message)
 {
-    const std::shared_ptr<bool> alive = FAlive;
+    const TGuardedPtr<TSpeedButton> self(this);
     Inherited(message);
-    if (*alive)
+    if (self)
         RefreshMouseInside();
 }

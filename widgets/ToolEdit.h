@@ -83,6 +83,9 @@ protected:
     void KeyPress(char& key) override;
     bool EditCanModify() override;
 
+    // Takes the focus without the entry selecting all the text: entered through its own button
+    // or dialog, the edit keeps the user's selection, which a chosen name then replaces.
+    void FocusKeepingSelection();
     void UpdateEditRect();
     void LayoutButton();
     void RebuildGlyph();
@@ -107,8 +110,8 @@ private:
     bool FDirectInput = true;
     TGlyphKind FGlyphKind = gkCustom;
     int FDefaultNumGlyphs = 1;
-    // Set while a press on the button gives the edit the focus: that entry selects nothing.
-    bool FFocusFromButton = false;
+    // Set while the edit takes the focus for its own button: that entry selects nothing.
+    bool FKeepSelectionOnEntry = false;
 };
 
 // The three-dot glyph of gkEllipsis for a button of that width: monochrome, 4 rows high.

@@ -3,6 +3,7 @@
 #include "widgets/ToolEdit.h"
 
 #include "platform/vcl/components/ClassRegistry.h"
+#include "widgets/StoredGlyph.h"
 
 void RegisterToolEditClasses()
 {
@@ -19,6 +20,12 @@ void RegisterToolEditClasses()
     combo.Ident<TCustomComboEdit, TGlyphKind>("GlyphKind", &TCustomComboEdit::SetGlyphKind,
         { { "gkCustom", gkCustom }, { "gkDefault", gkDefault }, { "gkDropDown", gkDropDown },
             { "gkEllipsis", gkEllipsis } });
+    // Read after GlyphKind, as stored; it makes the kind gkCustom.
+    combo.AddProperty("Glyph.Data", [](TComponent& component, const TFormValue& value) {
+        TBitmap glyph;
+        ReadStoredGlyph(value, glyph);
+        TComponentClass::Cast<TCustomComboEdit>(component, "Glyph.Data").SetGlyph(&glyph);
+    });
     combo.Event<TCustomComboEdit>("OnButtonClick", &TCustomComboEdit::OnButtonClick);
 
     TComponentClass& fileDir = RegisterComponentClass("TFileDirEdit", "TCustomComboEdit");

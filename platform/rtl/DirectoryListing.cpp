@@ -14,13 +14,6 @@
 
 namespace {
 
-char FoldCase(char character)
-{
-    if (character >= 'A' && character <= 'Z')
-        return static_cast<char>(character - 'A' + 'a');
-    return character;
-}
-
 bool IsDotOrDotDot(std::string_view name)
 {
     return name == "." || name == "..";
@@ -79,13 +72,13 @@ bool SameCharacter(std::string_view name, std::size_t nameOffset, std::size_t na
     if (nameLength != maskLength)
         return false;
     if (nameLength == 1)
-        return FoldCase(name[nameOffset]) == FoldCase(mask[maskOffset]);
+        return LoCase(name[nameOffset]) == LoCase(mask[maskOffset]);
     return name.substr(nameOffset, nameLength) == mask.substr(maskOffset, maskLength);
 }
 
 bool LessIgnoringCase(const TDirectoryEntry& left, const TDirectoryEntry& right)
 {
-    const auto folded = [](char first, char second) { return FoldCase(first) < FoldCase(second); };
+    const auto folded = [](char first, char second) { return LoCase(first) < LoCase(second); };
     if (std::lexicographical_compare(
             left.Name.begin(), left.Name.end(), right.Name.begin(), right.Name.end(), folded))
         return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/rtl/SysUtils.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -132,4 +133,34 @@ std::size_t Utf8CharLength(std::string_view text, std::size_t offset)
             return 1;
     }
     return length;
+}
+
+char UpCase(char character)
+{
+    return character >= 'a' && character <= 'z' ? char(character - 'a' + 'A') : character;
+}
+
+char LoCase(char character)
+{
+    return character >= 'A' && character <= 'Z' ? char(character - 'A' + 'a') : character;
+}
+
+AnsiString UpperCase(AnsiString text)
+{
+    for (char& character : text)
+        character = UpCase(character);
+    return text;
+}
+
+AnsiString LowerCase(AnsiString text)
+{
+    for (char& character : text)
+        character = LoCase(character);
+    return text;
+}
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LoCase(x) == LoCase(y); });
 }

@@ -35,6 +35,13 @@ class EReadError : public Exception { using Exception::Exception; };
 int StrToInt(const AnsiString& text);
 AnsiString IntToStr(std::int64_t value);
 AnsiString Trim(const AnsiString& text);
+// ASCII case folding: only A-Z and a-z change, so UTF-8 sequences pass through intact and the
+// result never depends on the locale.
+char UpCase(char character);
+char LoCase(char character);
+AnsiString UpperCase(AnsiString text);
+AnsiString LowerCase(AnsiString text);
+bool SameText(std::string_view a, std::string_view b); // equal but for ASCII letter case
 AnsiString TrimRight(const AnsiString& text); // drops trailing blanks and control characters
 
 // Bytes taken by the UTF-8 character that starts at offset: 1 for ASCII and for a byte that

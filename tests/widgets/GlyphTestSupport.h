@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 using Pixels = std::vector<COLORREF>;
@@ -105,6 +106,23 @@ inline std::unique_ptr<TBitmap> MakeBitmap(int width, int height, Pixels pixels)
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->SetRaster(PixelRaster { width, height, false, std::move(pixels) });
     return bitmap;
+}
+
+// A bitmap as a form description stores it: hex digits of the file's length in four bytes,
+// then the file.
+inline std::string StoredBitmapData(TBitmap& bitmap)
+{
+    const std::vector<std::uint8_t> file = bitmap.SaveToBytes();
+    std::vector<std::uint8_t> data { std::uint8_t(file.size()), std::uint8_t(file.size() >> 8),
+        std::uint8_t(file.size() >> 16), std::uint8_t(file.size() >> 24) };
+    data.insert(data.end(), file.begin(), file.end());
+    std::string hex;
+    for (const std::uint8_t byte : data) {
+        static constexpr char kDigits[] = "0123456789ABCDEF";
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
+    return hex;
 }
 
 inline std::unique_ptr<TBitmap> Filled(int width, int height, COLORREF color)

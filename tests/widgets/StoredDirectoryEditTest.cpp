@@ -9,6 +9,7 @@
 #include "platform/win32/resources/ResourceTable.h"
 #include "resources/FolderGlyph.h"
 #include "tests/platform/rtl/TemporaryDirectory.h"
+#include "tests/widgets/GlyphTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -157,4 +158,20 @@ TEST_F(StoredDirectoryEdit, AHandlerOfTheWrongShapeIsNotFound)
         const AnsiString error = ReadError(&form, Description(row.line));
         EXPECT_NE(error.find(row.error), AnsiString::npos) << row.line << error;
     }
+}
+
+TEST_F(StoredDirectoryEdit, AStoredGlyphReplacesTheFolderGlyph)
+{
+    TDialogEventsForm form;
+    auto strip = MakeBitmap(2, 1, { R, G });
+    ReadComponentText(&form,
+        Description("    GlyphKind = gkCustom\n    Glyph.Data = {" + StoredBitmapData(*strip) + "}\n"));
+    auto* edit = dynamic_cast<TDirectoryEdit*>(form.FindComponent("DirEdit"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->GlyphKind(), gkCustom);
+    EXPECT_EQ(PixelsOf(*edit->Glyph()), (Pixels { R, G }));
+    TDialogEventsForm other;
+    EXPECT_NE(ReadError(&other, Description("    Glyph.Data = 'text'\n")).find("Binary data expected"),
+        AnsiString::npos)
+        << "only binary data is a glyph";
 }

@@ -15,7 +15,22 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
+
+// A directory edit that notes which messages reach the native edit's own handling.
+class TSpiedDirectoryEdit : public TDirectoryEdit {
+public:
+    using TDirectoryEdit::TDirectoryEdit;
+    void DefaultHandler(TMessage& message) override
+    {
+        if (message.Msg == WM_CHAR || message.Msg == WM_CUT || message.Msg == WM_PASTE)
+            PassedOn.emplace_back(message.Msg, message.WParam);
+        TDirectoryEdit::DefaultHandler(message);
+    }
+    std::vector<std::pair<UINT, WPARAM>> PassedOn;
+};
 
 class ToolEditTest : public ::testing::Test {
 protected:
@@ -46,11 +61,12 @@ protected:
         SendMessageA(FEdit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
         return area;
     }
+    // A key as the host queues it: Alt travels in the message, Shift in the key table.
     void Key(UINT message, WORD key, bool alt = false, bool shift = false)
     {
         SetKeyDown(VK_MENU, alt);
         SetKeyDown(VK_SHIFT, shift);
-        FEdit->Perform(message, key, 0);
+        FEdit->Perform(message, key, alt ? LPARAM(KF_ALTDOWN) << 16 : 0);
         SetKeyDown(VK_MENU, false);
         SetKeyDown(VK_SHIFT, false);
     }
@@ -68,7 +84,7 @@ protected:
         return true;
     }();
     TForm* FForm = new TForm(nullptr);
-    TDirectoryEdit* FEdit = new TDirectoryEdit(FForm);
+    TSpiedDirectoryEdit* FEdit = new TSpiedDirectoryEdit(FForm);
     std::vector<int> FDialogKeys;
     int FButtonClicks = 0;
     TemporaryDirectory FTemp;
@@ -185,6 +201,27 @@ TEST_F(ToolEditTest, AltDownClicksTheButtonAndOtherCombinationsPass)
     EXPECT_EQ(FButtonClicks, 1) << "no button, no click key";
 }
 
+TEST_F(ToolEditTest, AltDownCountsEvenWhenAltIsLetGoBeforeTheKeyIsHandled)
+{
+    FForm->Show();
+    FEdit->SetFocus();
+    PostHostKeyInput(FForm->Handle(), WM_SYSKEYDOWN, VK_MENU, 0);
+    PostHostKeyInput(FForm->Handle(), WM_SYSKEYDOWN, VK_DOWN, 0);
+    PostHostKeyInput(FForm->Handle(), WM_KEYUP, VK_MENU, 0);
+    ASSERT_GE(GetKeyState(VK_MENU), 0) << "Alt is up in the key table before anything is dispatched";
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    EXPECT_EQ(FButtonClicks, 1);
+
+    PostHostKeyInput(FForm->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    SetKeyDown(VK_MENU, true);
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    SetKeyDown(VK_MENU, false);
+    EXPECT_EQ(FButtonClicks, 1) << "Alt pressed only after Down was queued";
+}
+
 TEST_F(ToolEditTest, EnterAndEscapeReachTheFormsDialogKey)
 {
     std::vector<char> pressed;
@@ -195,28 +232,74 @@ TEST_F(ToolEditTest, EnterAndEscapeReachTheFormsDialogKey)
     FEdit->Perform(WM_CHAR, 'x', 0);
     EXPECT_EQ(FDialogKeys, (std::vector<int> { 13, 27 }));
     EXPECT_EQ(pressed, (std::vector<char> { '\r', '\x1b', 'x' }));
-    EXPECT_EQ(FEdit->Text(), "ab");
+    using Passed = std::vector<std::pair<UINT, WPARAM>>;
+    EXPECT_EQ(FEdit->PassedOn, (Passed { { WM_CHAR, 27 }, { WM_CHAR, 'x' } }))
+        << "Enter never reaches the native edit, so no line break goes in";
+}
+
+TEST_F(ToolEditTest, EnterPressesTheFormsDefaultButtonAndEscapeItsCancelButton)
+{
+    auto* ok = new TButton(FForm);
+    ok->SetParent(FForm);
+    ok->SetDefault(true);
+    ok->SetModalResult(mrOk);
+    auto* cancel = new TButton(FForm);
+    cancel->SetParent(FForm);
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+    std::vector<AnsiString> clicked;
+    ok->OnClick = [&](TObject*) { clicked.push_back("ok"); };
+    cancel->OnClick = [&](TObject*) { clicked.push_back("cancel"); };
+    FEdit->Perform(WM_CHAR, '\r', 0);
+    EXPECT_EQ(FForm->ModalResult(), mrOk);
+    FEdit->Perform(WM_CHAR, 27, 0);
+    EXPECT_EQ(FForm->ModalResult(), mrCancel);
+    EXPECT_EQ(clicked, (std::vector<AnsiString> { "ok", "cancel" }));
+}
+
+TEST_F(ToolEditTest, ADefaultButtonMayFreeTheFormTheEditIsOn)
+{
+    auto* ok = new TButton(FForm);
+    ok->SetParent(FForm);
+    ok->SetDefault(true);
+    bool freed = false;
+    // The handler goes with the form: nothing of it may be touched after the delete.
+    ok->OnClick = [&](TObject*) {
+        freed = true;
+        delete std::exchange(FForm, nullptr);
+    };
+    const HWND edit = FEdit->Handle();
+    SendMessageA(edit, WM_CHAR, '\r', 0);
+    EXPECT_TRUE(freed);
+    EXPECT_FALSE(IsWindow(edit));
 }
 
 TEST_F(ToolEditTest, ReadOnlyAndDirectInputRefuseTypingCuttingAndPasting)
 {
-    const auto cutAll = [&] {
-        FEdit->SetText("abc");
-        FEdit->SelectAll();
+    // The native edit refuses by itself once read-only; the edit's own refusal shows in what
+    // reaches the native edit at all.
+    const auto cutAndPasteReachTheNativeEdit = [&] {
+        FEdit->PassedOn.clear();
         FEdit->Perform(WM_CUT, 0, 0);
-        return FEdit->Text();
+        FEdit->Perform(WM_PASTE, 0, 0);
+        return FEdit->PassedOn.size() == 2;
     };
     FEdit->SetDirectInput(false);
     EXPECT_TRUE(FEdit->Handle()->readOnly) << "typing refused";
-    EXPECT_EQ(cutAll(), "abc");
+    EXPECT_FALSE(cutAndPasteReachTheNativeEdit());
     FEdit->SetDirectInput(true);
     EXPECT_FALSE(FEdit->Handle()->readOnly);
-    EXPECT_EQ(cutAll(), "");
+    EXPECT_TRUE(cutAndPasteReachTheNativeEdit());
+    FEdit->SetText("abc");
+    FEdit->SelectAll();
+    FEdit->Perform(WM_CUT, 0, 0);
+    EXPECT_EQ(FEdit->Text(), "") << "allowed, the cut takes the text";
     FEdit->SetReadOnly(true);
     EXPECT_TRUE(FEdit->Handle()->readOnly);
-    EXPECT_EQ(cutAll(), "abc");
+    EXPECT_FALSE(cutAndPasteReachTheNativeEdit());
     FEdit->SetDirectInput(true);
     EXPECT_TRUE(FEdit->Handle()->readOnly) << "still read-only";
+    EXPECT_FALSE(cutAndPasteReachTheNativeEdit());
 }
 
 TEST_F(ToolEditTest, DisabledTextIsGreyUnlessTheBackgroundIsGreyToo)
@@ -238,10 +321,14 @@ TEST_F(ToolEditTest, SeparatorLinesExceptWhilePressed)
         UpdateWindow(FForm->Handle());
         return FForm->Handle()->paintBuffer.raster.At(8 + 2 + 96 + x, 8 + 2 + y);
     };
+    // Flat and away from the mouse, the button draws no frame of its own: what is there at its
+    // left edge is the separator.
+    FEdit->Button()->SetFlat(true);
     FEdit->Button()->Invalidate();
     EXPECT_EQ(pixel(0, 5), ColorToRGB(clBtnShadow));
     EXPECT_EQ(pixel(1, 5), ColorToRGB(clBtnHighlight));
     EXPECT_NE(pixel(1, 0), ColorToRGB(clBtnHighlight));
+    EXPECT_NE(pixel(2, 5), ColorToRGB(clBtnHighlight)) << "one pixel wide";
     FEdit->ButtonHolder()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_NE(pixel(0, 5), ColorToRGB(clBtnShadow));
     EXPECT_NE(pixel(1, 5), ColorToRGB(clBtnHighlight));
@@ -324,6 +411,55 @@ TEST_F(ToolEditTest, ButtonClickRunsTheDirectoryDialogAndRemembersTheChoice)
     const std::size_t calls = dialogs.Calls().size();
     ClickButton();
     EXPECT_EQ(dialogs.Calls().size(), calls) << "read-only: no dialog";
+}
+
+TEST_F(ToolEditTest, AListTakesTheChosenFolderAtItsEndWhateverTheWayBack)
+{
+    const std::string first = FTemp.MakeDirectory("First");
+    const std::string chosen = FTemp.MakeDirectory("First/Chosen");
+    auto* other = new TEdit(FForm);
+    other->SetParent(FForm);
+    FForm->Show();
+    FEdit->SetMultipleDirs(true);
+    struct Way {
+        const char* name;
+        TDirDialogKind kind;
+        bool tabStop;
+        bool byCode;
+    };
+    const Way ways[] = {
+        { "shell browser, clicked by code", dkWin32, true, true },
+        { "shell browser, button pressed", dkWin32, true, false },
+        { "toolkit dialog, clicked by code", dkVCL, true, true },
+        { "toolkit dialog, edit without tab stop", dkVCL, false, false },
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        FEdit->SetDialogKind(way.kind);
+        FEdit->SetTabStop(way.tabStop);
+        FEdit->SetText(first);
+        other->SetFocus();
+        if (way.kind == dkWin32)
+            browsedialog::Later([&] {
+                SendMessageA(browsedialog::RunningDialog(), BFFM_SETSELECTIONA, TRUE,
+                    reinterpret_cast<LPARAM>(chosen.c_str()));
+                browsedialog::Press(IDOK);
+            });
+        else
+            TDialogService::Instance().PrepareDirectory(true, chosen);
+        if (way.byCode)
+            FEdit->HandleButtonClick(FEdit);
+        else
+            ClickButton();
+        EXPECT_TRUE(FEdit->Focused());
+        EXPECT_EQ(FEdit->Text(), first + ";" + chosen);
+    }
+
+    // An empty list takes the folder as its whole text.
+    FEdit->SetText("");
+    TDialogService::Instance().PrepareDirectory(true, chosen);
+    FEdit->HandleButtonClick(FEdit);
+    EXPECT_EQ(FEdit->Text(), chosen);
 }
 
 TEST_F(ToolEditTest, DialogHandlersMayChangeOrCancel)

@@ -3,18 +3,10 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cctype>
 #include <limits>
 #include <memory>
 
 namespace {
-
-AnsiString Upper(AnsiString text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-        [](char c) { return char(std::toupper(static_cast<unsigned char>(c))); });
-    return text;
-}
 
 using TRegistry = std::map<AnsiString, std::unique_ptr<TComponentClass>>;
 
@@ -201,25 +193,25 @@ TComponent* TComponentClass::Create(TComponent* owner) const
 
 void TComponentClass::AddProperty(const AnsiString& name, TPropertySetter setter)
 {
-    FProperties[Upper(name)] = std::move(setter);
+    FProperties[UpperCase(name)] = std::move(setter);
 }
 
 void TComponentClass::AddEvent(const AnsiString& name, TEventSetter setter)
 {
-    FEvents[Upper(name)] = std::move(setter);
+    FEvents[UpperCase(name)] = std::move(setter);
 }
 
 void TComponentClass::AddMethodEvent(const AnsiString& name, TMethodEventSetter setter)
 {
     assert(setter.Type && *setter.Type != typeid(TNotifyEvent) && "notify events go through AddEvent");
-    FMethodEvents[Upper(name)] = std::move(setter);
+    FMethodEvents[UpperCase(name)] = std::move(setter);
 }
 
 template <class Setter>
 const Setter* TComponentClass::FindIn(
     std::map<AnsiString, Setter> TComponentClass::*table, const AnsiString& name) const
 {
-    const AnsiString key = Upper(name);
+    const AnsiString key = UpperCase(name);
     for (const TComponentClass* current = this; current; current = current->Base()) {
         const auto& entries = current->*table;
         const auto found = entries.find(key);
@@ -248,7 +240,7 @@ TComponentClass& RegisterComponentClass(
     const AnsiString& name, const AnsiString& baseName, TComponentFactory factory, TInstanceTest isInstance)
 {
     assert(IsValidIdent(name) && "a class name is an identifier");
-    auto& slot = Registry()[Upper(name)];
+    auto& slot = Registry()[UpperCase(name)];
     if (!slot)
         slot = std::make_unique<TComponentClass>(name, baseName, std::move(factory), std::move(isInstance));
     return *slot;
@@ -257,7 +249,7 @@ TComponentClass& RegisterComponentClass(
 const TComponentClass* FindComponentClass(const AnsiString& name)
 {
     const TRegistry& registry = Registry();
-    const auto found = registry.find(Upper(name));
+    const auto found = registry.find(UpperCase(name));
     return found == registry.end() ? nullptr : found->second.get();
 }
 

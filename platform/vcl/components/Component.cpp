@@ -13,13 +13,6 @@ bool IsValidIdent(const AnsiString& text)
     return isStart(text.front()) && std::all_of(text.begin() + 1, text.end(), isPart);
 }
 
-bool SameText(const AnsiString& a, const AnsiString& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 TComponent::TComponent(TComponent* owner)
 {
     if (owner)
@@ -29,12 +22,15 @@ TComponent::TComponent(TComponent* owner)
 TComponent::~TComponent()
 {
     Destroying();
+    // Nobody may tell a freed component of anything.
+    for (TComponent* watched : FWatched)
+        std::erase(watched->FFreeNotifies, this);
+    FWatched.clear();
     // Tell whoever asked; each one may remove itself from the list while we go.
     while (!FFreeNotifies.empty()) {
         TComponent* other = FFreeNotifies.back();
         FFreeNotifies.pop_back();
-        auto& theirs = other->FFreeNotifies;
-        theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+        std::erase(other->FWatched, this);
         other->Notification(this, opRemove);
     }
     DestroyComponents();
@@ -42,7 +38,14 @@ TComponent::~TComponent()
         FOwner->RemoveComponent(this);
 }
 
-void TComponent::Destroying() { IncludeState(csDestroying); }
+void TComponent::Destroying()
+{
+    IncludeState(csDestroying);
+    while (TComponentGuard* guard = FGuards) {
+        FGuards = guard->FNext;
+        guard->Clear();
+    }
+}
 
 void TComponent::DestroyComponents()
 {
@@ -120,19 +123,19 @@ void TComponent::FreeNotification(TComponent* other)
 {
     if (!other || other == this)
         return;
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), other) == FFreeNotifies.end())
-        FFreeNotifies.push_back(other);
-    if (std::find(other->FFreeNotifies.begin(), other->FFreeNotifies.end(), this) == other->FFreeNotifies.end())
-        other->FFreeNotifies.push_back(this);
+    if (std::find(FWatched.begin(), FWatched.end(), other) == FWatched.end())
+        FWatched.push_back(other);
+    auto& theirs = other->FFreeNotifies;
+    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end())
+        theirs.push_back(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* other)
 {
     if (!other)
         return;
-    FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), other), FFreeNotifies.end());
-    auto& theirs = other->FFreeNotifies;
-    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+    std::erase(FWatched, other);
+    std::erase(other->FFreeNotifies, this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation)

@@ -5,6 +5,7 @@
 
 #include "platform/rtl/Objects.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/vcl/components/ComponentGuard.h"
 
 #include <any>
 #include <cstdint>
@@ -53,7 +54,9 @@ public:
     void IncludeState(TComponentState flags) { FComponentState |= flags; }
     void ExcludeState(TComponentState flags) { FComponentState &= TComponentState(~flags); }
 
-    // Asks for a Notification(opRemove) when other is freed, whoever owns it.
+    // Asks for a Notification(opRemove) when other is freed, whoever owns it. Each direction
+    // is a link of its own: withdrawing this request leaves other's requests about this alone,
+    // so two components that watch each other stay safe in every order of freeing.
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
 
@@ -73,9 +76,12 @@ public:
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
+    // Marks the component as going and clears every guard that points at it; a destructor
+    // calls it first, so no guard sees a half-destroyed component.
     void Destroying();
 
 private:
+    friend class TComponentGuard;
     void InsertInto(TComponent* component);
     void RemoveFrom(TComponent* component);
 
@@ -83,10 +89,11 @@ private:
     AnsiString FName;
     int FTag = 0;
     std::vector<TComponent*> FComponents;
-    std::vector<TComponent*> FFreeNotifies;
+    std::vector<TComponent*> FFreeNotifies; // told when this is freed
+    std::vector<TComponent*> FWatched;      // those this asked to hear of
     TComponentState FComponentState = 0;
+    TComponentGuard* FGuards = nullptr; // the head of the guards pointing here
 };
 
 // True when text is a Pascal identifier: a letter or "_" followed by letters, digits, "_".
 bool IsValidIdent(const AnsiString& text);
-bool SameText(const AnsiString& a, const AnsiString& b);

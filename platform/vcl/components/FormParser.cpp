@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/vcl/components/FormParser.h"
 
+#include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/components/Component.h"
 
 #include <cctype>
@@ -69,6 +70,17 @@ public:
     }
 
 private:
+    // Objects and lists nest by recursion; a bound keeps a malformed text from exhausting
+    // the stack.
+    static constexpr int kMaxNesting = 200;
+    // Counts one level of nesting until the returned step runs.
+    auto EnterNesting()
+    {
+        if (++FNesting > kMaxNesting)
+            Fail("objects or lists nested too deeply");
+        return ScopeExit([this] { --FNesting; });
+    }
+
     [[noreturn]] void Fail(const AnsiString& what) const
     {
         throw EReadError("Line " + IntToStr(FLine) + ": " + what);
@@ -167,7 +179,7 @@ private:
             if (SameText(word, "object")) {
                 FPosition = mark;
                 FLine = markLine;
-                TNesting nesting(*this);
+                const auto nesting = EnterNesting();
                 object.Children.push_back(ParseObject());
                 continue;
             }
@@ -331,7 +343,7 @@ private:
                 Next();
                 return value;
             }
-            TNesting nesting(*this);
+            const auto nesting = EnterNesting();
             value.Items.push_back(ParseValue());
         }
     }
@@ -364,24 +376,6 @@ private:
     }
 
     std::string_view FText;
-    // Objects and lists nest by recursion; a bound keeps a malformed text from exhausting
-    // the stack.
-    static constexpr int kMaxNesting = 200;
-    class TNesting {
-    public:
-        explicit TNesting(TFormTextParser& parser) : FParser(parser)
-        {
-            if (++FParser.FNesting > kMaxNesting)
-                FParser.Fail("objects or lists nested too deeply");
-        }
-        ~TNesting() { --FParser.FNesting; }
-        TNesting(const TNesting&) = delete;
-        TNesting& operator=(const TNesting&) = delete;
-
-    private:
-        TFormTextParser& FParser;
-    };
-
     int FNesting = 0;
     std::size_t FPosition = 0;
     int FLine = 1;

@@ -22,6 +22,18 @@ TShiftState KeysToShiftState(WPARAM keys)
     return shift;
 }
 
+TShiftState KeyDataToShiftState(LPARAM keyData)
+{
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= ssCtrl;
+    if (HIWORD(std::uintptr_t(keyData)) & KF_ALTDOWN)
+        shift |= ssAlt;
+    return shift;
+}
+
 TControl::TControl(TComponent* owner)
     : TComponent(owner)
     , FFont(std::make_unique<TFont>())
@@ -325,8 +337,12 @@ void TControl::WMLButtonDown(TMessage& message)
 void TControl::WMLButtonDblClk(TMessage& message)
 {
     // A control that fires its own clicks decides itself when a double click counts.
-    if (FControlStyle & csClickEvents)
+    if (FControlStyle & csClickEvents) {
+        const TGuardedPtr<TControl> self(this);
         DblClick();
+        if (!self)
+            return;
+    }
     WMLButtonDown(message);
 }
 
@@ -335,8 +351,12 @@ void TControl::WMLButtonUp(TMessage& message)
     const TPoint point = PointFromLParam(message.LParam);
     const bool clicked = (FControlState & csClicked) != 0;
     FControlState &= ~TControlState(csClicked | csLButtonDown);
-    if (clicked && ClientRect().Contains(point))
+    if (clicked && ClientRect().Contains(point)) {
+        const TGuardedPtr<TControl> self(this);
         Click();
+        if (!self)
+            return;
+    }
     MouseUp(mbLeft, KeysToShiftState(message.WParam), point.x, point.y);
 }
 

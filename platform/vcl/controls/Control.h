@@ -77,6 +77,9 @@ inline constexpr TCursor crHandPoint = -21;
 inline constexpr TCursor crSizeAll = -22;
 
 TShiftState KeysToShiftState(WPARAM keys);
+// The modifiers of a queued key message: Alt from the context flag the message carries, so an
+// Alt let go before the key is dispatched still counts; Shift and Ctrl from the key table.
+TShiftState KeyDataToShiftState(LPARAM keyData);
 
 class TControl : public TComponent {
 public:

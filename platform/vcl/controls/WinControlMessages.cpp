@@ -53,14 +53,22 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
     }
     if (!target)
         return false;
-    if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN)
-        && (target->ControlStyle() & csCaptureMouse)) {
+    // The second press of a double click is a press like the first.
+    const bool buttonDown = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN
+        || message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_RBUTTONDBLCLK;
+    if (buttonDown && (target->ControlStyle() & csCaptureMouse)) {
         FMouseCaptureControl = target;
         SetCapture(Handle());
     }
-    const bool buttonUp = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP;
+    // The capture lasts until the last button held is let go, not the first.
+    const bool buttonUp = (message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP)
+        && !(message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
+    const TGuardedPtr<TWinControl> self(this);
     message.Result = target->Perform(
         message.Msg, message.WParam, MAKELPARAM(point.x - target->Left(), point.y - target->Top()));
+    // The child's handler may have freed this window with it.
+    if (!self)
+        return true;
     if (buttonUp && FMouseCaptureControl == target) {
         FMouseCaptureControl = nullptr;
         if (GetCapture() == FHandle)

@@ -1,6 +1,31 @@
 // SPDX-License-Identifier: MIT
-// How a form finds its controls' accelerators and calls off their pending mouse modes.
+// How a form finds its controls' accelerators, its default and cancel buttons, and calls off
+// their pending mouse modes.
 #include "platform/vcl/forms/Forms.h"
+
+#include "platform/vcl/standardcontrols/StdCtrls.h"
+
+namespace {
+
+// The first showing, enabled button under parent that is its default (or cancel) button.
+TButton* FindDialogButton(const TWinControl& parent, bool defaultButton)
+{
+    for (int index = 0; index < parent.ControlCount(); ++index) {
+        TControl* control = parent.Controls(index);
+        if (!control->Visible() || !control->Enabled())
+            continue;
+        if (auto* button = dynamic_cast<TButton*>(control)) {
+            if (defaultButton ? button->Default() : button->Cancel())
+                return button;
+        } else if (auto* container = dynamic_cast<TWinControl*>(control)) {
+            if (TButton* found = FindDialogButton(*container, defaultButton))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TForm* GetParentForm(const TControl* control)
 {
@@ -31,4 +56,18 @@ void TForm::WMChar(TMessage& message)
         return;
     }
     DefaultHandler(message);
+}
+
+void TForm::CMDialogKey(TMessage& message)
+{
+    const WPARAM key = message.WParam;
+    TButton* button = nullptr;
+    if (key == VK_RETURN || key == VK_ESCAPE)
+        button = FindDialogButton(*this, key == VK_RETURN);
+    if (!button) {
+        DefaultHandler(message);
+        return;
+    }
+    button->Click();
+    message.Result = 1;
 }

@@ -70,6 +70,7 @@ const TMessageTable& TForm::Messages()
             { WM_MOVE, &MessageHandler<TForm, &TForm::WMMove> },
             { WM_CHAR, &MessageHandler<TForm, &TForm::WMChar> },
             { WM_SYSCHAR, &MessageHandler<TForm, &TForm::WMChar> },
+            { CM_DIALOGKEY, &MessageHandler<TForm, &TForm::CMDialogKey> },
             { CM_VISIBLECHANGED, &MessageHandler<TForm, &TForm::CMVisibleChanged> },
         });
     return table;

@@ -98,6 +98,8 @@ protected:
     // A character typed with Alt, or while no control of the form wants characters, is
     // offered to the controls as an accelerator (CM_DIALOGCHAR) first.
     void WMChar(TMessage& message);
+    // Enter clicks the form's Default button, Escape its Cancel button; Result 1 when one did.
+    void CMDialogKey(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     // The form's place on the screen for its Position, from the current screen size.
     TPoint PlacedOrigin() const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/vcl/forms/Timer.h"
 
+#include "platform/vcl/components/DeferredRelease.h"
+
 #include <utility>
 
 namespace {
@@ -23,7 +25,6 @@ TTimer::TTimer(TComponent* owner)
 
 TTimer::~TTimer()
 {
-    *FAlive = false;
     Destroying();
     const HWND window = std::exchange(FWindow, nullptr);
     KillTimer(window, kTimerId);
@@ -67,30 +68,15 @@ void TTimer::UpdateTimer()
 
 void TTimer::Release()
 {
-    if (FTickDepth > 0) {
-        SetEnabled(false);
-        FReleasePending = true;
-        return;
-    }
-    delete this;
+    SetEnabled(false);
+    ReleaseComponentLater(this);
 }
 
 void TTimer::Tick()
 {
     // A tick queued before the timer stopped finds it disabled and does nothing.
-    if (!FRunning)
-        return;
-    const std::shared_ptr<bool> alive = FAlive;
-    ++FTickDepth;
-    try {
+    if (FRunning)
         Timer();
-    } catch (...) {
-        if (*alive && --FTickDepth == 0 && FReleasePending)
-            delete this;
-        throw;
-    }
-    if (*alive && --FTickDepth == 0 && FReleasePending)
-        delete this;
 }
 
 void TTimer::Timer()

@@ -7,8 +7,6 @@
 #include "platform/vcl/components/Component.h"
 #include "platform/win32/windows/WinUser.h"
 
-#include <memory>
-
 class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* owner);
@@ -25,8 +23,8 @@ public:
     // Whether the system timer is set: enabled with a non-zero interval.
     bool Running() const { return FRunning; }
 
-    // Frees the timer now, or, when called from its own OnTimer, once that handler has
-    // returned, so a handler may retire the timer that runs it.
+    // Stops the timer and frees it once control is back in the message queue, so a handler
+    // may retire the timer that runs it.
     void Release();
 
     TNotifyEvent OnTimer;
@@ -44,8 +42,4 @@ private:
     UINT FInterval = 1000;
     bool FEnabled = true;
     bool FRunning = false;
-    int FTickDepth = 0;
-    bool FReleasePending = false;
-    // False once the timer is destroyed; a tick that outlives it checks this before going on.
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -4,7 +4,6 @@
 #include "platform/vcl/dialogs/DialogService.h"
 
 #include <algorithm>
-#include <cctype>
 
 TShortCut ShortCut(WORD key, TShiftState shift)
 {
@@ -28,7 +27,7 @@ bool IsAccel(WORD key, const AnsiString& caption)
             ++index;
             continue;
         }
-        return std::toupper(static_cast<unsigned char>(next)) == std::toupper(int(key & 0xFF));
+        return UpCase(next) == UpCase(char(key & 0xFF));
     }
     return false;
 }
@@ -131,8 +130,11 @@ void TPopupMenu::SetPopupComponent(TComponent* value)
 
 void TPopupMenu::Popup(int x, int y)
 {
+    const TGuardedPtr<TPopupMenu> self(this);
     if (OnPopup)
         OnPopup(this);
+    if (!self)
+        return;
     std::vector<TMenuItem*> shown;
     std::vector<PopupMenuItem> entries;
     for (int index = 0; index < Items()->Count(); ++index) {
@@ -145,7 +147,7 @@ void TPopupMenu::Popup(int x, int y)
     static constexpr PopupAlignment kAlignments[]
         = { PopupAlignment::Left, PopupAlignment::Right, PopupAlignment::Center };
     const int chosen = TDialogService::Instance().PopupMenu(entries, { x, y }, kAlignments[FAlignment]);
-    if (chosen < 0 || chosen >= int(shown.size()))
+    if (!self || chosen < 0 || chosen >= int(shown.size()))
         return;
     // Our queue is served while the menu is open; an item freed meanwhile is not clicked.
     TMenuItem* item = shown[std::size_t(chosen)];

@@ -114,6 +114,7 @@ void RegisterStdCtrls()
     TComponentClass& button = RegisterComponentClass<TButton>("TButton", "TWinControl");
     button.String<TControl>("Caption", &TControl::SetCaption);
     button.Boolean<TButton>("Default", &TButton::SetDefault);
+    button.Boolean<TButton>("Cancel", &TButton::SetCancel);
     button.AddProperty("ModalResult", [](TComponent& component, const TFormValue& value) {
         TComponentClass::Cast<TButton>(component, "ModalResult").SetModalResult(ModalResultValue(value));
     });

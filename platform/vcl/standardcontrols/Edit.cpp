@@ -218,22 +218,6 @@ void TCustomEdit::CNCommand(TMessage& message)
     Change();
 }
 
-namespace {
-
-TShiftState KeyboardShiftState()
-{
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= ssAlt;
-    return shift;
-}
-
-} // namespace
-
 void TCustomEdit::KeyDown(WORD& key, TShiftState shift)
 {
     if (OnKeyDown)
@@ -255,8 +239,10 @@ void TCustomEdit::KeyUp(WORD& key, TShiftState shift)
 void TCustomEdit::PassKey(TMessage& message, void (TCustomEdit::*handler)(WORD& key, TShiftState shift))
 {
     WORD key = WORD(message.WParam);
-    (this->*handler)(key, KeyboardShiftState());
-    if (key == 0)
+    // The key's handlers may free the edit.
+    const TGuardedPtr<TCustomEdit> self(this);
+    (this->*handler)(key, KeyDataToShiftState(message.LParam));
+    if (!self || key == 0)
         return;
     message.WParam = key;
     DefaultHandler(message);
@@ -275,8 +261,9 @@ void TCustomEdit::WMKeyUp(TMessage& message)
 void TCustomEdit::WMChar(TMessage& message)
 {
     char key = char(message.WParam);
+    const TGuardedPtr<TCustomEdit> self(this);
     KeyPress(key);
-    if (key == 0)
+    if (!self || key == 0)
         return;
     message.WParam = WPARAM(static_cast<unsigned char>(key));
     DefaultHandler(message);

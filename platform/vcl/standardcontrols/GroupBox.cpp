@@ -12,7 +12,7 @@ TGroupBox::TGroupBox(TComponent* owner)
 
 const TMessageTable& TGroupBox::Messages()
 {
-    static const TMessageTable table(&TWinControl::Messages(),
+    static const TMessageTable table(&TCustomControl::Messages(),
         { { CM_TEXTCHANGED, &MessageHandler<TGroupBox, &TGroupBox::CMTextChanged> } });
     return table;
 }

@@ -120,7 +120,7 @@ void TLabel::CMTextChanged(TMessage&)
 
 void TLabel::CMFontChanged(TMessage& message)
 {
-    TControl::CMFontChanged(message);
+    TGraphicControl::CMFontChanged(message);
     AdjustBounds();
 }
 

@@ -26,6 +26,9 @@ public:
     // Drawn as the default push button of its form.
     bool Default() const { return FDefault; } // false
     void SetDefault(bool value);
+    // Clicked by Escape anywhere on its form.
+    bool Cancel() const { return FCancel; } // false
+    void SetCancel(bool value) { FCancel = value; }
 
     // Hands ModalResult to the form the button is on, then fires OnClick.
     void Click() override;
@@ -39,6 +42,7 @@ protected:
 private:
     int FModalResult = 0;
     bool FDefault = false;
+    bool FCancel = false;
 };
 
 // A one-line native edit. Text, selection, the length limit and the read-only state live

@@ -28,14 +28,6 @@ HCURSOR& CurrentCursor()
     return cursor;
 }
 
-AnsiString UpperCase(AnsiString text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return text;
-}
-
 } // namespace
 
 HCURSOR LoadCursorA(HINSTANCE, int standardId)

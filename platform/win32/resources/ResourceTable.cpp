@@ -8,17 +8,6 @@
 
 namespace {
 
-// Resource names are ASCII identifiers; folding only A-Z keeps UTF-8 names intact.
-AnsiString FoldedName(const AnsiString& name)
-{
-    AnsiString folded = name;
-    for (char& character : folded) {
-        if (character >= 'A' && character <= 'Z')
-            character = char(character - 'A' + 'a');
-    }
-    return folded;
-}
-
 template <typename Resource>
 std::map<AnsiString, Resource>& TableOf()
 {
@@ -29,14 +18,14 @@ std::map<AnsiString, Resource>& TableOf()
 template <typename Resource>
 void Store(const AnsiString& name, Resource resource)
 {
-    TableOf<Resource>().insert_or_assign(FoldedName(name), std::move(resource));
+    TableOf<Resource>().insert_or_assign(LowerCase(name), std::move(resource));
 }
 
 template <typename Resource>
 const Resource* Lookup(const AnsiString& name)
 {
     const auto& table = TableOf<Resource>();
-    const auto found = table.find(FoldedName(name));
+    const auto found = table.find(LowerCase(name));
     return found == table.end() ? nullptr : &found->second;
 }
 

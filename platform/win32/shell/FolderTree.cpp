@@ -7,7 +7,6 @@
 #include "platform/win32/internal/WindowRegistry.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 using namespace win32_internal;
@@ -26,18 +25,11 @@ AnsiString JoinPath(const AnsiString& directory, const AnsiString& name)
     return directory.ends_with('/') ? directory + name : directory + "/" + name;
 }
 
-AnsiString Lowered(AnsiString text)
-{
-    for (char& character : text)
-        character = char(std::tolower(static_cast<unsigned char>(character)));
-    return text;
-}
-
 // Letter case decides only between names that are otherwise the same.
 bool LessByName(const AnsiString& a, const AnsiString& b)
 {
-    const AnsiString lowerA = Lowered(a);
-    const AnsiString lowerB = Lowered(b);
+    const AnsiString lowerA = LowerCase(a);
+    const AnsiString lowerB = LowerCase(b);
     return lowerA != lowerB ? lowerA < lowerB : a < b;
 }
 

@@ -299,5 +299,8 @@ void PostHostKeyInput(HWND topLevel, UINT message, WPARAM virtualKey, LPARAM fla
         SetKeyDown(int(virtualKey), true);
     if (message == WM_KEYUP || message == WM_SYSKEYUP)
         SetKeyDown(int(virtualKey), false);
+    // The key carries Alt as it is now; the key table may have moved on by its dispatch.
+    if (message != WM_CHAR && GetKeyState(VK_MENU) < 0)
+        flags |= LPARAM(KF_ALTDOWN) << 16;
     PostMessageA(target, message, virtualKey, flags);
 }

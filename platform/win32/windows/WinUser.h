@@ -236,6 +236,9 @@ inline constexpr WPARAM MK_LBUTTON = 0x0001;
 inline constexpr WPARAM MK_RBUTTON = 0x0002;
 inline constexpr WPARAM MK_SHIFT = 0x0004;
 inline constexpr WPARAM MK_CONTROL = 0x0008;
+inline constexpr WPARAM MK_MBUTTON = 0x0010;
+// In the high word of a key message's lParam: Alt was down when the key was pressed.
+inline constexpr WORD KF_ALTDOWN = 0x2000;
 
 // Cursors. Named cursors come from the program's resource table; numbered ones are the
 // host's standard shapes.

@@ -7,7 +7,6 @@
 #include "platform/win32/windows/WinUser.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <vector>
 
@@ -15,12 +14,10 @@ using namespace win32_internal;
 
 namespace {
 
-AnsiString UpperCase(const char* text)
+// The key of a class name in the table: letter case ignored, no name the empty key.
+AnsiString ClassKey(const char* className)
 {
-    AnsiString result = text ? text : "";
-    for (char& c : result)
-        c = char(std::toupper(static_cast<unsigned char>(c)));
-    return result;
+    return UpperCase(className ? className : "");
 }
 
 std::map<AnsiString, WNDCLASSA>& Classes()
@@ -80,7 +77,7 @@ void DestroyRecursively(HWND window)
 
 BOOL RegisterClassA(const WNDCLASSA& windowClass)
 {
-    const AnsiString name = UpperCase(windowClass.lpszClassName);
+    const AnsiString name = ClassKey(windowClass.lpszClassName);
     if (name.empty() || Classes().contains(name))
         return FALSE;
     Classes()[name] = windowClass;
@@ -89,7 +86,7 @@ BOOL RegisterClassA(const WNDCLASSA& windowClass)
 
 BOOL GetClassInfoA(HINSTANCE, const char* className, WNDCLASSA* windowClass)
 {
-    const auto found = Classes().find(UpperCase(className));
+    const auto found = Classes().find(ClassKey(className));
     if (found == Classes().end())
         return FALSE;
     if (windowClass)
@@ -100,7 +97,7 @@ BOOL GetClassInfoA(HINSTANCE, const char* className, WNDCLASSA* windowClass)
 HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x,
     int y, int width, int height, HWND parent, int id, void* param)
 {
-    const AnsiString upperName = UpperCase(className);
+    const AnsiString upperName = ClassKey(className);
     const auto found = Classes().find(upperName);
     if (found == Classes().end())
         return nullptr;

@@ -4,21 +4,8 @@
 #include "platform/win32/windows/WinUser.h"
 
 #include <algorithm>
-#include <cctype>
 
 using namespace win32_internal;
-
-namespace {
-
-bool SameTextIgnoringCase(const AnsiString& a, const char* b)
-{
-    const AnsiString other = b;
-    return a.size() == other.size() && std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
-} // namespace
 
 HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const char* windowName)
 {
@@ -34,7 +21,7 @@ HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const ch
     }
     for (; next != candidates.end(); ++next) {
         const HWND window = *next;
-        if (className && !SameTextIgnoringCase(window->className, className))
+        if (className && !SameText(window->className, className))
             continue;
         if (windowName && window->text != windowName)
             continue;

@@ -151,3 +151,23 @@ TEST(FileExists, TellsFilesFromDirectoriesInEitherSeparatorForm)
 }
 
 } // namespace
+
+TEST(CaseFolding, ChangesOnlyAsciiLettersSoUtf8NamesStayIntact)
+{
+    EXPECT_EQ(UpperCase("Mask_iso.bmp@[z]{a}"), "MASK_ISO.BMP@[Z]{A}");
+    EXPECT_EQ(LowerCase("Mask_ISO.BMP@[Z]{A}"), "mask_iso.bmp@[z]{a}");
+    // "Ä" and "ä" in UTF-8: no byte of either sequence may change.
+    EXPECT_EQ(UpperCase("\xC3\xA4x"), "\xC3\xA4X");
+    EXPECT_EQ(LowerCase("\xC3\x84X"), "\xC3\x84x");
+    EXPECT_EQ(UpCase('`'), '`');
+    EXPECT_EQ(LoCase('@'), '@');
+}
+
+TEST(SameText, IgnoresAsciiCaseOnly)
+{
+    EXPECT_TRUE(SameText("TSpeedButton", "tspeedBUTTON"));
+    EXPECT_TRUE(SameText("", ""));
+    EXPECT_FALSE(SameText("abc", "abcd"));
+    EXPECT_FALSE(SameText("@", "`")) << "the bytes next to the letters are not letters";
+    EXPECT_FALSE(SameText("\xC3\xA4", "\xC3\x84"));
+}

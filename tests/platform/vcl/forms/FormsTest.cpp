@@ -3,6 +3,7 @@
 #include "platform/vcl/dialogs/DialogService.h"
 #include "platform/vcl/forms/Application.h"
 #include "platform/vcl/forms/Screen.h"
+#include "platform/vcl/standardcontrols/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +153,40 @@ TEST_F(FormTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
     FForm->Hide();
     Application->DoMouseIdle();
     EXPECT_EQ(Application->MouseControl(), nullptr);
+}
+
+TEST_F(FormTest, EnterAndEscapePressTheShowingDefaultAndCancelButtons)
+{
+    TForm form(nullptr);
+    auto* box = new TGroupBox(&form);
+    box->SetParent(&form);
+    const auto addButton = [&](TWinControl* parent, const char* name) {
+        auto* button = new TButton(&form);
+        button->SetParent(parent);
+        button->SetName(name);
+        return button;
+    };
+    TButton* hiddenDefault = addButton(&form, "Hidden");
+    hiddenDefault->SetDefault(true);
+    hiddenDefault->SetVisible(false);
+    TButton* disabledDefault = addButton(&form, "Disabled");
+    disabledDefault->SetDefault(true);
+    disabledDefault->SetEnabled(false);
+    TButton* nestedDefault = addButton(box, "Nested");
+    nestedDefault->SetDefault(true);
+    TButton* cancel = addButton(&form, "Cancel");
+    cancel->SetCancel(true);
+    std::vector<AnsiString> clicked;
+    for (TButton* button : { hiddenDefault, disabledDefault, nestedDefault, cancel })
+        button->OnClick
+            = [&clicked](TObject* sender) { clicked.push_back(static_cast<TButton*>(sender)->Name()); };
+
+    EXPECT_EQ(form.Perform(CM_DIALOGKEY, VK_RETURN, 0), 1);
+    EXPECT_EQ(form.Perform(CM_DIALOGKEY, VK_ESCAPE, 0), 1);
+    EXPECT_EQ(form.Perform(CM_DIALOGKEY, VK_TAB, 0), 0) << "other keys are left alone";
+    EXPECT_EQ(clicked, (std::vector<AnsiString> { "Nested", "Cancel" }));
+    cancel->SetCancel(false);
+    EXPECT_EQ(form.Perform(CM_DIALOGKEY, VK_ESCAPE, 0), 0) << "no cancel button, nothing handled";
 }
 
 TEST(ScreenCursors, StandardShapesAreThereAndProgramCursorsCanBeAdded)

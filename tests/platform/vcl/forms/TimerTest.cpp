@@ -14,6 +14,13 @@ void Tick(TTimer& timer)
     SendMessageA(timer.Handle(), WM_TIMER, 1, 0);
 }
 
+void DispatchQueue()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
 struct WindowSearch {
     HWND wanted = nullptr;
     bool found = false;
@@ -71,9 +78,7 @@ TEST(Timer, QueuedTicksGoWhenTheTimerStops)
     timer.OnTimer = [&](TObject*) { ++ticks; };
     PostMessageA(timer.Handle(), WM_TIMER, 1, 0);
     timer.SetEnabled(false);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
+    DispatchQueue();
     EXPECT_EQ(ticks, 0);
 }
 
@@ -87,6 +92,8 @@ TEST(Timer, AHandlerMayReleaseOrFreeItsOwnTimer)
         EXPECT_FALSE(released->Running());
     };
     Tick(*released);
+    EXPECT_TRUE(IsWindow(releasedWindow)) << "kept until control is back in the queue";
+    DispatchQueue();
     EXPECT_FALSE(IsWindow(releasedWindow));
 
     TComponent owner(nullptr);

@@ -119,3 +119,24 @@ TEST(Accelerators, ShortCutsCarryTheShiftKeysInTheHighByte)
     EXPECT_EQ(ShortCut('S', ssCtrl | ssShift), 0x6053);
     EXPECT_EQ(ShortCut(VK_F1, 0), 0x0070);
 }
+
+TEST(PopupMenu, AMenuFreedByItsOwnHandlersIsLeftAlone)
+{
+    TDialogService::Instance().Reset();
+    TDialogService::Instance().SetScripted(true);
+    auto* freedOnPopup = new TPopupMenu(nullptr);
+    freedOnPopup->OnPopup = [&](TObject*) { delete freedOnPopup; };
+    freedOnPopup->Popup(0, 0);
+    EXPECT_TRUE(TDialogService::Instance().Calls().empty()) << "a freed menu shows nothing";
+
+    // The item's handler runs once the menu has closed and may free the menu with it.
+    auto* freedByItem = new TPopupMenu(nullptr);
+    auto* item = new TMenuItem(freedByItem);
+    item->SetCaption("Close");
+    item->OnClick = [&](TObject*) { delete freedByItem; };
+    freedByItem->Items()->Add(item);
+    TDialogService::Instance().PrepareMenu(0);
+    freedByItem->Popup(0, 0);
+    EXPECT_EQ(TDialogService::Instance().Calls().size(), 1u);
+    TDialogService::Instance().Reset();
+}
