@@ -43,6 +43,15 @@ protected:
         return FileBytes(output + "/" + name.substr(0, name.rfind('.')) + "." + format);
     }
 
+    // The batch input folder "in" with a PNG a.png and a BMP of that name.
+    AnsiString WriteSources(const char* bitmapName)
+    {
+        const AnsiString input = FWork.MakeDirectory("in");
+        WritePngPicture(input + "/a.png", 30, 20);
+        WriteSolidPicture(input + "/" + bitmapName, 40, 10, RGB(10, 200, 10));
+        return input;
+    }
+
     TemporaryDirectory FWork;
 };
 
@@ -173,11 +182,9 @@ TEST_F(MainWindowFormats, IsoLaysThePictureFlatOntoTheDiamond)
 
 TEST_F(MainWindowFormats, BatchWritesDurnikBatchsFilesForTheChosenFormats)
 {
-    const AnsiString input = FWork.MakeDirectory("in");
+    const AnsiString input = WriteSources("b.bmp");
     const AnsiString windowOut = FWork.MakeDirectory("window-out");
     const AnsiString batchOut = FWork.MakeDirectory("batch-out");
-    WritePngPicture(input + "/a.png", 30, 20);
-    WriteSolidPicture(input + "/b.bmp", 40, 10, RGB(10, 200, 10));
     FWork.Write("in/c.txt", "not a picture");
 
     TMainForm* window = CreateWindow();
@@ -204,10 +211,7 @@ TEST_F(MainWindowFormats, BatchWritesDurnikBatchsFilesForTheChosenFormats)
 
 TEST_F(MainWindowFormats, BatchOfBlocksWritesDurnikBatchsFilesInEitherFormat)
 {
-    const AnsiString input = FWork.MakeDirectory("in");
-    WritePngPicture(input + "/a.png", 30, 20);
-    WriteSolidPicture(input + "/b.bmp", 40, 10, RGB(10, 200, 10));
-
+    const AnsiString input = WriteSources("b.bmp");
     TMainForm* window = CreateWindow();
     window->InDir->SetText(input);
     window->BlockBtn->SetDown(true);
@@ -236,11 +240,9 @@ TEST_F(MainWindowFormats, BatchOfBlocksWritesDurnikBatchsFilesInEitherFormat)
 
 TEST_F(MainWindowFormats, BatchWithTheDefaultsTakesBitmapsOnlyAndWritesDurnikBatchsBitmaps)
 {
-    const AnsiString input = FWork.MakeDirectory("in");
+    const AnsiString input = WriteSources("B.BMP");
     const AnsiString windowOut = FWork.MakeDirectory("window-out");
     const AnsiString batchOut = FWork.MakeDirectory("batch-out");
-    WritePngPicture(input + "/a.png", 30, 20);
-    WriteSolidPicture(input + "/B.BMP", 40, 10, RGB(10, 200, 10));
 
     TMainForm* window = CreateWindow();
     window->InDir->SetText(input);
