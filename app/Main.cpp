@@ -16,7 +16,8 @@
 TMainForm* MainForm = nullptr;
 
 // The release named by its first two numbers, as the About box has always shown it.
-const AnsiString kAboutText = AnsiString("Durnik ") + kShortVersion + ", isometric tiles by the Durnik developers";
+const AnsiString kAboutText
+    = AnsiString("Durnik ") + kShortVersion + ", isometric tiles by the Durnik developers";
 
 namespace {
 
@@ -77,6 +78,9 @@ void TMainForm::BindFields()
     ProjLbl = Find<TLabel>(this, "ProjLbl");
     StretchBtn = Find<TSpeedButton>(this, "StretchBtn");
     IsoBtn = Find<TSpeedButton>(this, "IsoBtn");
+    BlockBtn = Find<TSpeedButton>(this, "BlockBtn");
+    DepthLbl = Find<TLabel>(this, "DepthLbl");
+    dEdt = Find<TEdit>(this, "dEdt");
     SourcesLbl = Find<TLabel>(this, "SourcesLbl");
     BmpSourcesBtn = Find<TSpeedButton>(this, "BmpSourcesBtn");
     PngSourcesBtn = Find<TSpeedButton>(this, "PngSourcesBtn");
@@ -86,6 +90,7 @@ void TMainForm::BindFields()
     PreviewBtn = Find<TButton>(this, "PreviewBtn");
     FProjection.Add(StretchBtn, TTileProjection::Stretch);
     FProjection.Add(IsoBtn, TTileProjection::Iso);
+    FProjection.Add(BlockBtn, TTileProjection::Block);
     FSources.Add(BmpSourcesBtn, TSourceFormats::Bmp);
     FSources.Add(PngSourcesBtn, TSourceFormats::BmpAndPng);
     FTiles.Add(BmpTilesBtn, TTileFormat::Bmp);
@@ -113,6 +118,7 @@ TNotifyEvent TMainForm::FindMethod(const AnsiString& name)
         { "BatchBtnClick", &TMainForm::BatchBtnClick },
         { "ABtnClick", &TMainForm::ABtnClick },
         { "PreviewBtnClick", &TMainForm::PreviewBtnClick },
+        { "ProjectionBtnClick", &TMainForm::ProjectionBtnClick },
     };
     if (TNotifyEvent method = methods.Find(this, name))
         return method;
@@ -146,6 +152,8 @@ void TMainForm::ApplySettings(const TWindowSettings& settings)
     // A speed button releases the others of its group only once their panel has a window.
     SettGroup->HandleNeeded();
     FProjection.Choose(settings.projection);
+    dEdt->SetText(settings.depth);
+    EnableDepth();
     FSources.Choose(settings.sources);
     FTiles.Choose(settings.tiles);
     InDir->SetText(settings.inputDirectory);
@@ -169,6 +177,7 @@ TWindowSettings TMainForm::Settings() const
     settings.height = hEdt->Text();
     settings.maskFile = FMaskFile;
     settings.projection = FProjection.Chosen();
+    settings.depth = dEdt->Text();
     settings.sources = FSources.Chosen();
     settings.tiles = FTiles.Chosen();
     settings.inputDirectory = InDir->Text();
@@ -229,21 +238,40 @@ void TMainForm::OpenBtnClick(TObject*)
     RememberSettings(false);
 }
 
-void TMainForm::ComposeTile(int width, int height)
+void TMainForm::ComposeTile(int width, int height, int depth)
 {
+    const TTileProjection projection = FProjection.Chosen();
     IsoImg->SetWidth(width);
-    IsoImg->SetHeight(height);
+    IsoImg->SetHeight(ProjectedTileHeight(projection, height, depth));
     FTile.Compose(BMPImg->Picture()->Graphic(), MaskImg->Picture()->Graphic(), *IsoImg->Picture()->Bitmap(),
-        width, height, FProjection.Chosen());
+        width, height, projection, depth);
     if (auto* preview = dynamic_cast<TPreviewForm*>(FPreview))
-        preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha());
+        preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
+}
+
+int TMainForm::Depth() const
+{
+    // Only a block has a depth, so a mistyped one left in the edit hinders no other tile.
+    return FProjection.Chosen() == TTileProjection::Block ? BlockDepthOf(dEdt->Text()) : 0;
+}
+
+void TMainForm::EnableDepth()
+{
+    const bool block = FProjection.Chosen() == TTileProjection::Block;
+    dEdt->SetEnabled(block);
+    DepthLbl->SetEnabled(block);
+}
+
+void TMainForm::ProjectionBtnClick(TObject*)
+{
+    EnableDepth();
 }
 
 void TMainForm::GenBtnClick(TObject*)
 {
     const int width = StrToInt(wEdt->Text());
     const int height = StrToInt(hEdt->Text());
-    ComposeTile(width, height);
+    ComposeTile(width, height, Depth());
     RememberSettings(false);
 }
 
@@ -279,14 +307,15 @@ void TMainForm::BatchBtnClick(TObject*)
 {
     const int width = StrToInt(wEdt->Text());
     const int height = StrToInt(hEdt->Text());
+    const int depth = Depth();
     const TTileFormat format = FTiles.Chosen();
     const TBatchNames names { SourceExtensions(FSources.Chosen()), TileExtension(format) };
     RememberSettings(false);
     const TBatchResult result = RunBatch(
         InDir->Text(), OutDir->Text(),
-        [this, width, height, format](const AnsiString& sourceFile, const AnsiString& tileFile) {
+        [this, width, height, depth, format](const AnsiString& sourceFile, const AnsiString& tileFile) {
             OpenSource(sourceFile);
-            ComposeTile(width, height);
+            ComposeTile(width, height, depth);
             FTile.Save(*IsoImg->Picture()->Bitmap(), tileFile, format);
         },
         {}, names);
@@ -308,7 +337,7 @@ void TMainForm::PreviewBtnClick(TObject*)
         FPreview->SetBounds(Left() + Width() + 8, Top(), FPreview->Width(), FPreview->Height());
     }
     auto* preview = static_cast<TPreviewForm*>(FPreview);
-    preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha());
+    preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
     preview->Show();
 }
 

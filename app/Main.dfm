@@ -181,19 +181,45 @@ object MainForm: TMainForm
     object StretchBtn: TSpeedButton
       Left = 72
       Top = 96
-      Width = 61
+      Width = 41
       Height = 21
       Caption = 'Stretch'
       GroupIndex = 1
       Down = True
+      OnClick = ProjectionBtnClick
     end
     object IsoBtn: TSpeedButton
-      Left = 132
+      Left = 112
       Top = 96
-      Width = 61
+      Width = 41
       Height = 21
       Caption = 'Iso'
       GroupIndex = 1
+      OnClick = ProjectionBtnClick
+    end
+    object BlockBtn: TSpeedButton
+      Left = 152
+      Top = 96
+      Width = 41
+      Height = 21
+      Caption = 'Block'
+      GroupIndex = 1
+      OnClick = ProjectionBtnClick
+    end
+    object DepthLbl: TLabel
+      Left = 16
+      Top = 124
+      Width = 32
+      Height = 13
+      Caption = 'Depth:'
+    end
+    object dEdt: TEdit
+      Left = 72
+      Top = 120
+      Width = 121
+      Height = 21
+      Enabled = False
+      TabOrder = 4
     end
     object SourcesLbl: TLabel
       Left = 200

@@ -45,6 +45,9 @@ public:
     TLabel* ProjLbl = nullptr;
     TSpeedButton* StretchBtn = nullptr;
     TSpeedButton* IsoBtn = nullptr;
+    TSpeedButton* BlockBtn = nullptr;
+    TLabel* DepthLbl = nullptr;
+    TEdit* dEdt = nullptr;
     TLabel* SourcesLbl = nullptr;
     TSpeedButton* BmpSourcesBtn = nullptr;
     TSpeedButton* PngSourcesBtn = nullptr;
@@ -62,6 +65,7 @@ public:
     void BatchBtnClick(TObject* sender);
     void ABtnClick(TObject* sender);
     void PreviewBtnClick(TObject* sender);
+    void ProjectionBtnClick(TObject* sender);
 
     TNotifyEvent FindMethod(const AnsiString& name) override;
 
@@ -81,8 +85,13 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // Sizes the tile control and composes the tile from the source and mask pictures.
-    void ComposeTile(int width, int height);
+    // Sizes the tile control and composes the tile from the source and mask pictures; a
+    // block's side faces are depth high (0: height).
+    void ComposeTile(int width, int height, int depth);
+    // The depth edit is for blocks only.
+    void EnableDepth();
+    // The block depth the edit names, checked; 0 for the default or another projection.
+    int Depth() const;
     void BindFields();
     void ApplySettings(const TWindowSettings& settings);
     void LoadMask(const AnsiString& maskFile);

@@ -43,10 +43,10 @@ TSpeedButton* TPreviewForm::AddZoomButton(const AnsiString& caption, int left)
     return button;
 }
 
-void TPreviewForm::ShowTile(const TBitmap& tile, std::span<const std::uint8_t> alpha)
+void TPreviewForm::ShowTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, int faceHeight)
 {
     TBitmap map;
-    map.SetRaster(TileMosaic(tile.Raster(), alpha, kPreviewColumns, kPreviewRows, kGround));
+    map.SetRaster(TileMosaic(tile.Raster(), alpha, kPreviewColumns, kPreviewRows, kGround, faceHeight));
     if (map.Empty())
         MapImg->Picture()->Assign(nullptr);
     else

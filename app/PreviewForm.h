@@ -16,8 +16,9 @@ public:
     explicit TPreviewForm(TComponent* owner);
     const char* ClassName() const override { return "TPreviewForm"; }
 
-    // Lays out the tile with its opacity (a byte a pixel); an empty tile empties the map.
-    void ShowTile(const TBitmap& tile, std::span<const std::uint8_t> alpha);
+    // Lays out the tile with its opacity (a byte a pixel); an empty tile empties the map. The
+    // tile's upper faceHeight rows (0: all) cover its cell; a block's sides stand below them.
+    void ShowTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, int faceHeight = 0);
 
     TSpeedButton* ActualSizeBtn = nullptr;
     TSpeedButton* DoubleSizeBtn = nullptr;

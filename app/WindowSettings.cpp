@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/WindowSettings.h"
 
+#include "tile/BlockProjection.h"
+
 #include <array>
 #include <utility>
 
@@ -16,6 +18,7 @@ constexpr int kFarthestCorner = 100000;
 constexpr std::array kProjectionNames {
     std::pair { TTileProjection::Stretch, "stretch" },
     std::pair { TTileProjection::Iso, "iso" },
+    std::pair { TTileProjection::Block, "block" },
 };
 constexpr std::array kSourceNames {
     std::pair { TSourceFormats::Bmp, "bmp" },
@@ -82,6 +85,8 @@ TWindowSettings ReadWindowSettings(const TSettingsStore& store)
     if (const std::optional<AnsiString> mask = store.Value("Tile/Mask"); mask && FileExists(*mask))
         settings.maskFile = *mask;
     ReadChoice(store, "Tile/Projection", kProjectionNames, settings.projection);
+    if (const std::optional<int> depth = Number(store.Value("Tile/Depth"), 1, kMostBlockDepth))
+        settings.depth = IntToStr(*depth);
     ReadChoice(store, "Batch/Sources", kSourceNames, settings.sources);
     ReadChoice(store, "Batch/Tiles", kTileNames, settings.tiles);
     ReadDirectory(store, "Batch/Input", settings.inputDirectory);
@@ -101,6 +106,7 @@ void WriteWindowSettings(const TWindowSettings& settings, TSettingsStore& store)
     store.SetValue("Tile/Height", settings.height);
     store.SetValue("Tile/Mask", settings.maskFile);
     store.SetValue("Tile/Projection", NameOf(kProjectionNames, settings.projection));
+    store.SetValue("Tile/Depth", settings.depth);
     store.SetValue("Batch/Sources", NameOf(kSourceNames, settings.sources));
     store.SetValue("Batch/Tiles", NameOf(kTileNames, settings.tiles));
     store.SetValue("Batch/Input", settings.inputDirectory);
@@ -111,6 +117,17 @@ void WriteWindowSettings(const TWindowSettings& settings, TSettingsStore& store)
         store.SetValue("Window/Left", IntToStr(settings.position->x));
         store.SetValue("Window/Top", IntToStr(settings.position->y));
     }
+}
+
+int BlockDepthOf(const AnsiString& text)
+{
+    if (text.empty())
+        return 0;
+    const int depth = StrToInt(text);
+    if (depth < 0 || depth > kMostBlockDepth)
+        throw EConvertError("The depth must be from 1 to " + IntToStr(kMostBlockDepth)
+            + ", or 0 for the tile height, not " + text);
+    return depth;
 }
 
 std::vector<AnsiString> SourceExtensions(TSourceFormats sources)

@@ -19,6 +19,7 @@ struct TWindowSettings {
     AnsiString height = "63";
     AnsiString maskFile; // empty: the mask beside the program
     TTileProjection projection = TTileProjection::Stretch;
+    AnsiString depth; // a block's side faces; empty or 0: the tile height
     TSourceFormats sources = TSourceFormats::Bmp;
     TTileFormat tiles = TTileFormat::Bmp;
     AnsiString inputDirectory; // empty: not chosen
@@ -32,6 +33,10 @@ struct TWindowSettings {
 
 TWindowSettings ReadWindowSettings(const TSettingsStore& store);
 void WriteWindowSettings(const TWindowSettings& settings, TSettingsStore& store);
+
+// The block depth a text names: 0 (the tile height) for an empty text or 0. Raises
+// EConvertError for a text that is no number from 0 to kMostBlockDepth.
+int BlockDepthOf(const AnsiString& text);
 
 // The extensions a batch takes for these source formats, as durnik-batch's --from names them.
 std::vector<AnsiString> SourceExtensions(TSourceFormats sources);

@@ -15,7 +15,7 @@ wait_window 'Kalvora '; sleep 1
 # The window's client area is placed at 309, 211; the clicks are Settings..., Iso, Open...
 wx=309; wy=211
 xdotool mousemove \$((wx + 244)) \$((wy + 60)) click 1; sleep 1
-xdotool mousemove \$((wx + 162)) \$((wy + 266)) click 1; sleep 0.5
+xdotool mousemove \$((wx + 132)) \$((wy + 266)) click 1; sleep 0.5
 xdotool mousemove \$((wx + 172)) \$((wy + 12)) click 1
 wait_window 'Open image'; sleep 1
 xdotool type --delay 30 '$build/bmp/stone.bmp'; xdotool key Return; sleep 1

@@ -2,6 +2,7 @@
 #include "tile/PictureTile.h"
 
 #include "platform/rtl/DirectoryListing.h"
+#include "tile/BlockProjection.h"
 #include "tile/TileComposer.h"
 #include "tile/TileFormats.h"
 
@@ -10,9 +11,23 @@ TTileFormat TileFormatOf(const AnsiString& fileName)
     return MatchesFileMask(fileName, "*.png") ? TTileFormat::Png : TTileFormat::Bmp;
 }
 
-void TPictureTile::Compose(
-    TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height, TTileProjection projection)
+int ProjectedTileHeight(TTileProjection projection, int height, int blockDepth)
 {
+    if (projection != TTileProjection::Block)
+        return height;
+    return height + BlockDepth(TBlockShape { blockDepth }, height);
+}
+
+void TPictureTile::Compose(TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height,
+    TTileProjection projection, int blockDepth)
+{
+    const TBlockShape block { BlockDepth(TBlockShape { blockDepth }, height) };
+    FFaceHeight = height;
+    if (projection == TTileProjection::Block) {
+        // The mask plays no part in a block, which is opaque inside its outline.
+        mask = nullptr;
+        height += block.depth;
+    }
     FMap.reset();
     FMaskBrightness.clear();
     auto* picture = dynamic_cast<TBitmap*>(source);
@@ -29,9 +44,13 @@ void TPictureTile::Compose(
     } else {
         const PixelRaster& whole = picture->Raster();
         FMap = std::make_shared<TSampleMap>(
-            whole.width, whole.height, width, height, ProjectionRule(projection));
+            whole.width, whole.height, width, height, ProjectionRule(projection, block.depth));
+        PixelRaster raster
+            = SampleRows(*FMap, whole.monochrome, [&whole](int row) { return whole.Row(row); });
+        if (projection == TTileProjection::Block)
+            ShadeBlockFaces(raster, height - block.depth, block);
         TBitmap sampled;
-        sampled.SetRaster(SampleRows(*FMap, whole.monochrome, [&whole](int row) { return whole.Row(row); }));
+        sampled.SetRaster(std::move(raster));
         ComposeTile(&sampled, mask, tile, width, height);
     }
     FMaskBrightness = MaskBrightness(mask, width, height);

@@ -17,20 +17,27 @@ enum class TTileFormat : std::uint8_t { Bmp, Png };
 // PNG for a name ending in ".png" in any letter case, BMP for any other.
 TTileFormat TileFormatOf(const AnsiString& fileName);
 
+// The height of a tile whose top face is height high: a block's adds its side faces.
+int ProjectedTileHeight(TTileProjection projection, int height, int blockDepth);
+
 // A composed tile and what it takes to write it in either format: the PNG's alpha comes from
 // the mask as it was at composing, so a mask loaded later does not change the saved tile.
 class TPictureTile {
 public:
-    // Composes tile from source (empty: the source draws nothing) and mask.
-    void Compose(
-        TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height, TTileProjection projection);
+    // Composes tile from source (empty: the source draws nothing) and mask. A block tile is
+    // blockDepth (0: height) pixels taller than height and takes no mask.
+    void Compose(TGraphic* source, TGraphic* mask, TBitmap& tile, int width, int height,
+        TTileProjection projection, int blockDepth = 0);
     // Writes tile, which Compose made, atomically in that format. Raises
     // EInvalidGraphicOperation when nothing has been composed.
     void Save(TBitmap& tile, const AnsiString& fileName, TTileFormat format) const;
     // The opacity a PNG save gives each tile pixel; empty when nothing has been composed.
     std::vector<std::uint8_t> Alpha() const;
+    // The height of the tile's face on the map: a block's top face, else the whole tile.
+    int FaceHeight() const { return FFaceHeight; }
 
 private:
     std::shared_ptr<const TSampleMap> FMap; // which tile pixels the source covers
     std::vector<std::uint8_t> FMaskBrightness;
+    int FFaceHeight = 0;
 };

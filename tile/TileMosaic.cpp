@@ -33,14 +33,14 @@ void Lay(const PixelRaster& tile, std::span<const std::uint8_t> alpha, int left,
 
 } // namespace
 
-PixelRaster TileMosaic(
-    const PixelRaster& tile, std::span<const std::uint8_t> alpha, int columns, int rows, COLORREF background)
+PixelRaster TileMosaic(const PixelRaster& tile, std::span<const std::uint8_t> alpha, int columns, int rows,
+    COLORREF background, int faceHeight)
 {
     assert(columns > 0 && rows > 0 && "a map has at least one tile");
     if (tile.Empty() || alpha.size() != tile.pixels.size())
         return {};
     const int stepX = (tile.width + 1) / 2;
-    const int stepY = (tile.height + 1) / 2;
+    const int stepY = ((faceHeight > 0 ? faceHeight : tile.height) + 1) / 2;
     const int width = (columns + rows - 2) * stepX + tile.width;
     const int height = (columns + rows - 2) * stepY + tile.height;
     PixelRaster map { width, height, false,

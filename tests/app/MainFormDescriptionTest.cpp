@@ -36,8 +36,9 @@ public:
 
     TNotifyEvent FindMethod(const AnsiString& name) override
     {
-        static const char* const kHandlers[] = { "FormCreate", "OpenBtnClick", "GenBtnClick", "SaveBtnClick",
-            "MaskBtnClick", "SettBtnClick", "BatchBtnClick", "ABtnClick", "PreviewBtnClick" };
+        static const char* const kHandlers[]
+            = { "FormCreate", "OpenBtnClick", "GenBtnClick", "SaveBtnClick", "MaskBtnClick", "SettBtnClick",
+                  "BatchBtnClick", "ABtnClick", "PreviewBtnClick", "ProjectionBtnClick" };
         for (const char* handler : kHandlers)
             if (name == handler)
                 return [this, handler](TObject*) { Ran.push_back(handler); };
@@ -63,6 +64,9 @@ TEST(MainFormDescription, ReadsWithEveryEventBoundToItsHandler)
         { "SettBtn", "SettBtnClick" },
         { "ABtn", "ABtnClick" },
         { "PreviewBtn", "PreviewBtnClick" },
+        { "StretchBtn", "ProjectionBtnClick" },
+        { "IsoBtn", "ProjectionBtnClick" },
+        { "BlockBtn", "ProjectionBtnClick" },
         { "wEdt", nullptr },
         { "SettGroup", nullptr },
         { "IsoImg", nullptr },
@@ -76,5 +80,5 @@ TEST(MainFormDescription, ReadsWithEveryEventBoundToItsHandler)
             expected.push_back(handler);
     }
     EXPECT_EQ(form.Ran, expected);
-    EXPECT_EQ(form.ComponentCount(), 33) << "every control and both dialogs";
+    EXPECT_EQ(form.ComponentCount(), 36) << "every control and both dialogs";
 }

@@ -51,6 +51,68 @@ TEST_F(MainWindowTest, BadHeightIsReportedBeforeAnythingIsResized)
     EXPECT_EQ(window->IsoImg->Width(), 209);
 }
 
+TEST_F(MainWindowTest, BadDepthIsReportedAndKeptUntilItIsMended)
+{
+    TMainForm* window = CreateWindow();
+    WriteSolidPicture(ProgramDir() + "bmp/grey.bmp", 16, 16, RGB(90, 90, 90));
+    Dialogs().PrepareFile(TDialogKind::OpenFile, true, ProgramDir() + "bmp/grey.bmp");
+    Click(window->OpenBtn);
+    window->BlockBtn->SetDown(true);
+    window->BlockBtn->Click();
+    EXPECT_TRUE(window->dEdt->Enabled());
+
+    std::size_t reported = 0;
+    for (const char* depth : { "abc", "16385", "-4", "2x" }) {
+        SCOPED_TRACE(depth);
+        window->dEdt->SetText(depth);
+        Click(window->GenBtn);
+        ASSERT_EQ(Messages().size(), ++reported);
+        EXPECT_NE(Messages().back().find(depth), AnsiString::npos) << Messages().back();
+        EXPECT_EQ(window->dEdt->Text(), depth) << "what was typed stays to be mended";
+        EXPECT_EQ(window->IsoImg->Picture()->Graphic(), nullptr);
+    }
+    EXPECT_NE(Messages()[1].find("from 1 to 16384"), AnsiString::npos) << Messages()[1];
+
+    window->dEdt->SetText("16384");
+    Click(window->GenBtn);
+    EXPECT_EQ(Messages().size(), reported);
+    EXPECT_EQ(window->IsoImg->Picture()->Height(), 63 + 16384);
+}
+
+TEST_F(MainWindowTest, BadDepthStopsABatchBeforeAnythingIsWritten)
+{
+    TemporaryDirectory work;
+    const AnsiString input = work.MakeDirectory("in");
+    const AnsiString output = work.MakeDirectory("out");
+    WriteSolidPicture(input + "/a.bmp", 8, 8, RGB(1, 2, 3));
+    TMainForm* window = CreateWindow();
+    window->InDir->SetText(input);
+    window->OutDir->SetText(output);
+    window->BlockBtn->SetDown(true);
+    window->dEdt->SetText("deep");
+    Click(window->BatchBtn);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages().front().find("deep"), AnsiString::npos) << Messages().front();
+    EXPECT_TRUE(work.Names("out").empty());
+}
+
+TEST_F(MainWindowTest, TheDepthIsOnlyForBlocks)
+{
+    TMainForm* window = CreateWindow();
+    EXPECT_FALSE(window->dEdt->Enabled());
+    window->BlockBtn->SetDown(true);
+    window->BlockBtn->Click();
+    EXPECT_TRUE(window->dEdt->Enabled());
+    window->dEdt->SetText("abc");
+    window->IsoBtn->SetDown(true);
+    window->IsoBtn->Click();
+    EXPECT_FALSE(window->dEdt->Enabled());
+    // Another projection has no depth, so one left mistyped hinders nothing.
+    Click(window->GenBtn);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(window->IsoImg->Picture()->Height(), 63);
+}
+
 TEST_F(MainWindowTest, CorruptPictureIsReportedAndTheSourceStays)
 {
     TMainForm* window = CreateWindow();

@@ -35,8 +35,11 @@ constexpr ControlPlace kPlaces[] = {
     { "ABtn", 280, 0, 65, 73, "About", 7 },
     { "PreviewBtn", 344, 0, 41, 73, "Preview", 8 },
     { "ProjLbl", 16, 100, 50, 13, "Projection:", -1 },
-    { "StretchBtn", 72, 96, 61, 21, "Stretch", -1 },
-    { "IsoBtn", 132, 96, 61, 21, "Iso", -1 },
+    { "StretchBtn", 72, 96, 41, 21, "Stretch", -1 },
+    { "IsoBtn", 112, 96, 41, 21, "Iso", -1 },
+    { "BlockBtn", 152, 96, 41, 21, "Block", -1 },
+    { "DepthLbl", 16, 124, 32, 13, "Depth:", -1 },
+    { "dEdt", 72, 120, 121, 21, "", 4 },
     { "SourcesLbl", 200, 100, 42, 13, "Sources:", -1 },
     { "BmpSourcesBtn", 256, 96, 61, 21, "BMP", -1 },
     { "PngSourcesBtn", 316, 96, 61, 21, "BMP, PNG", -1 },
@@ -187,6 +190,12 @@ TEST_F(MainWindowTest, TabWalksTheStoredTabOrder)
     EXPECT_EQ(tab(), window->InDir);
     EXPECT_EQ(tab(), window->wEdt);
     EXPECT_EQ(tab(), window->hEdt);
+    EXPECT_EQ(tab(), window->ABtn) << "the depth is passed over but for blocks";
+
+    window->BlockBtn->SetDown(true);
+    window->BlockBtn->Click();
+    window->hEdt->SetFocus();
+    EXPECT_EQ(tab(), window->dEdt);
     EXPECT_EQ(tab(), window->ABtn);
 }
 

@@ -97,6 +97,40 @@ TEST_F(MainWindowSettings, EverythingSetIsFoundAsItWasLeftAfterARestart)
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(MainWindowSettings, ABlockAndItsDepthAreFoundAgainAfterARestart)
+{
+    TMainForm* window = CreateWindow();
+    window->BlockBtn->SetDown(true);
+    window->BlockBtn->Click();
+    window->dEdt->SetText("24");
+    Click(window->GenBtn);
+    ASSERT_TRUE(Messages().empty()) << Messages().front();
+
+    window = Restart();
+    EXPECT_TRUE(window->BlockBtn->Down());
+    EXPECT_FALSE(window->StretchBtn->Down());
+    EXPECT_EQ(window->dEdt->Text(), "24");
+    EXPECT_TRUE(window->dEdt->Enabled());
+    Click(window->GenBtn);
+    EXPECT_EQ(window->IsoImg->Picture()->Height(), 63 + 24);
+}
+
+TEST_F(MainWindowSettings, ANonsenseDepthFallsBackToTheTileHeight)
+{
+    for (const char* depth : { "abc", "-3", "0", "16385", "" }) {
+        SCOPED_TRACE(depth);
+        WriteSettingsFile(std::string("[Tile]\nProjection=block\nDepth=") + depth + "\n");
+        TMainForm* window = CreateWindow();
+        EXPECT_TRUE(window->BlockBtn->Down());
+        EXPECT_EQ(window->dEdt->Text(), "");
+        Click(window->GenBtn);
+        EXPECT_EQ(window->IsoImg->Picture()->Height(), 63 + 63);
+        delete MainForm;
+        MainForm = nullptr;
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(MainWindowSettings, TheyAreWrittenWhenTheyChangeNotOnlyAtTheEnd)
 {
     TMainForm* window = CreateWindow();
@@ -195,6 +229,7 @@ TEST(WindowSettings, ReadBackAsWrittenAndDefaultWhenMissing)
     settings.height = "99";
     settings.maskFile = folder.Write("mask.png");
     settings.projection = TTileProjection::Iso;
+    settings.depth = "32";
     settings.sources = TSourceFormats::BmpAndPng;
     settings.tiles = TTileFormat::Png;
     settings.inputDirectory = folder.MakeDirectory("in");

@@ -52,6 +52,25 @@ TEST_F(PreviewWindow, ShowsFourByFourTilesHalfATileApartInAWindowOfItsOwn)
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(PreviewWindow, BlocksStepByTheirTopFaceSoTheyStandOnTheirCells)
+{
+    TMainForm* window = CreateWindow();
+    Open(window, "red.bmp");
+    window->BlockBtn->SetDown(true);
+    window->dEdt->SetText("20");
+    Click(window->GenBtn);
+    Click(window->PreviewBtn);
+    const PixelRaster& map = Map(window);
+    // 128 x 83 blocks on a 128 x 63 top face: steps of 64 across and 32 down.
+    EXPECT_EQ(map.width, 6 * 64 + 128);
+    EXPECT_EQ(map.height, 6 * 32 + 63 + 20);
+    // The back block's top face at the top of the map, the front block's right side face
+    // at the very bottom.
+    EXPECT_EQ(map.At(3 * 64 + 64, 31), RGB(200, 30, 40));
+    EXPECT_EQ(map.At(3 * 64 + 80, map.height - 12), RGB(120, 18, 24));
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(PreviewWindow, FollowsEveryGenerateAndOpensEmptyBeforeTheFirst)
 {
     TMainForm* window = CreateWindow();

@@ -19,9 +19,9 @@ const std::pair<int, int> kOpen { 172, 12 };
 const std::pair<int, int> kGenerate { 172, 60 };
 const std::pair<int, int> kSave { 244, 12 };
 const std::pair<int, int> kSettings { 244, 60 };
-const std::pair<int, int> kIso { 162, kPanelTop + 106 };
+const std::pair<int, int> kIso { 132, kPanelTop + 106 };
 const std::pair<int, int> kPngTiles { 346, kPanelTop + 130 };
-// The button areas compared between the runs: Stretch and Iso, BMP and PNG tiles.
+// The areas compared between the runs: the projection buttons and depth, BMP and PNG tiles.
 constexpr int kChoicesLeft = 72;
 constexpr int kChoicesTop = kPanelTop + 96;
 constexpr int kChoicesWidth = 305;

@@ -42,6 +42,36 @@ TEST(TileMosaic, OddSizesStepRoundedUpSoNeighboursNeverLeaveAGap)
     EXPECT_EQ(map.height, 6 * 2 + 3);
 }
 
+TEST(TileMosaic, BlocksStepByTheirTopFaceAndStandOverTheCellsInFront)
+{
+    // 4 x 4 blocks whose top face is 4 x 2: steps of 2 across and 1 down, the sides hanging
+    // over the copies in front, which are drawn over them.
+    PixelRaster tile = Solid(4, 4, RGB(200, 0, 0));
+    for (int x = 0; x < 4; ++x)
+        for (int y = 2; y < 4; ++y)
+            tile.At(x, y) = RGB(0, 0, 200);
+    const PixelRaster map = TileMosaic(tile, std::vector<std::uint8_t>(16, 255), 2, 2, kGround, 2);
+    ASSERT_EQ(map.width, 8);
+    ASSERT_EQ(map.height, 2 + 4);
+    const char* const expected[] = {
+        "..TTTT..",
+        "TTTTTTTT",
+        "TTTTTTTT",
+        "SSTTTTSS",
+        "SSSSSSSS",
+        "..SSSS..",
+    };
+    for (int y = 0; y < map.height; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const COLORREF pixel = map.At(x, y);
+            EXPECT_EQ(pixel == kGround        ? '.'
+                    : pixel == RGB(200, 0, 0) ? 'T'
+                                              : 'S',
+                expected[y][x])
+                << x << ", " << y;
+        }
+}
+
 TEST(TileMosaic, AlphaBlendsOverTheTilesBehindAndClearLeavesThemShowing)
 {
     // One column of two tiles, 2 x 2: the front one lies one row lower and one step left.
