@@ -3,6 +3,7 @@
 #include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/components/ClassRegistry.h"
 #include "platform/vcl/components/ComObj.h"
+#include "platform/vcl/components/ComponentGuard.h"
 #include "platform/vcl/components/ObjectInstance.h"
 #include "platform/vcl/controls/NewStyleControls.h"
 #include "platform/vcl/dialogs/Consts.h"
@@ -45,10 +46,9 @@ TBrowseFolderDlg::TBrowseFolderDlg(TComponent* owner)
 
 TBrowseFolderDlg::~TBrowseFolderDlg()
 {
-    if (FFreedWhileRunning) {
+    if (FRunning) {
         // Freed by a handler of its own while the dialog runs: the dialog window gets its own
         // procedure back before this object's goes, and is closed as if cancelled.
-        *FFreedWhileRunning = true;
         if (FHandle && FDefWndProc)
             SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
         if (FHandle)
@@ -59,7 +59,7 @@ TBrowseFolderDlg::~TBrowseFolderDlg()
 
 bool TBrowseFolderDlg::Execute()
 {
-    if (FFreedWhileRunning)
+    if (FRunning)
         throw EInvalidOperation(
             "The folder dialog is open already and cannot be opened again from its own handlers");
     ItemPtr root;
@@ -84,23 +84,23 @@ bool TBrowseFolderDlg::Execute()
     info.iImage = 0;
 
     ItemPtr chosen;
-    bool freed = false;
+    const TGuardedPtr<TBrowseFolderDlg> self(this);
     {
         const HWND activeWindow = GetActiveWindow();
         const ScopeExit reactivate([&] { SetActiveWindow(activeWindow); });
         const TTaskWindowList windowList = DisableTaskWindows(nullptr);
         const ScopeExit enableWindows([&] { EnableTaskWindows(windowList); });
-        FFreedWhileRunning = &freed;
+        FRunning = true;
         const ScopeExit idle([&] {
-            if (freed)
+            if (!self)
                 return;
-            FFreedWhileRunning = nullptr;
+            FRunning = false;
             FHandle = nullptr;
             FDefWndProc = nullptr;
         });
         chosen.reset(SHBrowseForFolderA(&info));
     }
-    if (freed || !chosen)
+    if (!self || !chosen)
         return false;
 
     if (FBrowseKind == bfFolders) {

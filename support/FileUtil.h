@@ -91,9 +91,7 @@ private:
     void AddHelpButton();
 
     WNDPROC FDefWndProc = nullptr;
-    // While Execute runs: its flag, set when the object is freed meanwhile by one of its own
-    // handlers, so Execute returns without touching it.
-    bool* FFreedWhileRunning = nullptr;
+    bool FRunning = false; // Execute is under way
     THelpContext FHelpContext = 0;
     HWND FHandle = nullptr;
     WNDPROC FObjectInstance = nullptr;
