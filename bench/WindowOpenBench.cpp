@@ -2,7 +2,9 @@
 // From a 6000 x 4000 picture's name to its tile on the window: the window loads the whole
 // picture (it shows it), paints it and generates the tile. The PNG is timed against
 // durnik-batch's decoding of the same file, which samples only the rows a tile takes but
-// must inflate every one.
+// must inflate every one. Argument 0 is a photo-like picture (smooth shading with a little
+// grain, which compresses as photographs and textures do: the realistic case), 1 random
+// pixels (which compress worst: the worst case for PNG).
 #include "app/Main.h"
 #include "platform/png/PngCodec.h"
 #include "platform/qt/QtHost.h"
@@ -11,6 +13,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,35 +27,71 @@ namespace {
 constexpr int kWidth = 6000;
 constexpr int kHeight = 4000;
 
-struct Workspace {
-    std::filesystem::path folder;
+struct PictureFiles {
     std::string bmp;
     std::string png;
 };
+
+struct Workspace {
+    std::filesystem::path folder;
+    PictureFiles kinds[2]; // photo-like, random
+};
+
+// Smooth colour fields with a little grain, as a photograph or a painted texture has.
+PixelRaster PhotoLike()
+{
+    PixelRaster raster { kWidth, kHeight, false, {} };
+    raster.pixels.reserve(std::size_t(kWidth) * kHeight);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int grain = int(seed >> 28) - 8;
+            const auto channel
+                = [grain](double value) { return std::uint32_t(std::clamp(int(value) + grain, 0, 255)); };
+            const double red = 128 + 90 * std::sin(x / 370.0) * std::cos(y / 510.0);
+            const double green = 120 + 70 * std::sin((x + y) / 290.0);
+            const double blue = 100 + 60 * std::cos((x - 2 * y) / 640.0);
+            raster.pixels.push_back(channel(red) | channel(green) << 8 | channel(blue) << 16);
+        }
+    return raster;
+}
+
+PixelRaster RandomPixels()
+{
+    PixelRaster raster { kWidth, kHeight, false, {} };
+    raster.pixels.reserve(std::size_t(kWidth) * kHeight);
+    std::uint32_t seed = 12345;
+    for (int pixel = 0; pixel < kWidth * kHeight; ++pixel) {
+        seed = seed * 1664525u + 1013904223u;
+        raster.pixels.push_back(seed >> 8 & 0xFFFFFF);
+    }
+    return raster;
+}
+
+PictureFiles Save(const PixelRaster& raster, const std::filesystem::path& stem)
+{
+    PictureFiles files { stem.string() + ".bmp", stem.string() + ".png" };
+    TBitmap bitmap;
+    bitmap.SetRaster(raster);
+    bitmap.SaveToFile(files.bmp);
+    const std::vector<std::uint8_t> opaque(raster.pixels.size(), 255);
+    const std::vector<std::uint8_t> png = WritePng(raster, opaque);
+    std::ofstream(files.png, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+    return files;
+}
 
 // Pictures of varied pixels in a scratch folder, written once for every benchmark.
 const Workspace& Pictures()
 {
     static const Workspace workspace = [] {
         Workspace made;
-        made.folder = std::filesystem::temp_directory_path() / ("durnik-open-bench-" + std::to_string(::getpid()));
+        made.folder
+            = std::filesystem::temp_directory_path() / ("durnik-open-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(made.folder / "config");
-        PixelRaster raster { kWidth, kHeight, false, {} };
-        raster.pixels.reserve(std::size_t(kWidth) * kHeight);
-        std::uint32_t seed = 12345;
-        for (int pixel = 0; pixel < kWidth * kHeight; ++pixel) {
-            seed = seed * 1664525u + 1013904223u;
-            raster.pixels.push_back(seed >> 8 & 0xFFFFFF);
-        }
-        made.bmp = (made.folder / "photo.bmp").string();
-        made.png = (made.folder / "photo.png").string();
-        TBitmap bitmap;
-        bitmap.SetRaster(raster);
-        bitmap.SaveToFile(made.bmp);
-        const std::vector<std::uint8_t> opaque(raster.pixels.size(), 255);
-        const std::vector<std::uint8_t> png = WritePng(raster, opaque);
-        std::ofstream(made.png, std::ios::binary)
-            .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+        made.kinds[0] = Save(PhotoLike(), made.folder / "photo");
+        made.kinds[1] = Save(RandomPixels(), made.folder / "random");
         return made;
     }();
     return workspace;
@@ -86,30 +127,53 @@ void OpenShowAndGenerate(benchmark::State& state, const std::string& picture)
     }
 }
 
+const PictureFiles& Kind(const benchmark::State& state)
+{
+    return Pictures().kinds[state.range(0)];
+}
+
 void WindowOpensBmp(benchmark::State& state)
 {
-    OpenShowAndGenerate(state, Pictures().bmp);
+    OpenShowAndGenerate(state, Kind(state).bmp);
 }
 
 void WindowOpensPng(benchmark::State& state)
 {
-    OpenShowAndGenerate(state, Pictures().png);
+    OpenShowAndGenerate(state, Kind(state).png);
 }
 
 void BatchDecodesPng(benchmark::State& state)
 {
     TSampler sampler(128, 63, ProjectionRule(TTileProjection::Stretch));
     for (auto _ : state) {
-        const PixelRaster raster = ReadPngFileSampled(Pictures().png, sampler);
+        const PixelRaster raster = ReadPngFileSampled(Kind(state).png, sampler);
         benchmark::DoNotOptimize(raster.pixels.data());
     }
 }
 
 } // namespace
 
-BENCHMARK(WindowOpensBmp)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(WindowOpensPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BatchDecodesPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(WindowOpensBmp)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(WindowOpensPng)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BatchDecodesPng)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv)
 {
