@@ -153,27 +153,20 @@ void BatchDecodesPng(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(WindowOpensBmp)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(WindowOpensPng)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BatchDecodesPng)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+// Each benchmark on both pictures, timed the same way.
+void OnBothPictures(benchmark::internal::Benchmark* timing)
+{
+    timing->Arg(0)
+        ->Arg(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(9)
+        ->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(WindowOpensBmp)->Apply(OnBothPictures);
+BENCHMARK(WindowOpensPng)->Apply(OnBothPictures);
+BENCHMARK(BatchDecodesPng)->Apply(OnBothPictures);
 
 int main(int argc, char** argv)
 {
