@@ -97,9 +97,12 @@ TEST(PngRead, InterlacedPicturesWithEmptyPassesLoadLikeTheirPlainTwins)
 {
     // One row or one column leaves later passes empty; so do sizes below the 8 x 8 grid.
     const auto grey = [](int x, int y) { return std::uint8_t(x * 40 + y * 7 + 1); };
-    for (const auto& [width, height] :
+    for (const auto& size :
         { std::pair { 1, 1 }, std::pair { 5, 1 }, std::pair { 9, 1 }, std::pair { 1, 5 }, std::pair { 1, 9 },
             std::pair { 3, 2 }, std::pair { 2, 3 }, std::pair { 8, 8 }, std::pair { 13, 11 } }) {
+        // Plain names, not a structured binding, so the lambda below can capture them.
+        const int width = size.first;
+        const int height = size.second;
         SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
         const auto file = [&](bool interlaced) {
             return AssemblePng(PngHeader(std::uint32_t(width), std::uint32_t(height), 8, 0, interlaced),
