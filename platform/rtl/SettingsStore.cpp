@@ -46,7 +46,7 @@ std::unique_ptr<TSettingsStore> OpenSettingsStore(const AnsiString& fileName)
 
 AnsiString UserSettingsFile(const AnsiString& programName)
 {
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // A relative XDG_CONFIG_HOME would move with the working folder, so desktops ignore it.
     AnsiString folder = Variable("XDG_CONFIG_HOME");
     if (folder.empty() || folder.front() != '/') {
         const AnsiString home = Variable("HOME");

@@ -249,7 +249,7 @@ TEST(UserSettingsFile, LivesInTheXdgConfigFolderElseUnderHome)
     const std::string restore = savedConfig ? savedConfig : "";
     ::setenv("XDG_CONFIG_HOME", "/tmp/config-here", 1);
     EXPECT_EQ(UserSettingsFile("durnik"), "/tmp/config-here/durnik/durnik.ini");
-    // A relative value is ignored, as the base directory specification says.
+    // A relative value would move with the working folder; the home folder's .config is used.
     ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
     EXPECT_EQ(UserSettingsFile("durnik"), AnsiString(std::getenv("HOME")) + "/.config/durnik/durnik.ini");
     ::unsetenv("XDG_CONFIG_HOME");
