@@ -2,7 +2,6 @@
 #include "app/Main.h"
 
 #include "app/MainDescription.h"
-#include "app/PreviewForm.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/vcl/components/FormReader.h"
 #include "platform/vcl/controls/MessageTable.h"
@@ -10,6 +9,7 @@
 #include "platform/vcl/forms/Screen.h"
 #include "platform/win32/shell/ShellApi.h"
 #include "resources/Version.h"
+#include "support/FileUtil.h"
 #include "tile/BatchConverter.h"
 #include "tile/TileFormats.h"
 
@@ -24,10 +24,7 @@ namespace {
 // The folder of a file name, without its separator.
 AnsiString FolderOf(const AnsiString& fileName)
 {
-    AnsiString folder = ExtractFilePath(fileName);
-    if (folder.size() > 1)
-        folder.pop_back();
-    return folder;
+    return TrimTrailingBackslash(ExtractFilePath(fileName));
 }
 
 // The control of that name read from the layout, of the class the window expects.
@@ -192,9 +189,14 @@ void TMainForm::RememberSettings(bool reportFailure)
 {
     if (!FSettings)
         return;
-    WriteWindowSettings(Settings(), *FSettings);
+    // Generate and the dialogs come often; the file is written only when something changed.
+    const TWindowSettings settings = Settings();
+    if (FWritten == settings)
+        return;
+    WriteWindowSettings(settings, *FSettings);
     try {
         FSettings->Flush();
+        FWritten = settings;
     } catch (const Exception& error) {
         // Kept in memory and written with the next change; the user hears of it once, as the
         // window closes, and the window closes all the same.
@@ -208,13 +210,6 @@ void TMainForm::DoClose(TCloseAction& action)
     TForm::DoClose(action);
     if (action != caNone)
         RememberSettings(true);
-}
-
-void TMainForm::Notification(TComponent* component, TOperation operation)
-{
-    TForm::Notification(component, operation);
-    if (operation == opRemove && component == FPreview)
-        FPreview = nullptr;
 }
 
 void TMainForm::LoadMask(const AnsiString& maskFile)
@@ -245,8 +240,8 @@ void TMainForm::ComposeTile(int width, int height, int depth)
     IsoImg->SetHeight(ProjectedTileHeight(projection, height, depth));
     FTile.Compose(BMPImg->Picture()->Graphic(), MaskImg->Picture()->Graphic(), *IsoImg->Picture()->Bitmap(),
         width, height, projection, depth);
-    if (auto* preview = dynamic_cast<TPreviewForm*>(FPreview))
-        preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
+    if (FPreview)
+        FPreview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
 }
 
 int TMainForm::Depth() const
@@ -332,13 +327,11 @@ void TMainForm::PreviewBtnClick(TObject*)
 {
     if (!FPreview) {
         FPreview = new TPreviewForm(this);
-        FPreview->FreeNotification(this);
         // Beside the window, so both are seen at once.
         FPreview->SetBounds(Left() + Width() + 8, Top(), FPreview->Width(), FPreview->Height());
     }
-    auto* preview = static_cast<TPreviewForm*>(FPreview);
-    preview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
-    preview->Show();
+    FPreview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
+    FPreview->Show();
 }
 
 void TMainForm::WMDropFiles(TMessage& message)

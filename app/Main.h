@@ -5,8 +5,10 @@
 #pragma once
 
 #include "app/ButtonChoice.h"
+#include "app/PreviewForm.h"
 #include "app/WindowSettings.h"
 #include "platform/rtl/SettingsStore.h"
+#include "platform/vcl/components/ComponentGuard.h"
 #include "platform/vcl/dialogs/ExtDlgs.h"
 #include "platform/vcl/forms/Forms.h"
 #include "platform/vcl/standardcontrols/ExtCtrls.h"
@@ -75,14 +77,13 @@ public:
     // The settings as the window shows them now.
     TWindowSettings Settings() const;
     // The preview window once Preview made it, else nullptr.
-    TForm* PreviewWindow() const { return FPreview; }
+    TForm* PreviewWindow() const { return FPreview.get(); }
 
     static const TMessageTable& Messages();
     const TMessageTable& MessageTable() const override { return Messages(); }
 
 protected:
     void DoClose(TCloseAction& action) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Sizes the tile control and composes the tile from the source and mask pictures; a
@@ -108,7 +109,8 @@ private:
     TButtonChoice<TTileFormat> FTiles;
     TPictureTile FTile;
     std::unique_ptr<TSettingsStore> FSettings;
-    TForm* FPreview = nullptr; // owned by the window
+    std::optional<TWindowSettings> FWritten; // what the settings file holds since this window wrote it
+    TGuardedPtr<TPreviewForm> FPreview; // owned by the window; null once the user closed it
 };
 
 // The main window, as the application created it.
