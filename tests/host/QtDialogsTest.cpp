@@ -3,6 +3,7 @@
 #include "platform/qt/QtInputMapping.h"
 #include "platform/win32/resources/CursorRecord.h"
 #include "platform/win32/windows/Host.h"
+#include "tests/host/ModalAnswer.h"
 #include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <QAbstractButton>
@@ -20,26 +21,11 @@
 
 namespace {
 
-// Runs answer on the modal dialog once it is open.
-template <class Dialog> void WhenOpen(std::function<void(Dialog*)> answer)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(dialog);
-        }
-    });
-    timer->start();
-}
-
 TEST(QtDialogs, MessageBoxShowsTextAndCaptionAndReturnsTheButton)
 {
     QString seenText;
     QString seenTitle;
-    WhenOpen<QMessageBox>([&](QMessageBox* box) {
+    const DialogAnswer<QMessageBox> answer([&](QMessageBox* box) {
         seenText = box->text();
         seenTitle = box->windowTitle();
         box->button(QMessageBox::No)->click();
@@ -60,10 +46,10 @@ TEST(QtDialogs, FileDialogStartsWhereAskedAndReturnsTheChosenFile)
     request.defaultExt = "bmp";
     QString seenDirectory;
     QStringList seenFilters;
-    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+    const DialogAnswer<QFileDialog> answer([&](QFileDialog* dialog) {
         seenDirectory = dialog->directory().absolutePath();
         seenFilters = dialog->nameFilters();
-        dialog->selectFile(QStringLiteral("grass.bmp"));
+        TypeFileName(dialog, QStringLiteral("grass.bmp"));
         static_cast<QDialog*>(dialog)->accept();
     });
     AnsiString chosen;
@@ -75,7 +61,7 @@ TEST(QtDialogs, FileDialogStartsWhereAskedAndReturnsTheChosenFile)
 
 TEST(QtDialogs, CancelledFileDialogReturnsFalse)
 {
-    WhenOpen<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    const DialogAnswer<QFileDialog> answer([](QFileDialog* dialog) { dialog->reject(); });
     FileDialogRequest request;
     request.save = true;
     AnsiString chosen = "unchanged";
@@ -91,8 +77,8 @@ TEST(QtDialogs, SaveDialogAddsTheDefaultExtension)
     request.initialDir = directory.Path();
     request.filter = "Bitmaps (*.bmp)|*.bmp";
     request.defaultExt = "bmp";
-    WhenOpen<QFileDialog>([](QFileDialog* dialog) {
-        dialog->selectFile(QStringLiteral("tile"));
+    const DialogAnswer<QFileDialog> answer([](QFileDialog* dialog) {
+        TypeFileName(dialog, QStringLiteral("tile"));
         static_cast<QDialog*>(dialog)->accept();
     });
     AnsiString chosen;
@@ -115,11 +101,11 @@ TEST(QtDialogs, SaveDialogGivesANameWithoutExtensionThatOfTheChosenFilter)
     };
     for (const auto& [filter, expected] : rows) {
         SCOPED_TRACE(filter);
-        WhenOpen<QFileDialog>([filter = QString::fromLatin1(filter)](QFileDialog* dialog) {
+        const DialogAnswer<QFileDialog> answer([filter = QString::fromLatin1(filter)](QFileDialog* dialog) {
             // As a user does: the filter first, then the name.
             dialog->selectNameFilter(filter);
             emit dialog->filterSelected(filter);
-            dialog->selectFile(QStringLiteral("tile"));
+            TypeFileName(dialog, QStringLiteral("tile"));
             static_cast<QDialog*>(dialog)->accept();
         });
         AnsiString chosen;
@@ -133,9 +119,9 @@ TEST(QtDialogs, DirectoryDialogStartsWhereAskedAndReturnsTheDirectory)
     TemporaryDirectory directory;
     const std::string chosenPath = directory.MakeDirectory("tiles");
     QString seenDirectory;
-    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+    const DialogAnswer<QFileDialog> answer([&](QFileDialog* dialog) {
         seenDirectory = dialog->directory().absolutePath();
-        dialog->selectFile(QString::fromStdString(chosenPath));
+        TypeFileName(dialog, QString::fromStdString(chosenPath));
         static_cast<QDialog*>(dialog)->accept();
     });
     AnsiString chosen;
@@ -148,21 +134,13 @@ TEST(QtDialogs, PopupMenuReturnsTheChosenItemSkippingSeparatorsAndDisabledOnes)
 {
     const std::vector<PopupMenuItem> items { { "Cut", false, false }, { "-", true, false },
         { "Copy", true, false }, { "Paste", true, true } };
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        timer->stop();
-        timer->deleteLater();
+    const MenuAnswer answer([](QMenu* menu) {
         // Down from the top lands on the first enabled item.
         for (const int key : { Qt::Key_Down, Qt::Key_Return }) {
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QCoreApplication::sendEvent(menu, &press);
         }
     });
-    timer->start();
     EXPECT_EQ(CurrentHost()->TrackPopupMenu(items, { 100, 100 }), 2);
 }
 
@@ -177,18 +155,10 @@ TEST(QtDialogs, PopupMenuPutsTheEdgeOfItsAlignmentAtThePoint)
              Row { PopupAlignment::Center, "centre" } }) {
         SCOPED_TRACE(row.name);
         QRect shown;
-        auto* timer = new QTimer;
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, &shown] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            timer->stop();
-            timer->deleteLater();
+        const MenuAnswer answer([&shown](QMenu* menu) {
             shown = menu->geometry();
             menu->close();
         });
-        timer->start();
         EXPECT_EQ(CurrentHost()->TrackPopupMenu(items, { 300, 200 }, row.alignment), -1);
         EXPECT_EQ(shown.top(), 200);
         switch (row.alignment) {
