@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/RealWindow.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <unistd.h>
 
@@ -89,9 +91,13 @@ std::vector<std::uint32_t> PixelsIn(
 
 std::string ScriptHelpers()
 {
-    return R"sh(visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-wait_window() { for i in $(seq 300); do [ -n "$(visible "$1")" ] && return 0; sleep 0.1; done; echo "no window $1" >&2; return 1; }
-wait_gone() { for i in $(seq 300); do [ -z "$(visible "$1")" ] && return 0; sleep 0.1; done; echo "window $1 stayed" >&2; return 1; }
+    // Waits end on a deadline in seconds rather than after a count of tries, which a loaded
+    // machine stretches; a wait for the program's window ends as soon as the program is gone.
+    return R"sh(deadline() { echo $(( $(date +%s) + $1 )); }
+alive() { [ -z "${program:-}" ] || kill -0 "$program" 2>/dev/null; }
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+wait_window() { end=$(deadline 20); while [ "$(date +%s)" -le "$end" ]; do [ -n "$(visible "$1")" ] && return 0; alive || { echo "the program ended before window $1 showed" >&2; return 1; }; sleep 0.1; done; echo "no window $1 within 20 s" >&2; return 1; }
+wait_gone() { end=$(deadline 20); while [ "$(date +%s)" -le "$end" ]; do [ -z "$(visible "$1")" ] && return 0; sleep 0.1; done; echo "window $1 stayed 20 s" >&2; return 1; }
 corner() { xwininfo -id "$(visible "$1")" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'; }
 rgb() { convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info: 2>/dev/null; }
 painted() { [ "$(rgb "$1" "$2" "$3")" != "0,0,0" ]; }
@@ -101,19 +107,17 @@ same_as() { [ "$(rgb "$1" "$2" "$3")" = "$(rgb "$4" "$2" "$3")" ]; }
 differs_from() { ! same_as "$@"; }
 area() { convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- 2>/dev/null | cksum; }
 area_differs_from() { [ "$(area "$1" "$2" "$3" "$4" "$5")" != "$(area "$6" "$2" "$3" "$4" "$5")" ]; }
-wait_for() { for i in $(seq 300); do eval "$*" && return 0; sleep 0.1; done; echo "gave up waiting for $*" >&2; return 1; }
-shot_until() { name=$1; shift; for i in $(seq 80); do import -window root "$name.png"; eval "$*" && return 0; sleep 0.25; done; echo "gave up waiting for $name: $*" >&2; return 1; }
+wait_for() { end=$(deadline 20); while [ "$(date +%s)" -le "$end" ]; do eval "$*" && return 0; sleep 0.1; done; echo "gave up waiting 20 s for $*" >&2; return 1; }
+shot_until() { name=$1; shift; end=$(deadline 20); while [ "$(date +%s)" -le "$end" ]; do import -window root "$name.png"; eval "$*" && return 0; sleep 0.25; done; echo "gave up waiting 20 s for $name: $*" >&2; return 1; }
 )sh";
 }
 
 bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& script,
     const std::string& screen, const std::string& proof, int seed, const std::string& environment)
 {
-    // A display whose number another server took at the same moment may refuse the program;
-    // the script then ends at once, and the next attempt takes another number.
     std::ofstream(folder / "run.sh")
         << ScriptHelpers()
-        << "for i in $(seq 20); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done\n"
+        << "end=$(deadline 5); until xwininfo -root >/dev/null 2>&1 || [ \"$(date +%s)\" -gt \"$end\" ]; do sleep 0.1; done\n"
            "xwininfo -root >/dev/null 2>&1 || { echo \"no X server answers on $DISPLAY\" >&2; exit 1; }\n"
         << script;
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -133,13 +137,22 @@ bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& scr
         // xwininfo polling before the program has connected do, and refuses the program then.
         const std::string command = "cd '" + folder.string() + "' && echo \"attempt "
             + std::to_string(attempt + 1) + " at $(date +%T)\" " + (attempt == 0 ? ">" : ">>")
-            + " run.log && XDG_CONFIG_HOME='" + config.string() + "' " + environment
-            + " timeout 180 xvfb-run -a -n " + std::to_string(firstDisplay) + " -e run.log -f '"
-            + cookie.string() + "' -s '-screen 0 " + screen + "x24 -noreset' sh run.sh >>run.log 2>&1";
+            + " run.log && XDG_CONFIG_HOME='" + config.string() + "' " + environment + " timeout -k 5 "
+            + std::to_string(kAttemptSeconds) + " xvfb-run -a -n " + std::to_string(firstDisplay)
+            + " -e run.log -f '" + cookie.string() + "' -s '-screen 0 " + screen
+            + "x24 -noreset' sh run.sh >>run.log 2>&1";
+        const auto started = std::chrono::steady_clock::now();
         std::system(command.c_str());
         if (std::filesystem::exists(folder / proof))
             return true;
+        // A display whose number another server took at the same moment refuses the program,
+        // which then ends at once, and the next attempt takes another number. An attempt that
+        // took longer saw the program run and fail: another one would only fail again, later.
+        if (std::chrono::steady_clock::now() - started > std::chrono::seconds(kQuickRefusalSeconds))
+            break;
     }
+    std::cerr << "The script under the virtual display did not finish; its log " << (folder / "run.log")
+              << ":\n" << ReadFile(folder / "run.log") << "\n";
     return false;
 }
 

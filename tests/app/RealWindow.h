@@ -38,26 +38,33 @@ std::vector<std::uint32_t> PixelsIn(
 // Shell functions every script run by RunUnderDisplay may use; all waits poll with a deadline,
 // so a busy machine is waited for rather than raced:
 //   visible NAME            the id of a shown window of exactly that name, if there is one
-//   wait_window NAME        until such a window is shown (30 s at most)
-//   wait_gone NAME          until none is left (30 s at most)
+//   wait_window NAME        until such a window is shown (20 s at most; at once when the
+//                           process $program, if the script set it, is gone)
+//   wait_gone NAME          until none is left (20 s at most)
 //   corner NAME             "X Y", the upper-left corner of that window on the screen
 //   rgb FILE X Y            the pixel as PixelAt prints it
-//   shot_until NAME TEST    screenshots NAME.png until the shell test TEST holds (80 tries a
-//                           quarter second apart, 20 s and more on a busy machine)
+//   shot_until NAME TEST    screenshots NAME.png until the shell test TEST holds (20 s at most)
 //   wait_for TEST           until the shell test TEST holds, for what shows off the screen:
-//                           a line the program wrote, the program gone (30 s at most)
+//                           a line the program wrote, the program gone (20 s at most)
 // and the tests for shot_until: painted FILE X Y (not the empty screen's black), same FILE X1
 // Y1 X2 Y2, differ FILE X1 Y1 X2 Y2, same_as FILE X Y OTHER, differs_from FILE X Y OTHER, and
 // area_differs_from FILE X Y WIDTH HEIGHT OTHER for what a single pixel may miss, such as text
 // that scrolls.
 std::string ScriptHelpers();
 
+// How long one run of a script may take, however it goes: well above what the slowest script
+// takes on a loaded machine, and with the quick retries below ctest's timeout.
+inline constexpr int kAttemptSeconds = 35;
+// An attempt that ended sooner than this without its proof was refused a display.
+inline constexpr int kQuickRefusalSeconds = 10;
+
 // Writes the helpers and script as run.sh into folder and runs it there under a virtual display
 // of that size ("800x600"), the output of every attempt in run.log, with XDG_CONFIG_HOME at
-// an emptied config folder inside it. When proof (a file the
-// script writes once it found its window) is still missing, another display number is tried:
-// other test runs may take the number at the same moment. Returns whether proof exists. seed
-// varies the numbers.
+// an emptied config folder inside it. When proof (a file the script writes once it found its
+// window) is still missing after a quick refusal, another display number is tried: other test
+// runs may take the number at the same moment. Returns whether proof exists; when it does not,
+// the log goes to standard error, so the failure says what the script saw. seed varies the
+// numbers.
 bool RunUnderDisplay(const std::filesystem::path& folder, const std::string& script,
     const std::string& screen, const std::string& proof, int seed, const std::string& environment = {});
 
