@@ -3,6 +3,7 @@
 #include "platform/rtl/DirectoryListing.h"
 #include "platform/rtl/ForceDirectories.h"
 
+#include "tests/platform/rtl/OrdinaryUser.h"
 #include "tests/platform/rtl/TemporaryDirectory.h"
 
 #include <filesystem>
@@ -41,12 +42,10 @@ TEST(CheckListableDirectory, TakesAFolderInAnyLetterCaseAndNamesWhatIsNotOne)
 
 TEST(CheckListableDirectory, RefusesAFolderItMayNotRead)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may read any folder";
     const TemporaryDirectory root;
     const std::string locked = root.MakeDirectory("locked");
     ::chmod(locked.c_str(), 0300);
-    EXPECT_EQ(MessageOf(CheckListableDirectory, locked),
+    EXPECT_EQ(AsOrdinaryUser(root.Path(), [&] { return MessageOf(CheckListableDirectory, locked); }),
         "Cannot read the folder \"" + locked + "\": Permission denied");
 }
 
