@@ -243,6 +243,50 @@ TEST(WindowSettings, ReadBackAsWrittenAndDefaultWhenMissing)
     EXPECT_EQ(store.Value("Batch/Sources"), "bmp,png");
 }
 
+// The bounds themselves are taken: a check that refused its own largest value would
+// silently turn a 16384-pixel tile back into the default after a restart.
+TEST(WindowSettings, TheLargestValuesAndFarPlacesComeBackExactly)
+{
+    TMemorySettingsStore store;
+    TWindowSettings settings;
+    settings.width = "16384";
+    settings.height = "16384";
+    settings.projection = TTileProjection::Block;
+    settings.depth = "16384";
+    for (const TPoint place : { TPoint { -100000, -100000 }, TPoint { 100000, 100000 }, TPoint { -100000, 99999 } }) {
+        SCOPED_TRACE(std::to_string(place.x) + "," + std::to_string(place.y));
+        settings.position = place;
+        WriteWindowSettings(settings, store);
+        EXPECT_EQ(ReadWindowSettings(store), settings);
+    }
+
+    store.SetValue("Tile/Width", "16385");
+    store.SetValue("Tile/Height", "0");
+    store.SetValue("Tile/Depth", "16385");
+    store.SetValue("Window/Left", "100001");
+    const TWindowSettings beyond = ReadWindowSettings(store);
+    EXPECT_EQ(beyond.width, "128");
+    EXPECT_EQ(beyond.height, "63");
+    EXPECT_EQ(beyond.depth, "");
+    EXPECT_EQ(beyond.position, std::nullopt);
+}
+
+TEST_F(MainWindowSettings, TheLargestTileAndDepthAreFoundAgainAfterARestart)
+{
+    TMainForm* window = CreateWindow();
+    window->wEdt->SetText("16384");
+    window->hEdt->SetText("16384");
+    window->BlockBtn->SetDown(true);
+    window->BlockBtn->Click();
+    window->dEdt->SetText("16384");
+
+    window = Restart();
+    EXPECT_EQ(window->wEdt->Text(), "16384");
+    EXPECT_EQ(window->hEdt->Text(), "16384");
+    EXPECT_EQ(window->dEdt->Text(), "16384");
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST(UserSettingsFile, LivesInTheXdgConfigFolderElseUnderHome)
 {
     const char* savedConfig = std::getenv("XDG_CONFIG_HOME");

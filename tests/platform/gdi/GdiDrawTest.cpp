@@ -120,6 +120,48 @@ TEST_F(LineCanvas, LinesFromFarAwayCostOnlyTheVisiblePixels)
     EXPECT_EQ(Drawn(), (Picture { "#....", ".#...", "#####", "...#.", "....#" }));
 }
 
+// A line that starts far outside the clip area is cut to the area before it is walked; the cut
+// must not depend on the direction. Each line has an odd number of steps, so no pixel falls
+// on a half and the line backwards takes exactly the pixels of the line forwards.
+TEST(GdiLines, BackwardsFromFarAwayTheyPlotTheForwardPixelsAndNothingOutsideTheClip)
+{
+    struct Row {
+        const char* name;
+        TPoint from;
+        TPoint to;
+    };
+    const Row rows[] {
+        { "shallow", { -1000001, -499997 }, { 1000010, 500008 } },
+        { "steep", { -499996, -999997 }, { 500007, 1000008 } },
+        { "falling", { -999997, 500006 }, { 1000006, -499995 } },
+        { "level", { -1999999999, 4 }, { 2000000000, 4 } },
+        { "upright", { 5, 2000000000 }, { 5, -1999999999 } },
+    };
+    const auto draw = [](TPoint from, TPoint to) {
+        TestSurface surface(10, 10, Depth::Colour, kWhite);
+        IntersectClipRect(surface.Dc(), 2, 2, 8, 8);
+        MoveToEx(surface.Dc(), from.x, from.y, nullptr);
+        LineTo(surface.Dc(), to.x, to.y);
+        return PictureOf(surface, 10, 10);
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Picture forwards = draw(row.from, row.to);
+        EXPECT_EQ(draw(row.to, row.from), forwards);
+        int inside = 0;
+        for (int y = 0; y < 10; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                const bool inClip = x >= 2 && x < 8 && y >= 2 && y < 8;
+                if (forwards[std::size_t(y)][std::size_t(x)] != '#')
+                    continue;
+                EXPECT_TRUE(inClip) << "a pixel at " << x << "," << y;
+                inside += inClip ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(inside, 6) << "one pixel for each row or column the line crosses";
+    }
+}
+
 TEST(GdiFill, FillRectPaintsTheRectangleThroughOriginAndClip)
 {
     TestSurface surface(5, 4, Depth::Colour, kWhite);

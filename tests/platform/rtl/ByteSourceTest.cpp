@@ -4,6 +4,7 @@
 #include "platform/rtl/ReadOnlyFile.h"
 #include "tests/platform/rtl/TemporaryDirectory.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
@@ -86,6 +87,26 @@ TEST_P(ByteSourceTest, ReadsPiecesSmallAndLargeInOrder)
     EXPECT_EQ(read, Bytes(kNumbered.begin(), kNumbered.begin() + std::ptrdiff_t(read.size())));
     EXPECT_EQ(Bytes(rest.begin(), rest.end() - 1),
         Bytes(kNumbered.begin() + std::ptrdiff_t(read.size()), kNumbered.end()));
+}
+
+// A read of a block or more goes straight to the source when nothing is buffered; running
+// past the end there must fail as a short read through the buffer does.
+TEST_P(ByteSourceTest, ALargeReadPastTheEndWithNothingBufferedFails)
+{
+    for (const std::uint64_t start : { std::uint64_t { 0 }, std::uint64_t { 70000 } }) {
+        SCOPED_TRACE(start);
+        TSequentialReader reader(*source, start);
+        const std::size_t remaining = kNumbered.size() - std::size_t(start);
+        Bytes piece(std::max<std::size_t>(remaining + 1, std::size_t { 1 } << 16));
+        EXPECT_FALSE(reader.Read(piece));
+        EXPECT_EQ(Bytes(piece.begin(), piece.begin() + std::ptrdiff_t(remaining)),
+            Bytes(kNumbered.begin() + std::ptrdiff_t(start), kNumbered.end()));
+    }
+    TSequentialReader exact(*source, 0);
+    Bytes whole(kNumbered.size());
+    EXPECT_TRUE(exact.Read(whole));
+    EXPECT_EQ(whole, kNumbered);
+    EXPECT_TRUE(exact.AtEnd());
 }
 
 TEST_P(ByteSourceTest, AnEmptySourceOrAStartPastTheEndReadsNothing)
