@@ -51,9 +51,10 @@ std::pair<double, double> Shades(const AnsiString& text)
     return { factor(whole.substr(0, comma)), factor(whole.substr(comma + 1)) };
 }
 
+// "." and ".." name folders, and would give the sheet a hidden name such as "..png".
 AnsiString SheetName(const AnsiString& text)
 {
-    if (text.empty() || text.find_first_of("/\\") != AnsiString::npos)
+    if (text.empty() || text == "." || text == ".." || text.find_first_of("/\\") != AnsiString::npos)
         throw EConvertError("the sheet name must be a file name without a directory, not \"" + text + "\"");
     return text;
 }
