@@ -78,15 +78,15 @@ struct PaintedAtOneAndTwo {
     PixelRaster atTwo;
 };
 
-inline PaintedAtOneAndTwo PaintAtOneAndTwo(TTestWindow& window, const TRect& area)
+inline PaintedAtOneAndTwo PaintAtOneAndTwo(TWinControl& window, const TRect& area)
 {
     PaintedAtOneAndTwo painted;
     HostPixelRatioChanged(window.Handle(), 1);
     window.Invalidate();
-    window.PaintNow();
+    UpdateWindow(window.Handle());
     painted.atOne = CutOut(window.Handle()->paintBuffer.raster, area);
     HostPixelRatioChanged(window.Handle(), 2);
-    window.PaintNow();
+    UpdateWindow(window.Handle());
     painted.atTwo = CutOut(window.Handle()->paintBuffer.raster,
         Rect(area.Left * 2, area.Top * 2, area.Right * 2, area.Bottom * 2));
     return painted;
