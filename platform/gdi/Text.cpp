@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -183,7 +184,11 @@ struct DeviceText {
     TEXTMETRIC metrics;
 };
 
-DeviceText DeviceTextFor(HDC dc, TextEngine& engine, const LOGFONT& font, const TEXTMETRIC& metrics)
+// Glyph sizes do not grow in proportion with the font (hinting, rounding of the size), so the
+// physical font is made smaller a pixel at a time while a line would be wider than its
+// logical width scaled: controls sized to the logical text then still show all of it.
+DeviceText DeviceTextFor(
+    HDC dc, TextEngine& engine, const LOGFONT& font, const TEXTMETRIC& metrics, const std::vector<std::string>& lines)
 {
     const double scale = SurfaceScale(*dc);
     if (scale == 1.0)
@@ -193,6 +198,15 @@ DeviceText DeviceTextFor(HDC dc, TextEngine& engine, const LOGFONT& font, const 
     // A height of 0 asks for the engine's default size, which is then scaled as any other.
     deviceFont.lfHeight = font.lfHeight != 0 ? scaled(font.lfHeight) : -scaled(metrics.tmHeight - metrics.tmInternalLeading);
     deviceFont.lfWidth = scaled(font.lfWidth);
+    const auto overflows = [&] {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return engine.Width(deviceFont, line) > scaled(engine.Width(font, line));
+        });
+    };
+    const int smallest = std::max(1, std::abs(deviceFont.lfHeight) * 3 / 4);
+    const int step = deviceFont.lfHeight < 0 ? 1 : -1;
+    while (std::abs(deviceFont.lfHeight) > smallest && overflows())
+        deviceFont.lfHeight += step;
     return { deviceFont, engine.Metrics(deviceFont) };
 }
 
@@ -248,7 +262,7 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, UINT format)
         return textHeight;
 
     // Lines are broken in logical units, as measured; they are placed and drawn in device pixels.
-    const DeviceText device = DeviceTextFor(dc, engine, font, metrics);
+    const DeviceText device = DeviceTextFor(dc, engine, font, metrics, lines);
     PixelRaster& raster = dc->bitmap->raster;
     TRect clip = DrawableArea(*dc);
     const TRect deviceRect = DeviceRect(dc, *rect);
@@ -285,7 +299,7 @@ BOOL TextOutA(HDC dc, int x, int y, const char* text, int count)
     TextEngine& engine = CurrentTextEngine();
     const LOGFONT& font = FontOf(dc);
     const std::string_view line = TextOf(text, count);
-    const DeviceText device = DeviceTextFor(dc, engine, font, engine.Metrics(font));
+    const DeviceText device = DeviceTextFor(dc, engine, font, engine.Metrics(font), { std::string(line) });
     const TRect clip = DrawableArea(*dc);
     const TRect origin = DeviceRect(dc, Bounds(x, y, 0, 0));
     const TRect cell = Bounds(origin.Left, origin.Top, engine.Width(device.font, line), device.metrics.tmHeight);

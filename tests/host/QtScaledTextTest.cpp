@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The host's fonts on a surface painted at twice the logical size: the text is rasterised at
 // the physical size, with detail a merely enlarged 1x text cannot have.
+#include "platform/gdi/DeviceScale.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
 
@@ -8,15 +9,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 // A white memory DC of a logical size at a pixel ratio, with the form's font selected.
 class FontSurface {
 public:
-    FontSurface(int width, int height, int ratio)
+    FontSurface(int width, int height, double ratio)
         : FDc(CreateCompatibleDC(nullptr))
-        , FBitmap(CreateBitmap(width * ratio, height * ratio, 1, 32, nullptr))
+        , FBitmap(CreateBitmap(int(ScaleEdge(width, ratio)), int(ScaleEdge(height, ratio)), 1, 32, nullptr))
     {
         FBitmap->scale = ratio;
         FBitmap->raster.pixels.assign(FBitmap->raster.pixels.size(), 0xFFFFFF);
@@ -50,8 +52,8 @@ private:
     HGDIOBJ FPreviousFont = nullptr;
 };
 
-// The columns from the first to the last one with ink.
-int InkedWidth(const PixelRaster& raster)
+// The first and one past the last column with ink.
+std::pair<int, int> InkedColumns(const PixelRaster& raster)
 {
     int first = raster.width;
     int last = -1;
@@ -61,7 +63,13 @@ int InkedWidth(const PixelRaster& raster)
                 first = std::min(first, x);
                 last = std::max(last, x);
             }
-    return last - first + 1;
+    return { first, last + 1 };
+}
+
+int InkedWidth(const PixelRaster& raster)
+{
+    const auto [first, end] = InkedColumns(raster);
+    return end - first;
 }
 
 TEST(QtScaledText, TextAtRatioTwoIsDrawnAtThePhysicalSize)
@@ -98,6 +106,30 @@ TEST(QtScaledText, TextAtRatioTwoIsDrawnAtThePhysicalSize)
     GetTextExtentPoint32A(plain.Dc(), "Width:", -1, &plainSize);
     GetTextExtentPoint32A(scaled.Dc(), "Width:", -1, &scaledSize);
     EXPECT_EQ(scaledSize, plainSize);
+}
+
+} // namespace
+
+namespace {
+
+// Labels are sized to their text's logical width; drawn at a ratio the text must still fit in
+// that width scaled, although glyphs do not grow in proportion with the font.
+TEST(QtScaledText, TextAtAFractionalRatioFitsItsLogicalWidthScaled)
+{
+    const char* sentence = "Click one to latch it, again to release it.";
+    for (const double ratio : { 1.25, 1.5, 1.75, 2.0, 3.0 }) {
+        SCOPED_TRACE(ratio);
+        FontSurface surface(400, 16, ratio);
+        TSize logical;
+        GetTextExtentPoint32A(surface.Dc(), sentence, -1, &logical);
+        TRect area = Rect(0, 0, 400, 16);
+        DrawTextA(surface.Dc(), sentence, -1, &area, DT_SINGLELINE | DT_NOCLIP);
+        const auto [first, end] = InkedColumns(surface.Raster());
+        EXPECT_GE(first, 0);
+        // A pixel of anti-aliasing may reach past the advance of the last glyph.
+        EXPECT_LE(end, ScaleEdge(logical.cx, ratio) + 1);
+        EXPECT_GT(end, ScaleEdge(logical.cx, ratio) * 4 / 5) << "the text keeps about its physical size";
+    }
 }
 
 } // namespace
