@@ -40,8 +40,9 @@ BrushPattern::BrushPattern(const GdiBrush* brush, const GdiDc& dest, int left, i
         return;
     FPatternColumns.resize(FRow.size());
     for (std::size_t index = 0; index < FRow.size(); ++index)
-        FPatternColumns[index] = WrapIndex(
-            LogicalCellOf(std::int64_t(left) + std::int64_t(index), FScale) - FOrigin.x, brush->pattern.width);
+        FPatternColumns[index]
+            = WrapIndex(LogicalCellOf(std::int64_t(left) + std::int64_t(index), FScale) - FOrigin.x,
+                brush->pattern.width);
 }
 
 // A monochrome pattern is a two-colour stencil: its 0 bits take the text colour and its
@@ -62,7 +63,8 @@ const COLORREF* BrushPattern::Row(int deviceY)
     if (!FBrush)
         return FRow.data();
     const PixelRaster& pattern = FBrush->pattern;
-    const COLORREF* patternRow = pattern.Row(WrapIndex(LogicalCellOf(deviceY, FScale) - FOrigin.y, pattern.height));
+    const COLORREF* patternRow
+        = pattern.Row(WrapIndex(LogicalCellOf(deviceY, FScale) - FOrigin.y, pattern.height));
     if (!FPatternColumns.empty()) {
         for (std::size_t index = 0; index < FRow.size(); ++index)
             FRow[index] = PatternPixel(patternRow[FPatternColumns[index]]);

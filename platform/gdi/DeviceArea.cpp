@@ -11,7 +11,10 @@ WideRect SpanRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64
     return { std::min(x, x + width), std::min(y, y + height), std::max(x, x + width), std::max(y, y + height) };
 }
 
-double SurfaceScale(const GdiDc& dc) { return dc.bitmap ? dc.bitmap->scale : 1.0; }
+double SurfaceScale(const GdiDc& dc)
+{
+    return dc.bitmap ? dc.bitmap->scale : 1.0;
+}
 
 WideRect ToDevice(const GdiDc& dc, const WideRect& logical)
 {
@@ -27,12 +30,14 @@ WideRect CoveringCells(const TRect& device, double scale)
     if (device.IsEmpty())
         return {};
     return { LogicalCellOf(device.Left, scale), LogicalCellOf(device.Top, scale),
-        LogicalCellOf(std::int64_t(device.Right) - 1, scale) + 1, LogicalCellOf(std::int64_t(device.Bottom) - 1, scale) + 1 };
+        LogicalCellOf(std::int64_t(device.Right) - 1, scale) + 1,
+        LogicalCellOf(std::int64_t(device.Bottom) - 1, scale) + 1 };
 }
 
 TRect ClampToInt(const WideRect& rect)
 {
-    const auto clamp = [](std::int64_t value) { return int(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); };
+    const auto clamp
+        = [](std::int64_t value) { return int(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); };
     return { clamp(rect.left), clamp(rect.top), clamp(rect.right), clamp(rect.bottom) };
 }
 

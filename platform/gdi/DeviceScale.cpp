@@ -31,7 +31,10 @@ std::int64_t LogicalCellOf(std::int64_t devicePixel, double scale)
     return cell;
 }
 
-int LineThickness(double scale) { return std::max(1, int(std::lround(scale))); }
+int LineThickness(double scale)
+{
+    return std::max(1, int(std::lround(scale)));
+}
 
 double UsablePixelRatio(double ratio)
 {

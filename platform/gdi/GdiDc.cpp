@@ -154,8 +154,12 @@ int GetClipBox(HDC dc, TRect* rect)
     const std::int64_t originX = dc->viewportOrigin.x;
     const std::int64_t originY = dc->viewportOrigin.y;
     const WideRect cells = CoveringCells(area, SurfaceScale(*dc));
-    *rect = ClampToInt({ cells.left - originX, cells.top - originY, cells.right - originX, cells.bottom - originY });
+    *rect = ClampToInt(
+        { cells.left - originX, cells.top - originY, cells.right - originX, cells.bottom - originY });
     return SIMPLEREGION;
 }
 
-double PixelRatioOf(HDC dc) { return dc ? SurfaceScale(*dc) : 1.0; }
+double PixelRatioOf(HDC dc)
+{
+    return dc ? SurfaceScale(*dc) : 1.0;
+}

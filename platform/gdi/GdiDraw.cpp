@@ -23,7 +23,8 @@ void FillWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
 // device span, so a frame never reaches past the rectangle it outlines.
 void FrameWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
 {
-    if (logical.right <= logical.left || logical.bottom <= logical.top || !dc.bitmap || brush.style == BS_NULL)
+    if (logical.right <= logical.left || logical.bottom <= logical.top || !dc.bitmap
+        || brush.style == BS_NULL)
         return;
     const WideRect outer = ToDevice(dc, logical);
     const std::int64_t thickness = LineThickness(SurfaceScale(dc));
@@ -32,10 +33,10 @@ void FrameWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
     const std::uint8_t patCopy = RopTruthTable(PATCOPY);
     FillDeviceRect(dc, { outer.left, outer.top, outer.right, innerTop }, &brush, patCopy);
     FillDeviceRect(dc, { outer.left, innerBottom, outer.right, outer.bottom }, &brush, patCopy);
-    FillDeviceRect(dc, { outer.left, innerTop, std::min(outer.left + thickness, outer.right), innerBottom }, &brush,
-        patCopy);
-    FillDeviceRect(dc, { std::max(outer.right - thickness, outer.left), innerTop, outer.right, innerBottom }, &brush,
-        patCopy);
+    FillDeviceRect(dc, { outer.left, innerTop, std::min(outer.left + thickness, outer.right), innerBottom },
+        &brush, patCopy);
+    FillDeviceRect(dc, { std::max(outer.right - thickness, outer.left), innerTop, outer.right, innerBottom },
+        &brush, patCopy);
 }
 
 // FillRect and FrameRect: 1 when painted, 0 for a missing DC, brush or bitmap, or no memory.

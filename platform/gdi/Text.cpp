@@ -187,8 +187,8 @@ struct DeviceText {
 // Glyph sizes do not grow in proportion with the font (hinting, rounding of the size), so the
 // physical font is made smaller a pixel at a time while a line would be wider than its
 // logical width scaled: controls sized to the logical text then still show all of it.
-DeviceText DeviceTextFor(
-    HDC dc, TextEngine& engine, const LOGFONT& font, const TEXTMETRIC& metrics, const std::vector<std::string>& lines)
+DeviceText DeviceTextFor(HDC dc, TextEngine& engine, const LOGFONT& font, const TEXTMETRIC& metrics,
+    const std::vector<std::string>& lines)
 {
     const double scale = SurfaceScale(*dc);
     if (scale == 1.0)
@@ -196,7 +196,8 @@ DeviceText DeviceTextFor(
     const auto scaled = [scale](int value) { return int(std::lround(value * scale)); };
     LOGFONT deviceFont = font;
     // A height of 0 asks for the engine's default size, which is then scaled as any other.
-    deviceFont.lfHeight = font.lfHeight != 0 ? scaled(font.lfHeight) : -scaled(metrics.tmHeight - metrics.tmInternalLeading);
+    deviceFont.lfHeight
+        = font.lfHeight != 0 ? scaled(font.lfHeight) : -scaled(metrics.tmHeight - metrics.tmInternalLeading);
     deviceFont.lfWidth = scaled(font.lfWidth);
     const auto overflows = [&] {
         return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
@@ -302,7 +303,8 @@ BOOL TextOutA(HDC dc, int x, int y, const char* text, int count)
     const DeviceText device = DeviceTextFor(dc, engine, font, engine.Metrics(font), { std::string(line) });
     const TRect clip = DrawableArea(*dc);
     const TRect origin = DeviceRect(dc, Bounds(x, y, 0, 0));
-    const TRect cell = Bounds(origin.Left, origin.Top, engine.Width(device.font, line), device.metrics.tmHeight);
+    const TRect cell
+        = Bounds(origin.Left, origin.Top, engine.Width(device.font, line), device.metrics.tmHeight);
     if (dc->bkMode == OPAQUE)
         FillArea(dc->bitmap->raster, IntersectRects(clip, cell), dc->bkColor);
     if (!clip.IsEmpty())

@@ -136,7 +136,8 @@ void QtTopLevelWindow::Present(const TRect& rect)
     const double ratio = FImage.devicePixelRatio();
     const int left = int(std::floor(area.Left / ratio));
     const int top = int(std::floor(area.Top / ratio));
-    update(QRect(left, top, int(std::ceil(area.Right / ratio)) - left, int(std::ceil(area.Bottom / ratio)) - top));
+    update(QRect(
+        left, top, int(std::ceil(area.Right / ratio)) - left, int(std::ceil(area.Bottom / ratio)) - top));
 }
 
 void QtTopLevelWindow::paintEvent(QPaintEvent*)

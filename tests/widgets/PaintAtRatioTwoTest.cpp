@@ -4,8 +4,8 @@
 #include "widgets/ToolEdit.h"
 
 #include "SpeedButtonTestSupport.h"
-#include "resources/FolderGlyph.h"
 #include "platform/win32/resources/ResourceTable.h"
+#include "resources/FolderGlyph.h"
 #include "tests/platform/vcl/controls/RatioPaint.h"
 
 namespace {
@@ -30,15 +30,18 @@ protected:
         button->SetCaption("Stretch");
         return button;
     }
-    PaintedAtOneAndTwo Painted(TSpeedButton* button) { return PaintAtOneAndTwo(Window(), button->BoundsRect()); }
+    PaintedAtOneAndTwo Painted(TSpeedButton* button)
+    {
+        return PaintAtOneAndTwo(Window(), button->BoundsRect());
+    }
 
     // The device columns 0 .. 3 and the last four, half way down: the two logical rings.
     static std::vector<COLORREF> EdgeColumns(const PixelRaster& atTwo)
     {
         const int row = atTwo.height / 2;
         const int last = atTwo.width - 1;
-        return { atTwo.At(0, row), atTwo.At(1, row), atTwo.At(2, row), atTwo.At(3, row), atTwo.At(last - 3, row),
-            atTwo.At(last - 2, row), atTwo.At(last - 1, row), atTwo.At(last, row) };
+        return { atTwo.At(0, row), atTwo.At(1, row), atTwo.At(2, row), atTwo.At(3, row),
+            atTwo.At(last - 3, row), atTwo.At(last - 2, row), atTwo.At(last - 1, row), atTwo.At(last, row) };
     }
 
     // The frame rings are the 1x frame enlarged to the pixel, and the caption is drawn anew at
@@ -105,12 +108,15 @@ TEST_F(PaintAtRatioTwo, DirectoryEditButtonIsItsOneTimesPaintingEnlarged)
     TSpeedButton* button = edit->Button();
     const TPoint corner = button->ClientToScreen(Point(0, 0));
     const TPoint windowCorner = Window().ClientToScreen(Point(0, 0));
-    const TRect area = Bounds(corner.x - windowCorner.x, corner.y - windowCorner.y, button->Width(), button->Height());
+    const TRect area
+        = Bounds(corner.x - windowCorner.x, corner.y - windowCorner.y, button->Width(), button->Height());
     const PaintedAtOneAndTwo painted = PaintAtOneAndTwo(Window(), area);
-    ASSERT_GT(DifferingPixels(painted.atOne, PixelRaster { area.Width(), area.Height(), false,
-                                  Pixels(std::size_t(area.Width() * area.Height()), kFace) },
+    ASSERT_GT(DifferingPixels(painted.atOne,
+                  PixelRaster { area.Width(), area.Height(), false,
+                      Pixels(std::size_t(area.Width() * area.Height()), kFace) },
                   Rect(0, 0, area.Width(), area.Height())),
-        0) << "the button shows its glyph";
+        0)
+        << "the button shows its glyph";
     EXPECT_EQ(painted.atTwo, Doubled(painted.atOne));
 }
 

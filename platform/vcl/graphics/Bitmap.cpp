@@ -99,9 +99,15 @@ TBitmap::~TBitmap() = default;
 
 bool TBitmap::Empty() const { return FImage.raster.Empty(); }
 
-int TBitmap::Width() const { return LogicalExtent(FImage.raster.width, FImage.scale); }
+int TBitmap::Width() const
+{
+    return LogicalExtent(FImage.raster.width, FImage.scale);
+}
 
-int TBitmap::Height() const { return LogicalExtent(FImage.raster.height, FImage.scale); }
+int TBitmap::Height() const
+{
+    return LogicalExtent(FImage.raster.height, FImage.scale);
+}
 
 void TBitmap::SetPixelRatio(double value)
 {
@@ -128,7 +134,10 @@ void TBitmap::SetSize(int width, int height)
         Resize(width, height);
 }
 
-void TBitmap::Resize(int width, int height) { Reallocate(width, height, FImage.scale); }
+void TBitmap::Resize(int width, int height)
+{
+    Reallocate(width, height, FImage.scale);
+}
 
 void TBitmap::Reallocate(int width, int height, double pixelRatio)
 {
@@ -136,7 +145,8 @@ void TBitmap::Reallocate(int width, int height, double pixelRatio)
         throw EInvalidGraphicOperation("Invalid bitmap size " + SizeText(width, height));
     const std::int64_t pixelWidth = ScaleEdge(width, pixelRatio);
     const std::int64_t pixelHeight = ScaleEdge(height, pixelRatio);
-    if (pixelWidth > kMaxBitmapPixels || pixelHeight > kMaxBitmapPixels || pixelWidth * pixelHeight > kMaxBitmapPixels)
+    if (pixelWidth > kMaxBitmapPixels || pixelHeight > kMaxBitmapPixels
+        || pixelWidth * pixelHeight > kMaxBitmapPixels)
         throw EOutOfResources("Not enough memory for a bitmap of " + SizeText(width, height));
     PixelRaster resized;
     try {

@@ -61,9 +61,11 @@ HDC DcForWindow(HWND window, const TRect& clientClip)
     const TPoint offset = OffsetInTopLevel(window);
     SetViewportOrgEx(dc, offset.x, offset.y, nullptr);
     const TRect visible = VisibleRectInTopLevel(window);
-    const WideRect visibleDevice = ToDevice(*dc, { visible.Left - offset.x, visible.Top - offset.y,
-                                                      visible.Right - offset.x, visible.Bottom - offset.y });
-    const WideRect clipDevice = ToDevice(*dc, { clientClip.Left, clientClip.Top, clientClip.Right, clientClip.Bottom });
+    const WideRect visibleDevice = ToDevice(*dc,
+        { visible.Left - offset.x, visible.Top - offset.y, visible.Right - offset.x,
+            visible.Bottom - offset.y });
+    const WideRect clipDevice
+        = ToDevice(*dc, { clientClip.Left, clientClip.Top, clientClip.Right, clientClip.Bottom });
     dc->clip = IntersectRects(ClampToInt(clipDevice), ClampToInt(visibleDevice));
     OpenDcs()[dc] = window;
     return dc;
@@ -93,8 +95,8 @@ void AllocatePaintBuffer(HWND topLevel)
     const double scale = topLevel->paintBuffer.scale;
     const auto width = int(ScaleEdge(std::max(topLevel->bounds.Width(), 0), scale));
     const auto height = int(ScaleEdge(std::max(topLevel->bounds.Height(), 0), scale));
-    topLevel->paintBuffer.raster
-        = PixelRaster { width, height, false, std::vector<COLORREF>(std::size_t(width) * std::size_t(height), 0) };
+    topLevel->paintBuffer.raster = PixelRaster { width, height, false,
+        std::vector<COLORREF>(std::size_t(width) * std::size_t(height), 0) };
 }
 
 } // namespace win32_internal

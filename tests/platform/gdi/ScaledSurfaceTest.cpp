@@ -28,7 +28,11 @@ Picture PictureOf(const TestSurface& surface, int width, int height)
         std::string row;
         for (int x = 0; x < width; ++x) {
             const COLORREF pixel = surface.At(x, y);
-            row += pixel == kWhite ? '.' : pixel == kBlack ? '#' : pixel == kRed ? 'r' : pixel == kBlue ? 'b' : '?';
+            row += pixel == kWhite ? '.'
+                : pixel == kBlack  ? '#'
+                : pixel == kRed    ? 'r'
+                : pixel == kBlue   ? 'b'
+                                   : '?';
         }
         rows.push_back(row);
     }
@@ -79,7 +83,8 @@ TEST(DeviceScale, EdgesRoundHalvesUpAndEveryDevicePixelBelongsToOneLogicalPixel)
             EXPECT_EQ(ScaleEdge(edge, row.ratio), row.edges[std::size_t(edge)]);
         EXPECT_EQ(LineThickness(row.ratio), row.thickness);
         for (std::int64_t logical = -40; logical < 40; ++logical)
-            for (std::int64_t device = ScaleEdge(logical, row.ratio); device < ScaleEdge(logical + 1, row.ratio); ++device)
+            for (std::int64_t device = ScaleEdge(logical, row.ratio);
+                 device < ScaleEdge(logical + 1, row.ratio); ++device)
                 ASSERT_EQ(LogicalCellOf(device, row.ratio), logical) << "device pixel " << device;
     }
 }
@@ -101,8 +106,8 @@ TEST(ScaledSurface, AtRatioTwoAOnePixelFrameIsTwoPixelsWideInsideItsRectangle)
     SetViewportOrgEx(surface.Dc(), 1, 0, nullptr);
     FrameRect(surface.Dc(), Rect(0, 1, 4, 4), red);
     EXPECT_EQ(PictureOf(surface, 12, 10),
-        (Picture { "............", "............", "..rrrrrrrr..", "..rrrrrrrr..", "..rr....rr..", "..rr....rr..",
-            "..rrrrrrrr..", "..rrrrrrrr..", "............", "............" }));
+        (Picture { "............", "............", "..rrrrrrrr..", "..rrrrrrrr..", "..rr....rr..",
+            "..rr....rr..", "..rrrrrrrr..", "..rrrrrrrr..", "............", "............" }));
     EXPECT_TRUE(DeleteObject(red));
 }
 
@@ -115,7 +120,8 @@ TEST(ScaledSurface, AtRatioTwoLinesPixelsAndRectanglesCoverWholeLogicalPixels)
     EXPECT_EQ(SetPixel(surface.Dc(), 3, 2, kRed), kRed);
     EXPECT_EQ(GetPixel(surface.Dc(), 3, 2), kRed);
     EXPECT_EQ(GetPixel(surface.Dc(), 4, 0), CLR_INVALID);
-    EXPECT_EQ(PictureOf(surface, 8, 6), (Picture { "######..", "######..", "........", "........", "......rr", "......rr" }));
+    EXPECT_EQ(PictureOf(surface, 8, 6),
+        (Picture { "######..", "######..", "........", "........", "......rr", "......rr" }));
 }
 
 TEST(ScaledSurface, ClipBoxAndTextExtentsStayLogical)

@@ -37,7 +37,8 @@ inline int SplitBlocks(const PixelRaster& picture, const TRect& area)
     for (int y = area.Top & ~1; y + 1 < area.Bottom; y += 2)
         for (int x = area.Left & ~1; x + 1 < area.Right; x += 2) {
             const COLORREF corner = picture.At(x, y);
-            split += picture.At(x + 1, y) != corner || picture.At(x, y + 1) != corner || picture.At(x + 1, y + 1) != corner
+            split += picture.At(x + 1, y) != corner || picture.At(x, y + 1) != corner
+                    || picture.At(x + 1, y + 1) != corner
                 ? 1
                 : 0;
         }
