@@ -4,7 +4,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
 
-#include "tests/platform/gdi/GdiTestSurface.h"
+#include "tests/platform/gdi/GdiTestPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,29 +15,8 @@
 
 namespace {
 
-using Picture = std::vector<std::string>;
-
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
-
-// White reads '.', black '#', red 'r', blue 'b', anything else '?'.
-Picture PictureOf(const TestSurface& surface, int width, int height)
-{
-    Picture rows;
-    for (int y = 0; y < height; ++y) {
-        std::string row;
-        for (int x = 0; x < width; ++x) {
-            const COLORREF pixel = surface.At(x, y);
-            row += pixel == kWhite ? '.'
-                : pixel == kBlack  ? '#'
-                : pixel == kRed    ? 'r'
-                : pixel == kBlue   ? 'b'
-                                   : '?';
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // How many device pixels of a colour a row holds, and whether they are one run.
 struct Run {

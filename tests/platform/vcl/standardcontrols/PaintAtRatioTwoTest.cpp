@@ -6,6 +6,20 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// A control with a caption placed on the window, which owns it.
+template <typename Control> Control* Placed(TTestWindow& window, const TRect& bounds, const char* caption)
+{
+    auto* control = new Control(&window);
+    control->SetParent(&window);
+    control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    control->SetCaption(caption);
+    return control;
+}
+
+} // namespace
+
 TEST(PaintAtRatioTwo, TheWindowBufferDoublesAndIsRepaintedWhole)
 {
     TTestWindow window(30, 20, clBtnFace);
@@ -23,10 +37,7 @@ TEST(PaintAtRatioTwo, TheWindowBufferDoublesAndIsRepaintedWhole)
 TEST(PaintAtRatioTwo, ALabelsTextHasPhysicalDetailAndStaysInItsPlace)
 {
     TTestWindow window(100, 40, clBtnFace);
-    auto* label = new TLabel(&window);
-    label->SetParent(&window);
-    label->SetBounds(10, 10, 40, 13);
-    label->SetCaption("Width:");
+    Placed<TLabel>(window, Bounds(10, 10, 40, 13), "Width:");
     const auto [atOne, atTwo] = PaintAtOneAndTwo(window, Rect(0, 0, 100, 40));
     const TRect labelArea = Rect(20, 20, 100, 46);
     EXPECT_GT(SplitBlocks(atTwo, labelArea), 0) << "not the 1x text enlarged";
@@ -47,10 +58,7 @@ TEST(PaintAtRatioTwo, ALabelsTextHasPhysicalDetailAndStaysInItsPlace)
 TEST(PaintAtRatioTwo, AGroupBoxFrameIsTwoPixelLinesAndItsCaptionHasPhysicalDetail)
 {
     TTestWindow window(120, 80, clBtnFace);
-    auto* box = new TGroupBox(&window);
-    box->SetParent(&window);
-    box->SetBounds(10, 10, 100, 60);
-    box->SetCaption("Settings:");
+    Placed<TGroupBox>(window, Bounds(10, 10, 100, 60), "Settings:");
     const auto [atOne, atTwo] = PaintAtOneAndTwo(window, Rect(0, 0, 120, 80));
     const COLORREF shadow = ColorToRGB(clBtnShadow);
     const COLORREF highlight = ColorToRGB(clBtnHighlight);
@@ -83,11 +91,7 @@ TEST(PaintAtRatioTwo, AGroupBoxFrameIsTwoPixelLinesAndItsCaptionHasPhysicalDetai
 TEST(PaintAtRatioTwo, ALabelRepaintedAloneShowsItsNewCaption)
 {
     TTestWindow window(200, 40, clBtnFace);
-    auto* label = new TLabel(&window);
-    label->SetParent(&window);
-    label->SetAutoSize(false);
-    label->SetBounds(60, 10, 60, 13);
-    label->SetCaption("Width:");
+    auto* label = Placed<TLabel>(window, Bounds(60, 10, 60, 13), "Width:");
     HostPixelRatioChanged(window.Handle(), 2);
     ASSERT_GT(window.CountPixels(Rect(120, 20, 240, 46), clWindowText), 0);
     label->SetCaption("");
