@@ -2,6 +2,7 @@
 // The widget gallery in a real window on a screen of ratio 2 (QT_SCALE_FACTOR=2): our own
 // widgets show lines of two pixels and text with the detail of the physical size, as the
 // host's own widgets beside them do. The picture stays in screenshots/gallery-ratio-two/.
+#include "platform/gdi/Rect.h"
 #include "tests/app/RealWindow.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +15,16 @@
 namespace {
 
 using realwindow::PixelAt;
-using realwindow::ReadFile;
 
-struct Box {
+// A control's place on the screen as the script wrote it: "left top width height".
+TRect ReadPlace(const std::filesystem::path& file)
+{
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-};
-
-Box ReadBox(const std::filesystem::path& file)
-{
-    Box box;
-    std::istringstream(ReadFile(file)) >> box.left >> box.top >> box.width >> box.height;
-    return box;
+    std::istringstream(realwindow::ReadFile(file)) >> left >> top >> width >> height;
+    return Bounds(left, top, width, height);
 }
 
 } // namespace
@@ -58,11 +55,11 @@ kill $program; wait $program
     const std::filesystem::path screen = shots / "screen.png";
 
     // A raised speed button: its outer and inner rings are two pixels each on every side.
-    const Box button = ReadBox(shots / "layout-left.txt");
-    ASSERT_GT(button.width, 8) << "no place for LayoutLeft in the report";
-    const int row = button.top + button.height / 2;
-    const int left = button.left;
-    const int right = button.left + button.width - 1;
+    const TRect button = ReadPlace(shots / "layout-left.txt");
+    ASSERT_GT(button.Width(), 8) << "no place for LayoutLeft in the report";
+    const int row = button.Top + button.Height() / 2;
+    const int left = button.Left;
+    const int right = button.Right - 1;
     EXPECT_EQ(PixelAt(screen, left, row), PixelAt(screen, left + 1, row)) << "outer left line";
     EXPECT_NE(PixelAt(screen, left + 1, row), PixelAt(screen, left + 2, row));
     EXPECT_EQ(PixelAt(screen, right, row), PixelAt(screen, right - 1, row)) << "outer right line";
@@ -72,18 +69,19 @@ kill $program; wait $program
 
     // A label: text drawn at the physical size has edges inside the 2 x 2 blocks that one
     // logical pixel covers; text drawn at 1x and enlarged has none.
-    const Box label = ReadBox(shots / "repeat-count.txt");
-    const auto pixels = realwindow::PixelsIn(screen, label.left, label.top, label.width, label.height);
-    ASSERT_EQ(pixels.size(), std::size_t(label.width * label.height)) << "cannot read " << screen;
-    const auto at = [&](int x, int y) { return pixels[std::size_t(y * label.width + x)]; };
+    const TRect place = ReadPlace(shots / "repeat-count.txt");
+    const TSize label { place.Width(), place.Height() };
+    const auto pixels = realwindow::PixelsIn(screen, place.Left, place.Top, label.cx, label.cy);
+    ASSERT_EQ(pixels.size(), std::size_t(label.cx * label.cy)) << "cannot read " << screen;
+    const auto at = [&](int x, int y) { return pixels[std::size_t(y * label.cx + x)]; };
     int splitBlocks = 0;
-    int firstInked = label.width;
+    int firstInked = label.cx;
     int lastInked = -1;
-    for (int y = 0; y + 1 < label.height; y += 2)
-        for (int x = 0; x + 1 < label.width; x += 2)
+    for (int y = 0; y + 1 < label.cy; y += 2)
+        for (int x = 0; x + 1 < label.cx; x += 2)
             splitBlocks += at(x + 1, y) != at(x, y) || at(x, y + 1) != at(x, y) || at(x + 1, y + 1) != at(x, y);
-    for (int y = 0; y < label.height; ++y)
-        for (int x = 0; x < label.width; ++x)
+    for (int y = 0; y < label.cy; ++y)
+        for (int x = 0; x < label.cx; ++x)
             if (at(x, y) != at(0, 0)) {
                 firstInked = std::min(firstInked, x);
                 lastInked = std::max(lastInked, x);
@@ -91,6 +89,6 @@ kill $program; wait $program
     EXPECT_GT(splitBlocks, 10) << "the caption is a 1x text enlarged";
     // The label is as wide as its caption; text at the physical size fills that width, text
     // at the logical size would fill half of it.
-    EXPECT_GT(4 * (lastInked - firstInked + 1), 3 * label.width)
-        << "the caption spans " << firstInked << " to " << lastInked << " of " << label.width;
+    EXPECT_GT(4 * (lastInked - firstInked + 1), 3 * label.cx)
+        << "the caption spans " << firstInked << " to " << lastInked << " of " << label.cx;
 }
