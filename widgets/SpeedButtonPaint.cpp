@@ -17,6 +17,9 @@ void TSpeedButton::Paint()
         look = gsInactive;
 
     TRect rect = Rect(0, 0, Width(), Height());
+    // The buffer takes the ratio of the surface it is copied to, so its caption and frame
+    // keep their physical detail there.
+    FPaintBuffer->SetPixelRatio(PixelRatioOf(Canvas()->Handle()));
     FPaintBuffer->SetSize(Width(), Height());
     TCanvas* canvas = FPaintBuffer->Canvas();
     canvas->Font()->Assign(Font());

@@ -135,7 +135,12 @@ void RunBlit(GdiDc& dest, const TRect& rect, const GdiBrush* brush, std::uint8_t
 
 void FillLogicalRect(GdiDc& dest, const WideRect& logical, const GdiBrush* brush, std::uint8_t truthTable)
 {
-    const TRect rect = ClipTo(ToDevice(dest, logical), DrawableArea(dest));
+    FillDeviceRect(dest, ToDevice(dest, logical), brush, truthTable);
+}
+
+void FillDeviceRect(GdiDc& dest, const WideRect& device, const GdiBrush* brush, std::uint8_t truthTable)
+{
+    const TRect rect = ClipTo(device, DrawableArea(dest));
     if (!rect.IsEmpty())
         RunBlit(dest, rect, brush, truthTable, nullptr);
 }

@@ -24,3 +24,5 @@ void RunBlit(GdiDc& dest, const TRect& rect, const GdiBrush* brush, std::uint8_t
 // Applies an operation that reads no source to the part of a logical rectangle that lies in
 // the destination's drawable area. The destination must hold a bitmap.
 void FillLogicalRect(GdiDc& dest, const WideRect& logical, const GdiBrush* brush, std::uint8_t truthTable);
+// The same for a rectangle already in device coordinates.
+void FillDeviceRect(GdiDc& dest, const WideRect& device, const GdiBrush* brush, std::uint8_t truthTable);

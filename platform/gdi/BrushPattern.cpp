@@ -2,6 +2,7 @@
 #include "platform/gdi/BrushPattern.h"
 
 #include "platform/gdi/DeviceArea.h"
+#include "platform/gdi/DeviceScale.h"
 
 #include <cstdint>
 
@@ -22,6 +23,7 @@ BrushPattern::BrushPattern(const GdiBrush* brush, const GdiDc& dest, int left, i
     , FMonochromeTarget(dest.bitmap && dest.bitmap->raster.monochrome)
     , FOrigin(dest.brushOrigin)
     , FLeft(left)
+    , FScale(SurfaceScale(dest))
     , FRow(std::size_t(count), 0)
 {
     if (!brush)
@@ -31,8 +33,16 @@ BrushPattern::BrushPattern(const GdiBrush* brush, const GdiDc& dest, int left, i
         FRow.assign(FRow.size(), FMonochromeTarget ? NearestMonochrome(color) : color);
         return;
     }
-    if (brush->style == BS_PATTERN && !brush->pattern.Empty())
-        FBrush = brush;
+    if (brush->style != BS_PATTERN || brush->pattern.Empty())
+        return;
+    FBrush = brush;
+    if (FScale == 1.0)
+        return;
+    FPatternColumns.resize(FRow.size());
+    for (std::size_t index = 0; index < FRow.size(); ++index)
+        FPatternColumns[index]
+            = WrapIndex(LogicalCellOf(std::int64_t(left) + std::int64_t(index), FScale) - FOrigin.x,
+                brush->pattern.width);
 }
 
 // A monochrome pattern is a two-colour stencil: its 0 bits take the text colour and its
@@ -53,7 +63,13 @@ const COLORREF* BrushPattern::Row(int deviceY)
     if (!FBrush)
         return FRow.data();
     const PixelRaster& pattern = FBrush->pattern;
-    const COLORREF* patternRow = pattern.Row(WrapIndex(std::int64_t(deviceY) - FOrigin.y, pattern.height));
+    const COLORREF* patternRow
+        = pattern.Row(WrapIndex(LogicalCellOf(deviceY, FScale) - FOrigin.y, pattern.height));
+    if (!FPatternColumns.empty()) {
+        for (std::size_t index = 0; index < FRow.size(); ++index)
+            FRow[index] = PatternPixel(patternRow[FPatternColumns[index]]);
+        return FRow.data();
+    }
     int patternX = WrapIndex(std::int64_t(FLeft) - FOrigin.x, pattern.width);
     for (COLORREF& pixel : FRow) {
         pixel = PatternPixel(patternRow[patternX]);

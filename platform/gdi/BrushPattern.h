@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The pattern operand P of a raster operation: a brush sampled over a row of device
-// pixels, already in the destination's colour domain.
+// pixels, already in the destination's colour domain. A pattern is a picture: on a scaled
+// surface each of its pixels covers a logical pixel.
 #pragma once
 
 #include "platform/gdi/Gdi.h"
@@ -25,5 +26,7 @@ private:
     bool FMonochromeTarget = false;
     TPoint FOrigin;
     int FLeft = 0;
+    double FScale = 1.0;
+    std::vector<int> FPatternColumns; // on a scaled surface: the pattern column of each device column
     std::vector<COLORREF> FRow;
 };

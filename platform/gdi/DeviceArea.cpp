@@ -1,18 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "platform/gdi/DeviceArea.h"
 
+#include "platform/gdi/DeviceScale.h"
+
 #include <algorithm>
+#include <climits>
 
 WideRect SpanRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height)
 {
     return { std::min(x, x + width), std::min(y, y + height), std::max(x, x + width), std::max(y, y + height) };
 }
 
+double SurfaceScale(const GdiDc& dc)
+{
+    return dc.bitmap ? dc.bitmap->scale : 1.0;
+}
+
 WideRect ToDevice(const GdiDc& dc, const WideRect& logical)
 {
     const std::int64_t originX = dc.viewportOrigin.x;
     const std::int64_t originY = dc.viewportOrigin.y;
-    return { logical.left + originX, logical.top + originY, logical.right + originX, logical.bottom + originY };
+    const double scale = SurfaceScale(dc);
+    return { ScaleEdge(logical.left + originX, scale), ScaleEdge(logical.top + originY, scale),
+        ScaleEdge(logical.right + originX, scale), ScaleEdge(logical.bottom + originY, scale) };
+}
+
+WideRect CoveringCells(const TRect& device, double scale)
+{
+    if (device.IsEmpty())
+        return {};
+    return { LogicalCellOf(device.Left, scale), LogicalCellOf(device.Top, scale),
+        LogicalCellOf(std::int64_t(device.Right) - 1, scale) + 1,
+        LogicalCellOf(std::int64_t(device.Bottom) - 1, scale) + 1 };
+}
+
+TRect ClampToInt(const WideRect& rect)
+{
+    const auto clamp
+        = [](std::int64_t value) { return int(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); };
+    return { clamp(rect.left), clamp(rect.top), clamp(rect.right), clamp(rect.bottom) };
 }
 
 TRect DrawableArea(const GdiDc& dc)

@@ -18,8 +18,17 @@ struct WideRect {
 // The span from (x, y) over width and height, either of which may be negative.
 WideRect SpanRect(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height);
 
-// Logical to device: logical + viewport origin.
+// Device pixels per logical unit of what the DC draws on.
+double SurfaceScale(const GdiDc& dc);
+
+// Logical to device: logical + viewport origin, scaled to the DC's surface.
 WideRect ToDevice(const GdiDc& dc, const WideRect& logical);
+
+// Device to logical, without the viewport origin: the logical pixels that cover a device area.
+WideRect CoveringCells(const TRect& device, double scale);
+
+// A wide rectangle narrowed to the int range.
+TRect ClampToInt(const WideRect& rect);
 
 // The part of the selected bitmap that drawing may touch: its bounds within the clip
 // rectangle. Empty when the DC holds no bitmap.

@@ -48,6 +48,10 @@ struct GdiObject {
 
 struct GdiBitmap final : GdiObject {
     PixelRaster raster;
+    // Device pixels per logical unit. Pictures are 1; the buffers that windows and their
+    // windowless controls paint into take the screen's ratio, and DCs over them map every
+    // logical coordinate onto it.
+    double scale = 1.0;
     GdiObjectKind Kind() const override { return GdiObjectKind::Bitmap; }
 };
 
@@ -162,6 +166,8 @@ inline constexpr int SIMPLEREGION = 2;
 inline constexpr int ERROR_REGION = 0;
 int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
 int GetClipBox(HDC dc, TRect* rect);
+// The scale of the bitmap selected into the DC; 1 without a DC.
+double PixelRatioOf(HDC dc);
 
 // Raster operations. A monochrome source drawn onto colour takes the destination's text
 // colour for 0 bits and its background colour for 1 bits; colour drawn onto monochrome

@@ -16,15 +16,6 @@ Handle Swap(Handle& slot, HGDIOBJ object)
     return std::exchange(slot, static_cast<Handle>(object));
 }
 
-int ClampToInt(std::int64_t value)
-{
-    if (value < INT_MIN)
-        return INT_MIN;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return int(value);
-}
-
 } // namespace
 
 HDC CreateCompatibleDC(HDC)
@@ -162,7 +153,13 @@ int GetClipBox(HDC dc, TRect* rect)
     }
     const std::int64_t originX = dc->viewportOrigin.x;
     const std::int64_t originY = dc->viewportOrigin.y;
-    *rect = { ClampToInt(area.Left - originX), ClampToInt(area.Top - originY), ClampToInt(area.Right - originX),
-        ClampToInt(area.Bottom - originY) };
+    const WideRect cells = CoveringCells(area, SurfaceScale(*dc));
+    *rect = ClampToInt(
+        { cells.left - originX, cells.top - originY, cells.right - originX, cells.bottom - originY });
     return SIMPLEREGION;
+}
+
+double PixelRatioOf(HDC dc)
+{
+    return dc ? SurfaceScale(*dc) : 1.0;
 }

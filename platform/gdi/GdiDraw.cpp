@@ -2,9 +2,11 @@
 // Fills, frames, single pixels, lines and rectangles.
 #include "platform/gdi/BlitEngine.h"
 #include "platform/gdi/DeviceArea.h"
+#include "platform/gdi/DeviceScale.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/LineRaster.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -17,14 +19,24 @@ void FillWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
         FillLogicalRect(dc, logical, &brush, RopTruthTable(PATCOPY));
 }
 
+// The edges are as thick as a line of the surface's scale and lie inside the rectangle's
+// device span, so a frame never reaches past the rectangle it outlines.
 void FrameWide(GdiDc& dc, const WideRect& logical, const GdiBrush& brush)
 {
-    if (logical.right <= logical.left || logical.bottom <= logical.top)
+    if (logical.right <= logical.left || logical.bottom <= logical.top || !dc.bitmap
+        || brush.style == BS_NULL)
         return;
-    FillWide(dc, { logical.left, logical.top, logical.right, logical.top + 1 }, brush);
-    FillWide(dc, { logical.left, logical.bottom - 1, logical.right, logical.bottom }, brush);
-    FillWide(dc, { logical.left, logical.top + 1, logical.left + 1, logical.bottom - 1 }, brush);
-    FillWide(dc, { logical.right - 1, logical.top + 1, logical.right, logical.bottom - 1 }, brush);
+    const WideRect outer = ToDevice(dc, logical);
+    const std::int64_t thickness = LineThickness(SurfaceScale(dc));
+    const std::int64_t innerTop = std::min(outer.top + thickness, outer.bottom);
+    const std::int64_t innerBottom = std::max(outer.bottom - thickness, innerTop);
+    const std::uint8_t patCopy = RopTruthTable(PATCOPY);
+    FillDeviceRect(dc, { outer.left, outer.top, outer.right, innerTop }, &brush, patCopy);
+    FillDeviceRect(dc, { outer.left, innerBottom, outer.right, outer.bottom }, &brush, patCopy);
+    FillDeviceRect(dc, { outer.left, innerTop, std::min(outer.left + thickness, outer.right), innerBottom },
+        &brush, patCopy);
+    FillDeviceRect(dc, { std::max(outer.right - thickness, outer.left), innerTop, outer.right, innerBottom },
+        &brush, patCopy);
 }
 
 // FillRect and FrameRect: 1 when painted, 0 for a missing DC, brush or bitmap, or no memory.
@@ -41,13 +53,16 @@ int PaintWithBrush(
     return 1;
 }
 
-// The device pixel of a logical point, when it lies inside the drawable area.
-COLORREF* PixelAt(GdiDc& dc, int x, int y)
+// The device pixels of a logical pixel that lie inside the drawable area.
+TRect CellAt(const GdiDc& dc, int x, int y)
 {
-    const TRect pixel = ClipTo(ToDevice(dc, { x, y, std::int64_t(x) + 1, std::int64_t(y) + 1 }), DrawableArea(dc));
-    if (pixel.IsEmpty())
-        return nullptr;
-    return &dc.bitmap->raster.At(pixel.Left, pixel.Top);
+    return ClipTo(ToDevice(dc, { x, y, std::int64_t(x) + 1, std::int64_t(y) + 1 }), DrawableArea(dc));
+}
+
+void FillCells(PixelRaster& raster, const TRect& cells, COLORREF color)
+{
+    for (int row = cells.Top; row < cells.Bottom; ++row)
+        std::fill(raster.Row(row) + cells.Left, raster.Row(row) + cells.Right, color);
 }
 
 // The colour a solid colour becomes on the DC's bitmap.
@@ -67,7 +82,24 @@ void DrawSegment(GdiDc& dc, TPoint from, TPoint to)
     PixelRaster& raster = dc.bitmap->raster;
     const WidePoint start { std::int64_t(from.x) + dc.viewportOrigin.x, std::int64_t(from.y) + dc.viewportOrigin.y };
     const WidePoint end { std::int64_t(to.x) + dc.viewportOrigin.x, std::int64_t(to.y) + dc.viewportOrigin.y };
-    RasterizeLine(start, end, DrawableArea(dc), [&raster, color](int x, int y) { raster.At(x, y) = color; });
+    const TRect area = DrawableArea(dc);
+    const double scale = SurfaceScale(dc);
+    if (scale == 1.0) {
+        RasterizeLine(start, end, area, [&raster, color](int x, int y) { raster.At(x, y) = color; });
+        return;
+    }
+    // The line is laid out in logical pixels; each becomes a block of whole device pixels,
+    // as thick as a line of the scale and never narrower than its own span, so lines next
+    // to each other leave no gap between them.
+    const std::int64_t thickness = LineThickness(scale);
+    const TRect logicalArea = ClampToInt(CoveringCells(area, scale));
+    RasterizeLine(start, end, logicalArea, [&](int x, int y) {
+        const std::int64_t left = ScaleEdge(x, scale);
+        const std::int64_t top = ScaleEdge(y, scale);
+        const WideRect block { left, top, std::max(left + thickness, ScaleEdge(std::int64_t(x) + 1, scale)),
+            std::max(top + thickness, ScaleEdge(std::int64_t(y) + 1, scale)) };
+        FillCells(raster, ClipTo(block, area), color);
+    });
 }
 
 } // namespace
@@ -80,21 +112,23 @@ COLORREF GetPixel(HDC dc, int x, int y)
 {
     if (!dc)
         return CLR_INVALID;
-    const COLORREF* pixel = PixelAt(*dc, x, y);
-    if (!pixel)
+    const TRect cell = CellAt(*dc, x, y);
+    if (cell.IsEmpty())
         return CLR_INVALID;
-    return dc->bitmap->raster.monochrome ? MonochromeBit(*pixel) : *pixel & 0x00FFFFFF;
+    const COLORREF pixel = dc->bitmap->raster.At(cell.Left, cell.Top);
+    return dc->bitmap->raster.monochrome ? MonochromeBit(pixel) : pixel & 0x00FFFFFF;
 }
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color)
 {
     if (!dc)
         return CLR_INVALID;
-    COLORREF* pixel = PixelAt(*dc, x, y);
-    if (!pixel)
+    const TRect cell = CellAt(*dc, x, y);
+    if (cell.IsEmpty())
         return CLR_INVALID;
-    *pixel = SurfaceColor(*dc, color);
-    return *pixel;
+    const COLORREF surfaceColor = SurfaceColor(*dc, color);
+    FillCells(dc->bitmap->raster, cell, surfaceColor);
+    return surfaceColor;
 }
 
 BOOL MoveToEx(HDC dc, int x, int y, TPoint* previous)

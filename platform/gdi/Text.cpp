@@ -4,6 +4,8 @@
 #include "platform/gdi/DeviceArea.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -170,10 +172,43 @@ std::vector<std::string> WrapLine(const std::string& line, int width, TextEngine
     return wrapped;
 }
 
-TRect DeviceRect(HDC dc, TRect rect)
+TRect DeviceRect(HDC dc, const TRect& rect)
 {
-    OffsetRect(rect, dc->viewportOrigin.x, dc->viewportOrigin.y);
-    return rect;
+    return ClampToInt(ToDevice(*dc, { rect.Left, rect.Top, rect.Right, rect.Bottom }));
+}
+
+// What text is drawn with on a surface: the font at the surface's physical size, so that the
+// text engine rasterises it there instead of the logical glyphs being enlarged.
+struct DeviceText {
+    LOGFONT font;
+    TEXTMETRIC metrics;
+};
+
+// Glyph sizes do not grow in proportion with the font (hinting, rounding of the size), so the
+// physical font is made smaller a pixel at a time while a line would be wider than its
+// logical width scaled: controls sized to the logical text then still show all of it.
+DeviceText DeviceTextFor(HDC dc, TextEngine& engine, const LOGFONT& font, const TEXTMETRIC& metrics,
+    const std::vector<std::string>& lines)
+{
+    const double scale = SurfaceScale(*dc);
+    if (scale == 1.0)
+        return { font, metrics };
+    const auto scaled = [scale](int value) { return int(std::lround(value * scale)); };
+    LOGFONT deviceFont = font;
+    // A height of 0 asks for the engine's default size, which is then scaled as any other.
+    deviceFont.lfHeight
+        = font.lfHeight != 0 ? scaled(font.lfHeight) : -scaled(metrics.tmHeight - metrics.tmInternalLeading);
+    deviceFont.lfWidth = scaled(font.lfWidth);
+    const auto overflows = [&] {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return engine.Width(deviceFont, line) > scaled(engine.Width(font, line));
+        });
+    };
+    const int smallest = std::max(1, std::abs(deviceFont.lfHeight) * 3 / 4);
+    const int step = deviceFont.lfHeight < 0 ? 1 : -1;
+    while (std::abs(deviceFont.lfHeight) > smallest && overflows())
+        deviceFont.lfHeight += step;
+    return { deviceFont, engine.Metrics(deviceFont) };
 }
 
 void FillArea(PixelRaster& raster, const TRect& area, COLORREF color)
@@ -227,30 +262,33 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, UINT format)
     if (!dc || !dc->bitmap || dc->bitmap->raster.Empty())
         return textHeight;
 
+    // Lines are broken in logical units, as measured; they are placed and drawn in device pixels.
+    const DeviceText device = DeviceTextFor(dc, engine, font, metrics, lines);
     PixelRaster& raster = dc->bitmap->raster;
     TRect clip = DrawableArea(*dc);
     const TRect deviceRect = DeviceRect(dc, *rect);
     if (!(format & DT_NOCLIP))
         clip = IntersectRects(clip, deviceRect);
+    const int lineHeight = device.metrics.tmHeight;
     int top = deviceRect.Top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER)
-            top = deviceRect.Top + (deviceRect.Height() - metrics.tmHeight) / 2;
+            top = deviceRect.Top + (deviceRect.Height() - lineHeight) / 2;
         else if (format & DT_BOTTOM)
-            top = deviceRect.Bottom - metrics.tmHeight;
+            top = deviceRect.Bottom - lineHeight;
     }
     for (const std::string& line : lines) {
-        const int width = engine.Width(font, line);
+        const int width = engine.Width(device.font, line);
         int left = deviceRect.Left;
         if (format & DT_CENTER)
             left = deviceRect.Left + (deviceRect.Width() - width) / 2;
         else if (format & DT_RIGHT)
             left = deviceRect.Right - width;
         if (dc->bkMode == OPAQUE)
-            FillArea(raster, IntersectRects(clip, Bounds(left, top, width, metrics.tmHeight)), dc->bkColor);
+            FillArea(raster, IntersectRects(clip, Bounds(left, top, width, lineHeight)), dc->bkColor);
         if (!clip.IsEmpty())
-            engine.DrawLine(raster, clip, left, top, font, line, dc->textColor);
-        top += metrics.tmHeight;
+            engine.DrawLine(raster, clip, left, top, device.font, line, dc->textColor);
+        top += lineHeight;
     }
     return textHeight;
 }
@@ -262,13 +300,15 @@ BOOL TextOutA(HDC dc, int x, int y, const char* text, int count)
     TextEngine& engine = CurrentTextEngine();
     const LOGFONT& font = FontOf(dc);
     const std::string_view line = TextOf(text, count);
-    const TEXTMETRIC metrics = engine.Metrics(font);
+    const DeviceText device = DeviceTextFor(dc, engine, font, engine.Metrics(font), { std::string(line) });
     const TRect clip = DrawableArea(*dc);
-    const TRect cell = DeviceRect(dc, Bounds(x, y, engine.Width(font, line), metrics.tmHeight));
+    const TRect origin = DeviceRect(dc, Bounds(x, y, 0, 0));
+    const TRect cell
+        = Bounds(origin.Left, origin.Top, engine.Width(device.font, line), device.metrics.tmHeight);
     if (dc->bkMode == OPAQUE)
         FillArea(dc->bitmap->raster, IntersectRects(clip, cell), dc->bkColor);
     if (!clip.IsEmpty())
-        engine.DrawLine(dc->bitmap->raster, clip, cell.Left, cell.Top, font, line, dc->textColor);
+        engine.DrawLine(dc->bitmap->raster, clip, cell.Left, cell.Top, device.font, line, dc->textColor);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt/QtTopLevelWindow.h"
 
+#include "platform/gdi/DeviceScale.h"
 #include "platform/qt/QtInputMapping.h"
 #include "platform/win32/internal/WindowRegistry.h"
 #include "platform/win32/shell/ShellApi.h"
@@ -16,6 +17,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace win32_internal;
 
@@ -50,8 +52,21 @@ QtTopLevelWindow::QtTopLevelWindow(HWND window)
     // Whether a drop is welcome is asked of the window's registration at each drag.
     setAcceptDrops(true);
     setWindowTitle(QString::fromStdString(window->text));
+    FollowPixelRatio();
     ApplyStyle();
     ApplyBounds();
+}
+
+void QtTopLevelWindow::FollowPixelRatio()
+{
+    const double ratio = devicePixelRatioF();
+    if (UsablePixelRatio(ratio) == FWindow->paintBuffer.scale)
+        return;
+    try {
+        HostPixelRatioChanged(FWindow, ratio);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
 }
 
 void QtTopLevelWindow::ApplyStyle()
@@ -86,15 +101,24 @@ void QtTopLevelWindow::ApplyBounds()
     } else
         setFixedSize(size);
     move(bounds.Left, bounds.Top);
-    if (FImage.size() != size) {
-        FImage = QImage(size, QImage::Format_RGB32);
-        FImage.fill(Qt::black);
-        Present(Rect(0, 0, size.width(), size.height()));
-    }
+    MatchImageToBuffer();
+}
+
+void QtTopLevelWindow::MatchImageToBuffer()
+{
+    const GdiBitmap& buffer = FWindow->paintBuffer;
+    const QSize size(std::max(buffer.raster.width, 1), std::max(buffer.raster.height, 1));
+    if (FImage.size() == size && FImage.devicePixelRatio() == buffer.scale)
+        return;
+    FImage = QImage(size, QImage::Format_RGB32);
+    FImage.setDevicePixelRatio(buffer.scale);
+    FImage.fill(Qt::black);
+    Present(Rect(0, 0, size.width(), size.height()));
 }
 
 void QtTopLevelWindow::Present(const TRect& rect)
 {
+    MatchImageToBuffer();
     const PixelRaster& raster = FWindow->paintBuffer.raster;
     const TRect area = IntersectRects(
         rect, Rect(0, 0, std::min(raster.width, FImage.width()), std::min(raster.height, FImage.height())));
@@ -108,14 +132,23 @@ void QtTopLevelWindow::Present(const TRect& rect)
             target[column] = qRgb(GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
         }
     }
-    update(QRect(area.Left, area.Top, area.Width(), area.Height()));
+    // The logical rectangle that covers the pixels copied.
+    const double ratio = FImage.devicePixelRatio();
+    const int left = int(std::floor(area.Left / ratio));
+    const int top = int(std::floor(area.Top / ratio));
+    update(QRect(
+        left, top, int(std::ceil(area.Right / ratio)) - left, int(std::ceil(area.Bottom / ratio)) - top));
 }
 
-void QtTopLevelWindow::paintEvent(QPaintEvent* event)
+void QtTopLevelWindow::paintEvent(QPaintEvent*)
 {
+    // A window moved to a screen of another ratio is repainted by the window system; the
+    // toolkit then paints a buffer of the new ratio, and the old one shows until it has.
+    FollowPixelRatio();
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    painter.drawImage(dirty, FImage, dirty);
+    // An image of the widget's own ratio lands one buffer pixel on one device pixel; the
+    // painter is already clipped to what needs painting.
+    painter.drawImage(QPointF(0, 0), FImage);
 }
 
 void QtTopLevelWindow::PostMouse(QMouseEvent* event, UINT message)

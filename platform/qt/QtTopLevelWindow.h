@@ -13,7 +13,7 @@ public:
     explicit QtTopLevelWindow(HWND window);
 
     HWND Window() const { return FWindow; }
-    // Copies the rectangle (client coordinates) from the window's buffer and repaints it.
+    // Copies the rectangle (in the buffer's pixels) from the window's buffer and repaints it.
     void Present(const TRect& rect);
     void ApplyBounds();
     void ApplyStyle();
@@ -44,6 +44,10 @@ private:
     bool TakeDrag(QDropEvent* event);
     void PostMouse(QMouseEvent* event, UINT message);
     void PostKey(QKeyEvent* event, bool down);
+    // Keeps the image the size and ratio of the window's buffer, whole as last painted.
+    void MatchImageToBuffer();
+    // Asks the toolkit for a buffer of the screen's ratio when the window's screen has another.
+    void FollowPixelRatio();
 
     HWND FWindow;
     QImage FImage;

@@ -86,13 +86,17 @@ void TWinControl::PaintControls(HDC dc, TControl* first)
     auto child = FControls.begin();
     if (first)
         child = std::find(FControls.begin(), FControls.end(), first);
+    // The clip box is in the same logical units as the controls' bounds, whatever the
+    // pixel ratio of the surface.
+    TRect clipBox;
+    const bool clipped = dc->clip.has_value();
+    if (clipped)
+        GetClipBox(dc, &clipBox);
     for (; child != FControls.end(); ++child) {
         TControl* control = *child;
         if (dynamic_cast<TWinControl*>(control) || !control->Visible())
             continue;
-        TRect area = control->BoundsRect();
-        OffsetRect(area, origin.x, origin.y);
-        if (dc->clip && IntersectRects(area, *dc->clip).IsEmpty())
+        if (clipped && IntersectRects(control->BoundsRect(), clipBox).IsEmpty())
             continue;
         const int saved = SaveDC(dc);
         SetViewportOrgEx(dc, origin.x + control->Left(), origin.y + control->Top(), nullptr);

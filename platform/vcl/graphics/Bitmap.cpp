@@ -2,6 +2,7 @@
 #include "platform/vcl/graphics/Graphics.h"
 
 #include "platform/gdi/BmpCodec.h"
+#include "platform/gdi/DeviceScale.h"
 #include "platform/rtl/FileStorage.h"
 
 #include <algorithm>
@@ -61,6 +62,13 @@ private:
 
 AnsiString SizeText(int width, int height) { return IntToStr(width) + " x " + IntToStr(height); }
 
+// The logical extent of a raster extent at a ratio: the ratio's edges are strictly rising
+// from 1 up, so each raster extent comes from one logical extent.
+int LogicalExtent(int pixels, double ratio)
+{
+    return pixels <= 0 ? 0 : int(LogicalCellOf(std::int64_t(pixels) - 1, ratio) + 1);
+}
+
 } // namespace
 
 // ---- TGraphic
@@ -91,6 +99,23 @@ TBitmap::~TBitmap() = default;
 
 bool TBitmap::Empty() const { return FImage.raster.Empty(); }
 
+int TBitmap::Width() const
+{
+    return LogicalExtent(FImage.raster.width, FImage.scale);
+}
+
+int TBitmap::Height() const
+{
+    return LogicalExtent(FImage.raster.height, FImage.scale);
+}
+
+void TBitmap::SetPixelRatio(double value)
+{
+    const double ratio = UsablePixelRatio(value);
+    if (ratio != FImage.scale)
+        Reallocate(Width(), Height(), ratio);
+}
+
 void TBitmap::SetWidth(int value)
 {
     if (value != Width())
@@ -111,23 +136,35 @@ void TBitmap::SetSize(int width, int height)
 
 void TBitmap::Resize(int width, int height)
 {
+    Reallocate(width, height, FImage.scale);
+}
+
+void TBitmap::Reallocate(int width, int height, double pixelRatio)
+{
     if (width < 0 || height < 0)
         throw EInvalidGraphicOperation("Invalid bitmap size " + SizeText(width, height));
-    if (static_cast<long long>(width) * height > kMaxBitmapPixels)
+    const std::int64_t pixelWidth = ScaleEdge(width, pixelRatio);
+    const std::int64_t pixelHeight = ScaleEdge(height, pixelRatio);
+    if (pixelWidth > kMaxBitmapPixels || pixelHeight > kMaxBitmapPixels
+        || pixelWidth * pixelHeight > kMaxBitmapPixels)
         throw EOutOfResources("Not enough memory for a bitmap of " + SizeText(width, height));
     PixelRaster resized;
     try {
-        resized.pixels.assign(std::size_t(width) * std::size_t(height), clWhite);
+        resized.pixels.assign(std::size_t(pixelWidth) * std::size_t(pixelHeight), clWhite);
     } catch (const std::bad_alloc&) {
         throw EOutOfResources("Not enough memory for a bitmap of " + SizeText(width, height));
     }
-    resized.width = width;
-    resized.height = height;
+    resized.width = int(pixelWidth);
+    resized.height = int(pixelHeight);
     resized.monochrome = FImage.raster.monochrome;
-    const int keptWidth = std::min(width, Width());
-    for (int y = 0; y < std::min(height, Height()); ++y)
-        std::copy_n(FImage.raster.Row(y), keptWidth, resized.Row(y));
+    // Pixels of another ratio would land at other places, so only a resize keeps them.
+    if (pixelRatio == FImage.scale) {
+        const int keptWidth = std::min(resized.width, FImage.raster.width);
+        for (int y = 0; y < std::min(resized.height, FImage.raster.height); ++y)
+            std::copy_n(FImage.raster.Row(y), keptWidth, resized.Row(y));
+    }
     FImage.raster = std::move(resized);
+    FImage.scale = pixelRatio;
     Changed();
 }
 
@@ -150,8 +187,9 @@ void TBitmap::SetMonochrome(bool value)
     const COLORREF brushColor = ColorToRGB(canvas->Brush()->Color());
     const COLORREF fontColor = ColorToRGB(canvas->Font()->Color());
     GdiBitmap converted;
-    converted.raster.width = Width();
-    converted.raster.height = Height();
+    converted.scale = FImage.scale;
+    converted.raster.width = FImage.raster.width;
+    converted.raster.height = FImage.raster.height;
     converted.raster.monochrome = value;
     converted.raster.pixels.resize(FImage.raster.pixels.size());
     {
@@ -174,7 +212,7 @@ TColor TBitmap::TransparentColor()
         return FTransparentColor;
     if (Empty())
         return clDefault;
-    return FImage.raster.At(0, Height() - 1) | clPaletteRelative;
+    return FImage.raster.At(0, FImage.raster.height - 1) | clPaletteRelative;
 }
 
 void TBitmap::SetTransparentColor(TColor value)
@@ -205,6 +243,7 @@ void TBitmap::Dormant()
 void TBitmap::SetRaster(PixelRaster raster)
 {
     FImage.raster = std::move(raster);
+    FImage.scale = 1.0;
     Changed();
 }
 
@@ -236,7 +275,9 @@ void TBitmap::Assign(const TPersistent* source)
         return;
     FTransparentMode = bitmap->FTransparentMode;
     FTransparentColor = bitmap->FTransparentColor;
-    SetRaster(bitmap->FImage.raster);
+    FImage.raster = bitmap->FImage.raster;
+    FImage.scale = bitmap->FImage.scale;
+    Changed();
 }
 
 void TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) { SetRaster(ReadBmp(bytes)); }

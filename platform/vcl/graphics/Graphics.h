@@ -210,12 +210,18 @@ public:
     ~TBitmap() override;
 
     bool Empty() const override;
-    int Width() const override { return FImage.raster.width; }
-    int Height() const override { return FImage.raster.height; }
+    // Logical sizes; a bitmap of a pixel ratio other than 1 holds that many more pixels.
+    int Width() const override;
+    int Height() const override;
     // New pixels are white; the overlap with the old size keeps its pixels.
     void SetWidth(int value) override;
     void SetHeight(int value) override;
     void SetSize(int width, int height);
+    // A buffer that is painted and then copied to a surface of a screen's ratio takes that
+    // ratio (1 by default), so that what is drawn on it keeps the physical detail. A change
+    // keeps the logical size and clears the pixels to white.
+    double PixelRatio() const { return FImage.scale; }
+    void SetPixelRatio(double value);
 
     TCanvas* Canvas();
     HBITMAP Handle() { return &FImage; }
@@ -239,6 +245,7 @@ public:
     void Dormant();
 
     const PixelRaster& Raster() const { return FImage.raster; }
+    // The raster becomes the bitmap's pixels at a pixel ratio of 1.
     void SetRaster(PixelRaster raster);
 
     void Assign(const TPersistent* source) override;
@@ -250,6 +257,7 @@ protected:
 
 private:
     void Resize(int width, int height);
+    void Reallocate(int width, int height, double pixelRatio);
     GdiBitmap FImage;
     std::unique_ptr<TCanvas> FCanvas;
     TBitmapHandleType FHandleType = bmDIB;

@@ -32,6 +32,8 @@ TPoint WindowOffsetInTopLevel(HWND window);
 TRect VisibleRectInTopLevel(HWND window);
 // The same for the whole window, frame included: what a native control may show.
 TRect VisibleWindowRectInTopLevel(HWND window);
+// Gives a top-level window a cleared paint buffer of its size at its buffer's pixel ratio.
+void AllocatePaintBuffer(HWND topLevel);
 // Called when bounds or visibility of a window change, so the host can place the native
 // controls below it again.
 void NativeDescendantsChanged(HWND window, WindowChange change);

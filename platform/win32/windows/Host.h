@@ -70,7 +70,8 @@ public:
     virtual void WindowCreated(HWND window) = 0;
     virtual void WindowDestroyed(HWND window) = 0;
     virtual void WindowChanged(HWND window, WindowChange change) = 0;
-    // The rectangle (client coordinates) of the top-level buffer has been painted anew.
+    // The rectangle of the top-level buffer has been painted anew. It is in the buffer's own
+    // pixels, which are the client area's at the buffer's pixel ratio.
     virtual void Present(HWND topLevel, const TRect& rect) = 0;
     virtual void SetFocus(HWND window) = 0;
     virtual TPoint ScreenOrigin(HWND topLevel) = 0; // where the client area starts on screen
@@ -124,6 +125,9 @@ void HostFocusChanged(HWND window);
 // A top-level window of ours became the active window, or stopped being it because another
 // program's window (or none) came to the front.
 void HostActivationChanged(HWND topLevel, bool active);
+// The screen under a top-level window shows it at this many device pixels per logical one:
+// its buffer is made anew at that ratio and the whole window repainted.
+void HostPixelRatioChanged(HWND topLevel, double ratio);
 // The user clicked a native push button: its parent hears of it through the queue.
 void HostButtonClicked(HWND button);
 // The user edited a native line edit; positions are byte offsets into the text.

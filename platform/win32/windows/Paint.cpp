@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Painting: every window draws into its top-level window's buffer through a memory DC
 // whose origin is the window's client area and whose clip is what the window may touch.
+#include "platform/gdi/DeviceArea.h"
+#include "platform/gdi/DeviceScale.h"
 #include "platform/win32/internal/WindowRegistry.h"
 #include "platform/win32/windows/WinUser.h"
 
@@ -58,9 +60,13 @@ HDC DcForWindow(HWND window, const TRect& clientClip)
     SelectObject(dc, &topLevel->paintBuffer);
     const TPoint offset = OffsetInTopLevel(window);
     SetViewportOrgEx(dc, offset.x, offset.y, nullptr);
-    TRect clip = clientClip;
-    OffsetRect(clip, offset.x, offset.y);
-    dc->clip = IntersectRects(clip, VisibleRectInTopLevel(window));
+    const TRect visible = VisibleRectInTopLevel(window);
+    const WideRect visibleDevice = ToDevice(*dc,
+        { visible.Left - offset.x, visible.Top - offset.y, visible.Right - offset.x,
+            visible.Bottom - offset.y });
+    const WideRect clipDevice
+        = ToDevice(*dc, { clientClip.Left, clientClip.Top, clientClip.Right, clientClip.Bottom });
+    dc->clip = IntersectRects(ClampToInt(clipDevice), ClampToInt(visibleDevice));
     OpenDcs()[dc] = window;
     return dc;
 }
@@ -81,6 +87,29 @@ void CloseDc(HDC dc)
 }
 
 } // namespace
+
+namespace win32_internal {
+
+void AllocatePaintBuffer(HWND topLevel)
+{
+    const double scale = topLevel->paintBuffer.scale;
+    const auto width = int(ScaleEdge(std::max(topLevel->bounds.Width(), 0), scale));
+    const auto height = int(ScaleEdge(std::max(topLevel->bounds.Height(), 0), scale));
+    topLevel->paintBuffer.raster = PixelRaster { width, height, false,
+        std::vector<COLORREF>(std::size_t(width) * std::size_t(height), 0) };
+}
+
+} // namespace win32_internal
+
+void HostPixelRatioChanged(HWND topLevel, double ratio)
+{
+    const double usable = UsablePixelRatio(ratio);
+    if (!IsLive(topLevel) || topLevel->parent || usable == topLevel->paintBuffer.scale)
+        return;
+    topLevel->paintBuffer.scale = usable;
+    AllocatePaintBuffer(topLevel);
+    InvalidateRect(topLevel, nullptr, TRUE);
+}
 
 BOOL InvalidateRect(HWND window, const TRect* rect, BOOL)
 {

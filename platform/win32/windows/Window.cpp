@@ -135,9 +135,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
         window->parent->children.push_back(window);
     else {
         TopLevelWindows().push_back(window);
-        window->paintBuffer.raster = PixelRaster { window->bounds.Width(), window->bounds.Height(), false,
-            std::vector<COLORREF>(std::size_t(window->bounds.Width()) * std::size_t(window->bounds.Height()),
-                0) };
+        AllocatePaintBuffer(window);
     }
 
     if (Host* host = CurrentHost(); host && (IsNative(window) || !window->parent))

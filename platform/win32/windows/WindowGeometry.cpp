@@ -26,8 +26,7 @@ BOOL SetWindowPos(HWND window, HWND, int x, int y, int width, int height, UINT f
             InvalidateAreaInParent(window);
         window->bounds = bounds;
         if (!window->parent && resized) {
-            window->paintBuffer.raster = PixelRaster { bounds.Width(), bounds.Height(), false,
-                std::vector<COLORREF>(std::size_t(bounds.Width()) * std::size_t(bounds.Height()), 0) };
+            AllocatePaintBuffer(window);
         }
         NotifyHost(window, WindowChange::Bounds);
         if (!(flags & SWP_NOREDRAW)) {

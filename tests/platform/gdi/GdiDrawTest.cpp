@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/gdi/Gdi.h"
 
-#include "tests/platform/gdi/GdiTestSurface.h"
+#include "tests/platform/gdi/GdiTestPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,25 +10,8 @@
 
 namespace {
 
-using Picture = std::vector<std::string>;
-
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
-
-// White reads '.', black '#', red 'r', blue 'b', anything else '?'.
-Picture PictureOf(const TestSurface& surface, int width, int height)
-{
-    Picture rows;
-    for (int y = 0; y < height; ++y) {
-        std::string row;
-        for (int x = 0; x < width; ++x) {
-            const COLORREF pixel = surface.At(x, y);
-            row += pixel == kWhite ? '.' : pixel == kBlack ? '#' : pixel == kRed ? 'r' : pixel == kBlue ? 'b' : '?';
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // A white 5 x 5 canvas with the default black pen.
 class LineCanvas : public ::testing::Test {

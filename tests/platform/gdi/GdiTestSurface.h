@@ -39,6 +39,9 @@ public:
     TestSurface& operator=(const TestSurface&) = delete;
 
     HDC Dc() const { return FDc; }
+    // Device pixels per logical unit; the surface keeps its pixels, so it is made at the
+    // physical size it is to have.
+    void SetPixelRatio(double ratio) { FBitmap->scale = ratio; }
     PixelRaster& Raster() { return FBitmap->raster; }
     const Pixels& PixelValues() const { return FBitmap->raster.pixels; }
     COLORREF At(int x, int y) const { return FBitmap->raster.At(x, y); }
