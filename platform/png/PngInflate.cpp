@@ -10,6 +10,7 @@
 #include <new>
 #include <string>
 #include <vector>
+#include <zlib.h>
 
 namespace {
 
@@ -44,7 +45,7 @@ public:
 
 private:
     std::unique_ptr<std::uint8_t[]> FInflated;
-    std::size_t FSize;
+    [[maybe_unused]] std::size_t FSize; // checked by assertions only
     std::size_t FPosition = 0;
 };
 
@@ -79,10 +80,75 @@ std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPng
     return std::make_unique<WholeInflater>(std::move(inflated), size);
 }
 
+// The inflater libspng used, inflating as libspng did: the same blocks of input, nothing
+// inflated past the bytes asked for but what zlib itself reads ahead. The faster inflaters
+// hand a stream over to it when they meet damage, so a file is refused exactly when it
+// always was; a file with damage in it is rare enough that its speed does not matter.
+class ZlibInflater final : public TPngInflater {
+public:
+    // Starts the stream over and steps past the first skipped bytes, which another inflater
+    // has handed out already.
+    ZlibInflater(const TByteSource& source, const TPngLayout& layout, std::uint64_t skipped)
+        : FStream(source, layout, kSpngReadSize)
+    {
+        if (inflateInit(&FZlib) != Z_OK)
+            throw std::bad_alloc();
+        inflateValidate(&FZlib, 0);
+        std::vector<std::uint8_t> scratch(std::size_t(std::min<std::uint64_t>(skipped, kSpngReadSize)));
+        for (std::uint64_t left = skipped; left > 0; left -= std::min<std::uint64_t>(left, scratch.size()))
+            Fill(scratch.data(), std::size_t(std::min<std::uint64_t>(left, scratch.size())));
+    }
+    ~ZlibInflater() override { inflateEnd(&FZlib); }
+    ZlibInflater(const ZlibInflater&) = delete;
+    ZlibInflater& operator=(const ZlibInflater&) = delete;
+
+    std::uint8_t* Next(std::size_t count) override
+    {
+        std::vector<std::uint8_t>& row = FRows[FCurrent ^= 1];
+        if (row.size() < count)
+            row.resize(count);
+        Fill(row.data(), count);
+        return row.data();
+    }
+
+    void Finish() override { FStream.SkipRest(); }
+
+private:
+    // libspng reads a stream this much at a time.
+    static constexpr std::size_t kSpngReadSize = 8192;
+
+    void Fill(std::uint8_t* bytes, std::size_t count)
+    {
+        FZlib.next_out = bytes;
+        FZlib.avail_out = uInt(count);
+        while (FZlib.avail_out > 0) {
+            const int result = inflate(&FZlib, Z_NO_FLUSH);
+            if (result == Z_OK)
+                continue;
+            if (result == Z_STREAM_END)
+                ThrowInvalidPng("the image data ends early");
+            if (result != Z_BUF_ERROR)
+                ThrowInvalidPng("the image data is damaged");
+            const std::span<const std::uint8_t> block = FStream.NextBlock();
+            if (block.empty())
+                ThrowInvalidPng("the image data ends early");
+            FZlib.next_in = const_cast<Bytef*>(block.data()); // zlib only reads it
+            FZlib.avail_in = uInt(block.size());
+        }
+    }
+
+    TImageDataStream FStream;
+    z_stream FZlib {};
+    std::array<std::vector<std::uint8_t>, 2> FRows;
+    unsigned FCurrent = 0;
+};
+
 class StreamingInflater final : public TPngInflater {
 public:
     StreamingInflater(const TByteSource& source, const TPngLayout& layout)
-        : FStream(source, layout)
+        : FSource(source)
+        , FLayout(layout)
+        , FStream(source, layout)
         , FState(std::make_unique<inflate_state>())
     {
         isal_inflate_init(FState.get());
@@ -97,6 +163,8 @@ public:
 
     std::uint8_t* Next(std::size_t count) override
     {
+        if (FArbiter)
+            return FArbiter->Next(count);
         std::vector<std::uint8_t>& row = FRows[FCurrent ^= 1];
         if (row.size() < count)
             row.resize(count);
@@ -104,19 +172,28 @@ public:
         FState->avail_out = std::uint32_t(count);
         while (FState->avail_out > 0) {
             const std::uint32_t before = FState->avail_out;
-            if (isal_inflate(FState.get()) < 0)
-                ThrowInvalidPng("the image data is damaged");
-            if (FState->avail_out == 0)
+            const bool damaged = isal_inflate(FState.get()) < 0;
+            if (FState->avail_out == 0 && !damaged)
                 break;
-            if (FState->block_state == ISAL_BLOCK_FINISH)
-                ThrowInvalidPng("the image data ends early");
-            if (FState->avail_in == 0 && !Refill() && FState->avail_out == before)
-                ThrowInvalidPng("the image data ends early");
+            // igzip decodes ahead of the bytes asked for, so it may meet damage that zlib
+            // would not have reached yet, or not at all.
+            if (damaged || FState->block_state == ISAL_BLOCK_FINISH
+                || (FState->avail_in == 0 && !Refill() && FState->avail_out == before)) {
+                FArbiter = std::make_unique<ZlibInflater>(FSource, FLayout, FHandedOut);
+                return FArbiter->Next(count);
+            }
         }
+        FHandedOut += count;
         return row.data();
     }
 
-    void Finish() override { FStream.SkipRest(); }
+    void Finish() override
+    {
+        if (FArbiter)
+            FArbiter->Finish();
+        else
+            FStream.SkipRest();
+    }
 
 private:
     std::uint8_t NextHeaderByte()
@@ -139,7 +216,11 @@ private:
         return !FInput.empty();
     }
 
+    const TByteSource& FSource;
+    const TPngLayout& FLayout;
     TImageDataStream FStream;
+    std::uint64_t FHandedOut = 0;
+    std::unique_ptr<ZlibInflater> FArbiter; // once igzip has met damage
     std::unique_ptr<inflate_state> FState; // about 100 KiB: kept off the stack
     std::span<const std::uint8_t> FInput;
     std::array<std::vector<std::uint8_t>, 2> FRows;

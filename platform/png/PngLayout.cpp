@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::array<std::uint8_t, 8> kSignature = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
 constexpr std::uint32_t kMaxChunkLength = 0x7FFFFFFF;
-constexpr std::size_t kBlockSize = std::size_t { 1 } << 16;
 
 std::uint32_t BigEndian32(const std::uint8_t* bytes)
 {
@@ -80,10 +79,10 @@ TPngLayout FindPngLayout(const TByteSource& source)
     return layout;
 }
 
-TImageDataStream::TImageDataStream(const TByteSource& source, const TPngLayout& layout)
+TImageDataStream::TImageDataStream(const TByteSource& source, const TPngLayout& layout, std::size_t blockSize)
     : FReader(source, layout.imageDataStart)
     , FEnd(layout.imageDataEnd)
-    , FBlock(kBlockSize)
+    , FBlock(blockSize)
 {
 }
 

@@ -25,9 +25,12 @@ TPngLayout FindPngLayout(const TByteSource& source);
 // once its last byte has been handed out.
 class TImageDataStream {
 public:
-    TImageDataStream(const TByteSource& source, const TPngLayout& layout);
+    TImageDataStream(const TByteSource& source, const TPngLayout& layout, std::size_t blockSize = kDefaultBlockSize);
 
-    // The next bytes, at most a block of them; empty once the run is over.
+    static constexpr std::size_t kDefaultBlockSize = std::size_t { 1 } << 16;
+
+    // The next bytes, at most a block of them and never more than one chunk's; empty once the
+    // run is over.
     std::span<const std::uint8_t> NextBlock();
     // Reads what is left of the run, so that the checksums of chunks the picture did not
     // need are checked as well.

@@ -26,7 +26,8 @@ public:
     Decoder(const TByteSource& source, std::uint64_t wholeInflateBudget)
         : FLayout(FindPngLayout(source))
     {
-        if (FLayout.header.InflatedSize() > kMaxInflation * source.Size())
+        const TPngHeader& header = FLayout.header;
+        if (std::uint64_t(header.height) * header.RowBytes(header.width) > kMaxInflation * source.Size())
             ThrowInvalidPng("the picture is larger than its compressed data can describe");
         FColours = CheckPngChunks(source, FLayout);
         FInflater = OpenPngInflater(source, FLayout, wholeInflateBudget);
