@@ -14,16 +14,14 @@
 
 namespace {
 
-constexpr unsigned kLargestWindowBits = 15;
-
-// Checks the two bytes before the deflate data; returns the size of its window in bits.
-unsigned ZlibWindowBits(std::uint8_t method, std::uint8_t flags)
+// Checks the two bytes before the deflate data. The window size they give is not held against
+// the stream: zlib reads every stream with its largest window, and so any file libspng took.
+void CheckZlibHeader(std::uint8_t method, std::uint8_t flags)
 {
     if ((method & 0x0F) != 8 || (method >> 4) > 7 || (unsigned(method) << 8 | flags) % 31 != 0)
         ThrowInvalidPng("the image data is not a zlib stream");
     if (flags & 0x20)
         ThrowInvalidPng("the image data asks for a preset dictionary");
-    return (method >> 4) + 8;
 }
 
 class WholeInflater final : public TPngInflater {
@@ -54,7 +52,7 @@ struct DecompressorFree {
 };
 
 // The picture inflated in one go, or nothing when libdeflate cannot take the stream as it
-// stands (a window narrower than usual, more or fewer bytes than the rows need, damage): the
+// stands (more or fewer bytes than the rows need, damage): the
 // streaming inflater then takes it on and says what, if anything, is wrong.
 std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPngLayout& layout)
 {
@@ -63,8 +61,9 @@ std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPng
     TImageDataStream stream(source, layout);
     for (std::span<const std::uint8_t> block = stream.NextBlock(); !block.empty(); block = stream.NextBlock())
         compressed.insert(compressed.end(), block.begin(), block.end());
-    if (compressed.size() < 2 || ZlibWindowBits(compressed[0], compressed[1]) != kLargestWindowBits)
+    if (compressed.size() < 2)
         return nullptr;
+    CheckZlibHeader(compressed[0], compressed[1]);
     const std::unique_ptr<libdeflate_decompressor, DecompressorFree> decompressor(libdeflate_alloc_decompressor());
     if (!decompressor)
         throw std::bad_alloc();
@@ -84,6 +83,21 @@ std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPng
 // inflated past the bytes asked for but what zlib itself reads ahead. The faster inflaters
 // hand a stream over to it when they meet damage, so a file is refused exactly when it
 // always was; a file with damage in it is rare enough that its speed does not matter.
+// A zlib stream ready to inflate, ended however its owner ends.
+struct ZlibStream {
+    ZlibStream()
+    {
+        if (inflateInit(&stream) != Z_OK)
+            throw std::bad_alloc();
+        inflateValidate(&stream, 0);
+    }
+    ~ZlibStream() { inflateEnd(&stream); }
+    ZlibStream(const ZlibStream&) = delete;
+    ZlibStream& operator=(const ZlibStream&) = delete;
+
+    z_stream stream {};
+};
+
 class ZlibInflater final : public TPngInflater {
 public:
     // Starts the stream over and steps past the first skipped bytes, which another inflater
@@ -91,17 +105,10 @@ public:
     ZlibInflater(const TByteSource& source, const TPngLayout& layout, std::uint64_t skipped)
         : FStream(source, layout, kSpngReadSize)
     {
-        if (inflateInit(&FZlib) != Z_OK)
-            throw std::bad_alloc();
-        inflateValidate(&FZlib, 0);
         std::vector<std::uint8_t> scratch(std::size_t(std::min<std::uint64_t>(skipped, kSpngReadSize)));
         for (std::uint64_t left = skipped; left > 0; left -= std::min<std::uint64_t>(left, scratch.size()))
             Fill(scratch.data(), std::size_t(std::min<std::uint64_t>(left, scratch.size())));
     }
-    ~ZlibInflater() override { inflateEnd(&FZlib); }
-    ZlibInflater(const ZlibInflater&) = delete;
-    ZlibInflater& operator=(const ZlibInflater&) = delete;
-
     std::uint8_t* Next(std::size_t count) override
     {
         std::vector<std::uint8_t>& row = FRows[FCurrent ^= 1];
@@ -125,8 +132,11 @@ private:
             const int result = inflate(&FZlib, Z_NO_FLUSH);
             if (result == Z_OK)
                 continue;
-            if (result == Z_STREAM_END)
-                ThrowInvalidPng("the image data ends early");
+            if (result == Z_STREAM_END) {
+                if (FZlib.avail_out > 0)
+                    ThrowInvalidPng("the image data ends early");
+                break;
+            }
             if (result != Z_BUF_ERROR)
                 ThrowInvalidPng("the image data is damaged");
             const std::span<const std::uint8_t> block = FStream.NextBlock();
@@ -138,7 +148,8 @@ private:
     }
 
     TImageDataStream FStream;
-    z_stream FZlib {};
+    ZlibStream FZlibStream;
+    z_stream& FZlib = FZlibStream.stream;
     std::array<std::vector<std::uint8_t>, 2> FRows;
     unsigned FCurrent = 0;
 };
@@ -154,9 +165,7 @@ public:
         isal_inflate_init(FState.get());
         FState->crc_flag = ISAL_DEFLATE;
         const std::uint8_t method = NextHeaderByte();
-        const std::uint8_t flags = NextHeaderByte();
-        // A stream that reaches further back than the window it declares is damaged.
-        FState->hist_bits = ZlibWindowBits(method, flags);
+        CheckZlibHeader(method, NextHeaderByte());
         FState->next_in = const_cast<std::uint8_t*>(FInput.data());
         FState->avail_in = std::uint32_t(FInput.size());
     }
