@@ -7,9 +7,11 @@
 #
 #   bench/batch_workload.py BUILD_DIR [--rounds N] [--work DIR] [--png]
 #
-# With --png the same pictures are saved as PNG and turned into PNG tiles whose alpha is the
-# mask: durnik-batch --from png --to png, Pillow (pillow_batch.py --png) and one mogrify that
-# also copies the mask into the alpha channel.
+# With --png the pictures are saved as PNG by Pillow at its default level and turned into PNG
+# tiles whose alpha is the mask: durnik-batch --from png --to png, Pillow (pillow_batch.py
+# --png) and one mogrify that also copies the mask into the alpha channel. Each size comes
+# twice: photo-like pictures (smooth shading with fine grain, which compress about 2:1 as
+# photographs do: the realistic case) and random pixels (which do not compress: the worst case).
 #
 # BUILD_DIR is an optimised build (cmake --preset release): it must hold durnik-batch and
 # mask/iso.bmp. The pictures are generated into the work directory (default
@@ -30,6 +32,16 @@ def random_picture(width, height):
 
     # Random bytes: no tool gains from repetition or compression.
     return Image.frombytes("RGB", (width, height), os.urandom(width * height * 3))
+
+
+def photo_like(width, height):
+    """Smooth colour fields with a little grain: what a texture or a photograph looks like to zlib."""
+    from PIL import Image, ImageFilter
+
+    seed = Image.frombytes("RGB", (32, 24), os.urandom(32 * 24 * 3))
+    smooth = seed.resize((width, height), Image.BICUBIC).filter(ImageFilter.GaussianBlur(4))
+    grain = Image.effect_noise((width, height), 6).convert("RGB")
+    return Image.blend(smooth, grain, 0.08)
 
 
 def generate(directory, count, width, height, extension, draw=random_picture):
@@ -79,11 +91,14 @@ def main():
 
     print("| set | tool | median s | peak MiB | durnik-batch faster by |")
     print("|---|---|---|---|---|")
-    for name, (count, width, height) in SETS.items():
-        pictures = os.path.join(args.work, name + ("-png" if args.png else ""))
-        generate(pictures, count, width, height, extension)
+    kinds = {"photo-like": ("photo-", photo_like), "random": ("", random_picture)} if args.png else {"": ("", random_picture)}
+    sets = [((kind + " " + size).strip(), prefix + size, dimensions, draw)
+            for size, dimensions in SETS.items() for kind, (prefix, draw) in kinds.items()]
+    for name, folder, (count, width, height), draw in sets:
+        pictures = os.path.join(args.work, folder + ("-png" if args.png else ""))
+        generate(pictures, count, width, height, extension, draw)
         files = sorted(os.path.join(pictures, f) for f in os.listdir(pictures) if f.endswith("." + extension))
-        out = os.path.join(args.work, name + "-out")
+        out = os.path.join(args.work, folder + "-out")
         lighten = ["-draw", "image Lighten 0,0 0,0 '%s'" % negated]
         if args.png:
             tools = {

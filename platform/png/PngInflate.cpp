@@ -111,7 +111,7 @@ public:
     }
     std::uint8_t* Next(std::size_t count) override
     {
-        std::vector<std::uint8_t>& row = FRows[FCurrent ^= 1];
+        std::vector<std::uint8_t>& row = FRows[FCurrent = (FCurrent + 1) % FRows.size()];
         if (row.size() < count)
             row.resize(count);
         Fill(row.data(), count);
@@ -150,7 +150,7 @@ private:
     TImageDataStream FStream;
     ZlibStream FZlibStream;
     z_stream& FZlib = FZlibStream.stream;
-    std::array<std::vector<std::uint8_t>, 2> FRows;
+    std::array<std::vector<std::uint8_t>, 3> FRows;
     unsigned FCurrent = 0;
 };
 
@@ -174,7 +174,7 @@ public:
     {
         if (FArbiter)
             return FArbiter->Next(count);
-        std::vector<std::uint8_t>& row = FRows[FCurrent ^= 1];
+        std::vector<std::uint8_t>& row = FRows[FCurrent = (FCurrent + 1) % FRows.size()];
         if (row.size() < count)
             row.resize(count);
         FState->next_out = row.data();
@@ -232,7 +232,7 @@ private:
     std::unique_ptr<ZlibInflater> FArbiter; // once igzip has met damage
     std::unique_ptr<inflate_state> FState; // about 100 KiB: kept off the stack
     std::span<const std::uint8_t> FInput;
-    std::array<std::vector<std::uint8_t>, 2> FRows;
+    std::array<std::vector<std::uint8_t>, 3> FRows;
     unsigned FCurrent = 0;
 };
 

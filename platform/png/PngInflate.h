@@ -22,7 +22,7 @@ class TPngInflater {
 public:
     virtual ~TPngInflater() = default;
     // The next count bytes of the inflated image data, to be changed at will; they stay where
-    // they are until the call after next, so a row can be unfiltered against the one before.
+    // they are for the next two calls, so two rows can be unfiltered against the one before.
     // Raises EInvalidGraphic when the image data is damaged or ends first.
     virtual std::uint8_t* Next(std::size_t count) = 0;
     // Reads the rest of the image data chunks, checking their checksums.

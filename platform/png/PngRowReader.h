@@ -30,6 +30,9 @@ public:
 private:
     // The next stored row, inflated and unfiltered; raises EInvalidGraphic for an unknown filter.
     const std::uint8_t* Unfiltered();
+    // The next stored row, inflated, after its filter byte; raises EInvalidGraphic for an
+    // unknown filter.
+    std::uint8_t* Inflated(std::size_t length);
 
     const TPngHeader& FHeader;
     const TPngColours& FColours;
@@ -37,6 +40,7 @@ private:
     std::size_t FPass = 0;
     std::uint32_t FRow = 0; // within the pass
     const std::uint8_t* FPrevious = nullptr;
+    const std::uint8_t* FUnfilteredNext = nullptr; // the row below, unfiltered with the last
     std::vector<std::uint8_t> FZeros; // the row above every pass's first
     std::vector<std::uint8_t> FPassPixels; // RGBA of one row of an interlaced pass
 };
