@@ -56,18 +56,20 @@ def generate(directory, count, width, height, extension, draw=random_picture):
 
 
 def run(command):
-    """Wall time in seconds and peak resident memory in MiB of one command."""
+    """Wall time in seconds, peak resident memory in MiB and CPU time (user and system) in
+    seconds of one command."""
     if isinstance(command, str):
         command = ["sh", "-c", command]
     # GNU time reports the peak of its own child; measured from here, a child forked from
     # this Python process would start with Python's memory.
     start = time.perf_counter()
-    finished = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, stdout=subprocess.DEVNULL,
+    finished = subprocess.run(["/usr/bin/time", "-f", "%M %U %S"] + command, stdout=subprocess.DEVNULL,
                               stderr=subprocess.PIPE, text=True)
     elapsed = time.perf_counter() - start
     if finished.returncode != 0:
         sys.exit("failed: %s\n%s" % (command, finished.stderr))
-    return elapsed, int(finished.stderr.strip().splitlines()[-1]) / 1024
+    peak, user, system = finished.stderr.strip().splitlines()[-1].split()
+    return elapsed, int(peak) / 1024, float(user) + float(system)
 
 
 def main():
@@ -89,8 +91,12 @@ def main():
     opacity = os.path.join(args.work, "opacity.png")
     Image.open(mask).convert("RGB").resize((128, 63), Image.NEAREST).convert("L").save(opacity, "PNG")
 
-    print("| set | tool | median s | peak MiB | durnik-batch faster by |")
-    print("|---|---|---|---|---|")
+    # On a machine others share, wall times swing from run to run; CPU times (user and
+    # system, all threads) hold steadier, so both are given. durnik-batch decodes on one
+    # thread per core, so on an idle machine its wall time is about its CPU time over the
+    # cores, where the one-threaded tools take about their CPU time.
+    print("| set | tool | median s | min s | median CPU s | peak MiB | faster by (wall) | faster by (CPU) |")
+    print("|---|---|---|---|---|---|---|---|")
     kinds = {"photo-like": ("photo-", photo_like), "random": ("", random_picture)} if args.png else {"": ("", random_picture)}
     sets = [((kind + " " + size).strip(), prefix + size, dimensions, draw)
             for size, dimensions in SETS.items() for kind, (prefix, draw) in kinds.items()]
@@ -116,19 +122,24 @@ def main():
                 "cat": "cat %s/*.bmp > /dev/null" % pictures,
             }
         times = {tool: [] for tool in tools}
+        cpu = {tool: [] for tool in tools}
         memory = {tool: 0.0 for tool in tools}
         for _ in range(args.rounds):
             for tool, command in tools.items():
                 shutil.rmtree(out, ignore_errors=True)
                 os.makedirs(out)
-                elapsed, peak = run(command)
+                elapsed, peak, used = run(command)
                 times[tool].append(elapsed)
+                cpu[tool].append(used)
                 memory[tool] = max(memory[tool], peak)
         # Ratios pair by pair: the same round's runs are compared, then the median is taken.
         for tool in tools:
-            ratios = [other / ours for other, ours in zip(times[tool], times["durnik-batch"])]
-            ratio = "" if tool == "durnik-batch" else "%.1f x" % statistics.median(ratios)
-            print("| %s | %s | %.3f | %.1f | %s |" % (name, tool, statistics.median(times[tool]), memory[tool], ratio))
+            def ratio(measure):
+                ratios = [other / ours for other, ours in zip(measure[tool], measure["durnik-batch"])]
+                return "" if tool == "durnik-batch" else "%.1f x" % statistics.median(ratios)
+            print("| %s | %s | %.3f | %.3f | %.3f | %.1f | %s | %s |" % (
+                name, tool, statistics.median(times[tool]), min(times[tool]), statistics.median(cpu[tool]),
+                memory[tool], ratio(times), ratio(cpu)))
 
 
 if __name__ == "__main__":

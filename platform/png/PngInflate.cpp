@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/png/PngInflate.h"
 
+#include "platform/png/PngBackgroundInflate.h"
 #include "platform/png/PngError.h"
 
 #include <array>
@@ -238,10 +239,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<TPngInflater> OpenPngInflater(const TByteSource& source, const TPngLayout& layout, std::uint64_t budget)
+std::unique_ptr<TPngInflater> OpenPngInflater(
+    const TByteSource& source, const TPngLayout& layout, std::uint64_t budget, bool streamInBackground)
 {
     if (layout.compressedSize + layout.header.InflatedSize() <= budget)
         if (std::unique_ptr<TPngInflater> whole = InflateWhole(source, layout))
             return whole;
-    return std::make_unique<StreamingInflater>(source, layout);
+    auto streaming = std::make_unique<StreamingInflater>(source, layout);
+    if (streamInBackground)
+        return InflateInBackground(std::move(streaming), layout.header.InflatedSize());
+    return streaming;
 }

@@ -32,5 +32,7 @@ public:
 // The image data of the picture laid out in layout; whole when it fits budget bytes. Only the
 // bytes the picture needs are inflated: what the stream holds after them is not looked at,
 // and its Adler-32 is not checked, as every byte of it is covered by the chunk checksums.
-std::unique_ptr<TPngInflater> OpenPngInflater(
-    const TByteSource& source, const TPngLayout& layout, std::uint64_t budget = kWholeInflateBudget);
+// A stream is inflated on a thread of its own when streamInBackground is set: for a reader
+// that converts every row, so that converting and inflating take turns on two cores.
+std::unique_ptr<TPngInflater> OpenPngInflater(const TByteSource& source, const TPngLayout& layout,
+    std::uint64_t budget = kWholeInflateBudget, bool streamInBackground = false);

@@ -23,14 +23,15 @@ constexpr std::uint64_t kMaxInflation = 1032;
 // anything as large as a row is allocated.
 class Decoder {
 public:
-    Decoder(const TByteSource& source, std::uint64_t wholeInflateBudget)
+    // A reader that converts every row has the stream inflated on a second thread meanwhile.
+    Decoder(const TByteSource& source, std::uint64_t wholeInflateBudget, bool everyRow)
         : FLayout(FindPngLayout(source))
     {
         const TPngHeader& header = FLayout.header;
         if (std::uint64_t(header.height) * header.RowBytes(header.width) > kMaxInflation * source.Size())
             ThrowInvalidPng("the picture is larger than its compressed data can describe");
         FColours = CheckPngChunks(source, FLayout);
-        FInflater = OpenPngInflater(source, FLayout, wholeInflateBudget);
+        FInflater = OpenPngInflater(source, FLayout, wholeInflateBudget, everyRow);
         FRows.emplace(FLayout.header, FColours, *FInflater);
     }
 
@@ -57,7 +58,7 @@ using TMapFor = std::function<const TSampleMap&(int width, int height)>;
 // Sampled through the map mapFor gives for the picture's size, or the whole picture without one.
 PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor, std::uint64_t wholeInflateBudget)
 {
-    Decoder decoder(source, wholeInflateBudget);
+    Decoder decoder(source, wholeInflateBudget, !mapFor);
     const TPngHeader& header = decoder.Header();
     TPngRowReader& rows = decoder.Rows();
     const int width = int(header.width);
