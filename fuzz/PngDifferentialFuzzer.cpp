@@ -39,7 +39,8 @@ std::optional<PixelRaster> ReadWithBudget(const TMemoryByteSource& bytes, std::u
 
 std::uint32_t BigEndian32(const std::uint8_t* bytes)
 {
-    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8 | bytes[3];
+    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8
+        | bytes[3];
 }
 
 std::vector<std::uint8_t> WithChecksumsRight(std::span<const std::uint8_t> file)

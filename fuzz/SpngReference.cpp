@@ -30,7 +30,8 @@ bool ZlibGivesThePicture(std::span<const std::uint8_t> file)
         const TPngLayout layout = FindPngLayout(source);
         TImageDataStream stream(source, layout);
         std::vector<std::uint8_t> compressed;
-        for (std::span<const std::uint8_t> block = stream.NextBlock(); !block.empty(); block = stream.NextBlock())
+        for (std::span<const std::uint8_t> block = stream.NextBlock(); !block.empty();
+             block = stream.NextBlock())
             compressed.insert(compressed.end(), block.begin(), block.end());
         std::vector<std::uint8_t> inflated(std::size_t(layout.header.InflatedSize()));
         z_stream zlib {};
@@ -60,7 +61,8 @@ struct FileStream {
         auto& stream = *static_cast<FileStream*>(user);
         if (length > stream.file.size() - stream.consumed)
             return SPNG_IO_EOF;
-        std::copy_n(stream.file.begin() + std::ptrdiff_t(stream.consumed), length, static_cast<std::uint8_t*>(destination));
+        std::copy_n(stream.file.begin() + std::ptrdiff_t(stream.consumed), length,
+            static_cast<std::uint8_t*>(destination));
         stream.consumed += length;
         return 0;
     }
@@ -83,7 +85,10 @@ TSpngVerdict ReadWithSpng(std::span<const std::uint8_t> file)
     const std::uint64_t pixels = std::uint64_t(header.width) * header.height;
     if (pixels > kBmpMaxPixels)
         return {};
-    const std::uint64_t channels = header.color_type == 2 ? 3 : header.color_type == 4 ? 2 : header.color_type == 6 ? 4 : 1;
+    const std::uint64_t channels = header.color_type == 2 ? 3
+        : header.color_type == 4                          ? 2
+        : header.color_type == 6                          ? 4
+                                                          : 1;
     const std::uint64_t rowBytes = (header.width * channels * header.bit_depth + 7) / 8;
     if (header.height * rowBytes > 1032 * std::uint64_t(file.size()))
         return {};
@@ -98,7 +103,8 @@ TSpngVerdict ReadWithSpng(std::span<const std::uint8_t> file)
         return {};
     // The end marker's checksum, which libspng lets a file leave out.
     if (stream.consumed < 4
-        || !std::equal(kEndChecksum.begin(), kEndChecksum.end(), file.begin() + std::ptrdiff_t(stream.consumed) - 4))
+        || !std::equal(
+            kEndChecksum.begin(), kEndChecksum.end(), file.begin() + std::ptrdiff_t(stream.consumed) - 4))
         return {};
     PixelRaster raster { int(header.width), int(header.height), false, std::vector<COLORREF>(pixels) };
     RgbaOverWhite(rgba.data(), pixels, raster.pixels.data());

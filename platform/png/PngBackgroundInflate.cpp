@@ -48,7 +48,8 @@ public:
             if (FProduced == FConsumed)
                 std::rethrow_exception(FError);
             const std::size_t at = std::size_t(FConsumed % kRingSize);
-            const std::size_t piece = std::min({ count - done, std::size_t(FProduced - FConsumed), kRingSize - at });
+            const std::size_t piece
+                = std::min({ count - done, std::size_t(FProduced - FConsumed), kRingSize - at });
             lock.unlock();
             std::memcpy(row.data() + done, FRing.data() + at, piece);
             lock.lock();
@@ -81,7 +82,8 @@ private:
                     std::min<std::uint64_t>(FTotal - produced, kBlockSize), kRingSize - at));
                 {
                     std::unique_lock lock(FMutex);
-                    FChanged.wait(lock, [&] { return FStopping || produced + piece - FConsumed <= kRingSize; });
+                    FChanged.wait(
+                        lock, [&] { return FStopping || produced + piece - FConsumed <= kRingSize; });
                     if (FStopping)
                         return;
                 }

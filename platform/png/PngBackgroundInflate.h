@@ -11,4 +11,5 @@
 
 // inflater's total bytes, inflated a block at a time on a thread of its own a few blocks ahead
 // of the reader. An error it meets is raised when the reader asks for bytes it could not give.
-std::unique_ptr<TPngInflater> InflateInBackground(std::unique_ptr<TPngInflater> inflater, std::uint64_t total);
+std::unique_ptr<TPngInflater> InflateInBackground(
+    std::unique_ptr<TPngInflater> inflater, std::uint64_t total);

@@ -55,7 +55,8 @@ Bytes OnePixelImageData(const TPngHeader& header)
 {
     const std::size_t length = 1 + header.RowBytes(1); // at most 9
     std::array<std::uint8_t, 7 + 9 + 4> stream {};
-    const std::array<std::uint8_t, 7> start { 0x78, 0x01, 0x01, std::uint8_t(length), 0, std::uint8_t(~length), 0xFF };
+    const std::array<std::uint8_t, 7> start { 0x78, 0x01, 0x01, std::uint8_t(length), 0,
+        std::uint8_t(~length), 0xFF };
     std::copy(start.begin(), start.end(), stream.begin());
     StoreBigEndian32(stream.data() + 7 + length, std::uint32_t(length) << 16 | 1); // Adler-32 of zeros
     return Chunk("IDAT", std::span(stream).first(7 + length + 4));
@@ -84,10 +85,12 @@ public:
             const std::uint64_t length = Length(piece);
             if (done < buffer.size() && offset + done < pieceStart + length) {
                 const std::uint64_t within = offset + done - pieceStart;
-                const std::span<std::uint8_t> part
-                    = buffer.subspan(done).first(std::size_t(std::min<std::uint64_t>(length - within, buffer.size() - done)));
+                const std::span<std::uint8_t> part = buffer.subspan(done).first(
+                    std::size_t(std::min<std::uint64_t>(length - within, buffer.size() - done)));
                 const std::size_t count = std::holds_alternative<Bytes>(piece)
-                    ? std::size_t(std::copy_n(std::get<Bytes>(piece).begin() + std::ptrdiff_t(within), part.size(), part.begin()) - part.begin())
+                    ? std::size_t(std::copy_n(std::get<Bytes>(piece).begin() + std::ptrdiff_t(within),
+                                      part.size(), part.begin())
+                        - part.begin())
                     : FFile.ReadAt(std::get<0>(piece).first + within, part);
                 done += count;
                 if (count < part.size())
@@ -163,7 +166,8 @@ public:
     TPngColours Run()
     {
         std::array<std::uint8_t, 8> pixel {};
-        Check(spng_decode_image(FContext.get(), pixel.data(), pixel.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS));
+        Check(
+            spng_decode_image(FContext.get(), pixel.data(), pixel.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS));
         Check(spng_decode_chunks(FContext.get()));
         // libspng takes a file that ends inside the end marker's checksum; that checksum
         // never changes, so it is checked here.

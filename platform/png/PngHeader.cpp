@@ -12,7 +12,8 @@ constexpr std::uint32_t kMaxDimension = 0x7FFFFFFF;
 
 std::uint32_t BigEndian32(const std::uint8_t* bytes)
 {
-    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8 | bytes[3];
+    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8
+        | bytes[3];
 }
 
 bool DepthFits(TPngColourType colourType, unsigned depth)
@@ -31,8 +32,8 @@ bool DepthFits(TPngColourType colourType, unsigned depth)
 }
 
 // Where each pass starts and how far apart its pixels lie, as Adam7 lays them.
-constexpr TPngPass kAdam7[7] = { { 0, 0, 8, 8 }, { 4, 0, 8, 8 }, { 0, 4, 4, 8 }, { 2, 0, 4, 4 }, { 0, 2, 2, 4 },
-    { 1, 0, 2, 2 }, { 0, 1, 1, 2 } };
+constexpr TPngPass kAdam7[7] = { { 0, 0, 8, 8 }, { 4, 0, 8, 8 }, { 0, 4, 4, 8 }, { 2, 0, 4, 4 },
+    { 0, 2, 2, 4 }, { 1, 0, 2, 2 }, { 0, 1, 1, 2 } };
 
 std::uint32_t Count(std::uint32_t size, std::uint32_t start, std::uint32_t step)
 {
@@ -72,7 +73,8 @@ TPngHeader ParsePngHeader(std::span<const std::uint8_t, 13> data)
     header.width = BigEndian32(data.data());
     header.height = BigEndian32(data.data() + 4);
     header.bitDepth = data[8];
-    if (header.width == 0 || header.width > kMaxDimension || header.height == 0 || header.height > kMaxDimension)
+    if (header.width == 0 || header.width > kMaxDimension || header.height == 0
+        || header.height > kMaxDimension)
         ThrowInvalidPng("the picture's size is out of range");
     const unsigned colourType = data[9];
     if (colourType > 6 || colourType == 1 || colourType == 5)

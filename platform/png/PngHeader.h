@@ -32,7 +32,10 @@ struct TPngHeader {
     // The distance at which the filters look back for "the pixel to the left": whole bytes.
     unsigned FilterStride() const { return BitsPerPixel() < 8 ? 1 : BitsPerPixel() / 8; }
     // Bytes of one stored row of width pixels, without its filter byte.
-    std::size_t RowBytes(std::uint32_t pixels) const { return (std::size_t(pixels) * BitsPerPixel() + 7) / 8; }
+    std::size_t RowBytes(std::uint32_t pixels) const
+    {
+        return (std::size_t(pixels) * BitsPerPixel() + 7) / 8;
+    }
     // The passes in stored order; the empty ones of a small interlaced picture included.
     std::span<const TPngPass> Passes() const { return std::span(passes).first(interlaced ? 7 : 1); }
     // Every byte the image data inflates to: each stored row and its filter byte.

@@ -49,7 +49,10 @@ private:
 };
 
 struct DecompressorFree {
-    void operator()(libdeflate_decompressor* decompressor) const { libdeflate_free_decompressor(decompressor); }
+    void operator()(libdeflate_decompressor* decompressor) const
+    {
+        libdeflate_free_decompressor(decompressor);
+    }
 };
 
 // The picture inflated in one go, or nothing when libdeflate cannot take the stream as it
@@ -65,7 +68,8 @@ std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPng
     if (compressed.size() < 2)
         return nullptr;
     CheckZlibHeader(compressed[0], compressed[1]);
-    const std::unique_ptr<libdeflate_decompressor, DecompressorFree> decompressor(libdeflate_alloc_decompressor());
+    const std::unique_ptr<libdeflate_decompressor, DecompressorFree> decompressor(
+        libdeflate_alloc_decompressor());
     if (!decompressor)
         throw std::bad_alloc();
     const std::size_t size = std::size_t(layout.header.InflatedSize());
@@ -73,8 +77,8 @@ std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPng
     std::unique_ptr<std::uint8_t[]> inflated(new std::uint8_t[size]);
     std::size_t consumed = 0;
     std::size_t produced = 0;
-    const libdeflate_result result = libdeflate_deflate_decompress_ex(decompressor.get(), compressed.data() + 2,
-        compressed.size() - 2, inflated.get(), size, &consumed, &produced);
+    const libdeflate_result result = libdeflate_deflate_decompress_ex(decompressor.get(),
+        compressed.data() + 2, compressed.size() - 2, inflated.get(), size, &consumed, &produced);
     if (result != LIBDEFLATE_SUCCESS || produced != size)
         return nullptr;
     return std::make_unique<WholeInflater>(std::move(inflated), size);

@@ -15,7 +15,8 @@ constexpr std::uint32_t kMaxChunkLength = 0x7FFFFFFF;
 
 std::uint32_t BigEndian32(const std::uint8_t* bytes)
 {
-    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8 | bytes[3];
+    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 | std::uint32_t(bytes[2]) << 8
+        | bytes[3];
 }
 
 struct ChunkHeader {
@@ -106,7 +107,8 @@ std::span<const std::uint8_t> TImageDataStream::NextBlock()
         FChecksum = Checksum(0, std::span(header).subspan(4));
         FInChunk = true;
     }
-    const std::span<std::uint8_t> block = std::span(FBlock).first(std::min<std::size_t>(FChunkLeft, FBlock.size()));
+    const std::span<std::uint8_t> block
+        = std::span(FBlock).first(std::min<std::size_t>(FChunkLeft, FBlock.size()));
     if (!FReader.Read(block))
         ThrowInvalidPng("the file is cut short");
     FChunkLeft -= std::uint32_t(block.size());

@@ -25,7 +25,8 @@ TPngLayout FindPngLayout(const TByteSource& source);
 // once its last byte has been handed out.
 class TImageDataStream {
 public:
-    TImageDataStream(const TByteSource& source, const TPngLayout& layout, std::size_t blockSize = kDefaultBlockSize);
+    TImageDataStream(
+        const TByteSource& source, const TPngLayout& layout, std::size_t blockSize = kDefaultBlockSize);
 
     static constexpr std::size_t kDefaultBlockSize = std::size_t { 1 } << 16;
 

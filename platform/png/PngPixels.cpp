@@ -26,8 +26,8 @@ void Put(std::uint8_t* rgba, std::uint8_t red, std::uint8_t green, std::uint8_t 
     rgba[3] = alpha;
 }
 
-void GreyToRgba(const TPngHeader& header, const TPngColours& colours, const std::uint8_t* stored, std::size_t count,
-    std::uint8_t* rgba)
+void GreyToRgba(const TPngHeader& header, const TPngColours& colours, const std::uint8_t* stored,
+    std::size_t count, std::uint8_t* rgba)
 {
     const unsigned depth = header.bitDepth;
     // The key is compared with the sample as stored, before it is stretched or cut to 8 bits.
@@ -50,8 +50,8 @@ void GreyToRgba(const TPngHeader& header, const TPngColours& colours, const std:
     }
 }
 
-void RgbToRgba(const TPngHeader& header, const TPngColours& colours, const std::uint8_t* stored, std::size_t count,
-    std::uint8_t* rgba)
+void RgbToRgba(const TPngHeader& header, const TPngColours& colours, const std::uint8_t* stored,
+    std::size_t count, std::uint8_t* rgba)
 {
     const bool key = colours.hasTransparentKey;
     if (header.bitDepth == 16) {
@@ -101,7 +101,8 @@ void StoredToRgba(const TPngHeader& header, const TPngColours& colours, const st
         return RgbToRgba(header, colours, stored, count, rgba);
     case TPngColourType::Palette:
         for (std::size_t x = 0; x < count; ++x) {
-            const unsigned index = header.bitDepth == 8 ? stored[x] : PackedSample(stored, x, header.bitDepth);
+            const unsigned index
+                = header.bitDepth == 8 ? stored[x] : PackedSample(stored, x, header.bitDepth);
             std::memcpy(rgba + 4 * x, colours.palette[index].data(), 4);
         }
         return;

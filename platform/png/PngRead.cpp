@@ -66,7 +66,8 @@ PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor, std::u
     if (!mapFor && !header.interlaced) {
         // A whole picture needs no map to say where each pixel goes: each row is converted
         // straight into its place.
-        PixelRaster raster { width, height, false, std::vector<COLORREF>(std::size_t(width) * std::size_t(height)) };
+        PixelRaster raster { width, height, false,
+            std::vector<COLORREF>(std::size_t(width) * std::size_t(height)) };
         for (int y = 0; y < height; ++y)
             rows.ReadColours(raster.Row(y));
         decoder.Finish();
@@ -91,7 +92,8 @@ PixelRaster ReadSampled(const TByteSource& source, const TMapFor& mapFor, std::u
     // Each pass of an interlaced picture adds pixels to rows seen before, so the rows the map
     // takes are kept whole until the last pass.
     const std::span<const int> sampledRows = map.Rows();
-    std::vector<std::vector<std::uint8_t>> kept(sampledRows.size(), std::vector<std::uint8_t>(pixels.size() * 4, 0));
+    std::vector<std::vector<std::uint8_t>> kept(
+        sampledRows.size(), std::vector<std::uint8_t>(pixels.size() * 4, 0));
     while (const std::optional<std::uint32_t> row = rows.NextRowNumber()) {
         if (const std::optional<std::size_t> index = map.RowIndex(int(*row)))
             rows.ReadRgba(kept[*index].data());

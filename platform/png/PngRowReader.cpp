@@ -51,7 +51,8 @@ const std::uint8_t* TPngRowReader::Unfiltered()
         const std::uint8_t* const above = FRow == 0 ? FZeros.data() : FPrevious;
         // Two Paeth rows unfilter faster together, so the row below is taken along.
         std::uint8_t* const below = stored[0] == 4 && FRow + 1 < pass.height ? Inflated(length) : nullptr;
-        const bool paired = below && below[0] == 4 && UnfilterPaethPair(stored + 1, below + 1, above, length, stride);
+        const bool paired
+            = below && below[0] == 4 && UnfilterPaethPair(stored + 1, below + 1, above, length, stride);
         if (!paired) {
             UnfilterRow(stored[0], stored + 1, above, length, stride);
             if (below)

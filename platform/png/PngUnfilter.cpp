@@ -23,8 +23,9 @@ std::uint8_t Paeth(int left, int above, int aboveLeft)
 
 // The filters that look left, with the stride known when compiling for the common pixel sizes,
 // so each byte's dependence on the one a pixel back is a register, not a load.
-template <unsigned Stride> void UnfilterLeftward(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
-    std::size_t length, unsigned stride)
+template <unsigned Stride>
+void UnfilterLeftward(
+    std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t length, unsigned stride)
 {
     const std::size_t step = Stride != 0 ? Stride : stride;
     const std::size_t first = step < length ? step : length;
@@ -43,7 +44,8 @@ template <unsigned Stride> void UnfilterLeftward(std::uint8_t filter, std::uint8
         for (std::size_t index = 0; index < first; ++index)
             row[index] = std::uint8_t(row[index] + previous[index]);
         for (std::size_t index = step; index < length; ++index)
-            row[index] = std::uint8_t(row[index] + Paeth(row[index - step], previous[index], previous[index - step]));
+            row[index] = std::uint8_t(
+                row[index] + Paeth(row[index - step], previous[index], previous[index - step]));
         return;
     default:
         assert(false && "only the filters that look left come here");
@@ -109,7 +111,8 @@ struct AverageStep {
     {
         // _mm_avg_epu8 rounds up; the filter rounds down.
         const __m128i roundedUp = _mm_avg_epu8(left, above);
-        const __m128i average = _mm_sub_epi8(roundedUp, _mm_and_si128(_mm_xor_si128(left, above), _mm_set1_epi8(1)));
+        const __m128i average
+            = _mm_sub_epi8(roundedUp, _mm_and_si128(_mm_xor_si128(left, above), _mm_set1_epi8(1)));
         return _mm_and_si128(average, pixelMask);
     }
     void Keep(__m128i pixel, __m128i) { left = pixel; }
@@ -170,7 +173,8 @@ void UnfilterWith(Step step, std::uint8_t* row, const std::uint8_t* previous, st
 // pixel x - 1 in its high half, whose pixel above is the upper one finished the step before.
 // Stores of three-byte pixels are three bytes wide, so no later load overlaps them.
 template <std::size_t Bytes>
-void UnfilterPaethPairOf(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous, std::size_t length)
+void UnfilterPaethPairOf(
+    std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous, std::size_t length)
 {
     const std::size_t count = length / Bytes;
     const __m128i zero = _mm_setzero_si128();
@@ -205,30 +209,32 @@ void UnfilterPaethPairOf(std::uint8_t* upper, std::uint8_t* lower, const std::ui
 }
 
 // Whole pixels of three or four bytes; false when the stride is another.
-bool UnfilterPixels(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t length,
-    unsigned stride)
+bool UnfilterPixels(
+    std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t length, unsigned stride)
 {
     if ((stride != 3 && stride != 4) || length % stride != 0)
         return false;
     const bool three = stride == 3;
     switch (filter) {
     case 1:
-        three ? UnfilterWith<3>(SubStep {}, row, previous, length) : UnfilterWith<4>(SubStep {}, row, previous, length);
+        three ? UnfilterWith<3>(SubStep {}, row, previous, length)
+              : UnfilterWith<4>(SubStep {}, row, previous, length);
         return true;
     case 3:
         three ? UnfilterWith<3>(AverageStep {}, row, previous, length)
               : UnfilterWith<4>(AverageStep {}, row, previous, length);
         return true;
     case 4:
-        three ? UnfilterWith<3>(PaethStep {}, row, previous, length) : UnfilterWith<4>(PaethStep {}, row, previous, length);
+        three ? UnfilterWith<3>(PaethStep {}, row, previous, length)
+              : UnfilterWith<4>(PaethStep {}, row, previous, length);
         return true;
     default:
         return false;
     }
 }
 
-bool UnfilterPaethPairs(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous, std::size_t length,
-    unsigned stride)
+bool UnfilterPaethPairs(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous,
+    std::size_t length, unsigned stride)
 {
     if ((stride != 3 && stride != 4) || length % stride != 0)
         return false;
@@ -250,8 +256,8 @@ bool UnfilterPaethPairs(std::uint8_t*, std::uint8_t*, const std::uint8_t*, std::
 
 } // namespace
 
-void UnfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t length,
-    unsigned stride)
+void UnfilterRow(
+    std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t length, unsigned stride)
 {
     assert(filter < kPngFilterCount && "the caller refuses unknown filters");
     if (filter == 0)
@@ -273,8 +279,8 @@ void UnfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* pre
     }
 }
 
-bool UnfilterPaethPair(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous, std::size_t length,
-    unsigned stride)
+bool UnfilterPaethPair(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous,
+    std::size_t length, unsigned stride)
 {
     return UnfilterPaethPairs(upper, lower, previous, length, stride);
 }

@@ -16,5 +16,5 @@ void UnfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* pre
 // Unfilters two rows stored with the Paeth filter, lower right below upper, side by side:
 // each pixel waits on the one to its left, so two rows at once wait half as long. false,
 // changing nothing, for a stride other than 3 or 4.
-bool UnfilterPaethPair(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous, std::size_t length,
-    unsigned stride);
+bool UnfilterPaethPair(std::uint8_t* upper, std::uint8_t* lower, const std::uint8_t* previous,
+    std::size_t length, unsigned stride);

@@ -46,7 +46,8 @@ std::uint8_t PaethPredictor(int left, int above, int aboveLeft)
 }
 
 // The rows as a writer stores them: each after its filter byte, filtered with filterOf(row).
-template <typename FilterOf> Bytes Filtered(const Bytes& rows, std::size_t rowBytes, std::size_t stride, FilterOf filterOf)
+template <typename FilterOf>
+Bytes Filtered(const Bytes& rows, std::size_t rowBytes, std::size_t stride, FilterOf filterOf)
 {
     Bytes stored;
     const std::size_t height = rows.size() / rowBytes;
@@ -60,7 +61,8 @@ template <typename FilterOf> Bytes Filtered(const Bytes& rows, std::size_t rowBy
             const int left = at(y, x - stride, x >= stride);
             const int above = at(y - 1, x, y > 0);
             const int aboveLeft = at(y - 1, x - stride, y > 0 && x >= stride);
-            const int predictions[] = { 0, left, above, (left + above) / 2, PaethPredictor(left, above, aboveLeft) };
+            const int predictions[]
+                = { 0, left, above, (left + above) / 2, PaethPredictor(left, above, aboveLeft) };
             stored.push_back(std::uint8_t(rows[y * rowBytes + x] - predictions[filter]));
         }
     }
@@ -146,14 +148,17 @@ TEST(PngInflate, EveryFilterGivesWhatTheUnfilteredRowsGive)
         const Bytes rows = StoredRows(rowBytes, kHeight);
         const Bytes header = PngHeader(kWidth, kHeight, kind.depth, kind.colourType);
         const PixelRaster unfiltered
-            = Read(AssemblePng(header, Deflated(Filtered(rows, rowBytes, kind.stride, [](std::size_t) { return 0; }))),
+            = Read(AssemblePng(header,
+                       Deflated(Filtered(rows, rowBytes, kind.stride, [](std::size_t) { return 0; }))),
                 kWholeInflateBudget);
         for (const std::uint64_t budget : kBudgets)
             for (int filter = 1; filter <= 5; ++filter) {
                 SCOPED_TRACE(std::string(kind.name) + ", " + BudgetName(budget) + ", filter "
                     + (filter == 5 ? "of each row in turn" : std::to_string(filter)));
-                const auto filterOf = [filter](std::size_t row) { return filter == 5 ? int(row % 5) : filter; };
-                const Bytes file = AssemblePng(header, Deflated(Filtered(rows, rowBytes, kind.stride, filterOf)));
+                const auto filterOf
+                    = [filter](std::size_t row) { return filter == 5 ? int(row % 5) : filter; };
+                const Bytes file
+                    = AssemblePng(header, Deflated(Filtered(rows, rowBytes, kind.stride, filterOf)));
                 EXPECT_EQ(Read(file, budget), unfiltered);
             }
     }
@@ -181,7 +186,8 @@ TEST(PngInflate, ImageDataSplitIntoAnyChunksReadsTheSame)
         const Bytes header = PngHeader(40, 30, 8, 0, interlaced);
         const Bytes imageData = Deflated(GreyRows(40, 30, interlaced, grey));
         const PixelRaster whole = Read(AssemblePng(header, imageData), kWholeInflateBudget);
-        for (const std::size_t chunkSize : { std::size_t { 1 }, std::size_t { 2 }, std::size_t { 7 }, std::size_t { 100 } })
+        for (const std::size_t chunkSize :
+            { std::size_t { 1 }, std::size_t { 2 }, std::size_t { 7 }, std::size_t { 100 } })
             for (const std::uint64_t budget : kBudgets) {
                 SCOPED_TRACE(std::to_string(chunkSize) + "-byte chunks, " + BudgetName(budget)
                     + (interlaced ? ", interlaced" : ""));
@@ -193,7 +199,8 @@ TEST(PngInflate, ImageDataSplitIntoAnyChunksReadsTheSame)
 TEST(PngInflate, StreamsThatLibspngTookAreTakenHowTheyEnd)
 {
     // Noise repeating every third row: most matches lie 903 bytes back.
-    const auto noise = [](int x, int y) { return std::uint8_t((std::uint32_t(x + 1000 * (y % 3)) * 2654435761u) >> 13); };
+    const auto noise
+        = [](int x, int y) { return std::uint8_t((std::uint32_t(x + 1000 * (y % 3)) * 2654435761u) >> 13); };
     const Bytes header = PngHeader(300, 200, 8, 0);
     const Bytes rows = GreyRows(300, 200, false, noise);
     const PixelRaster expected = Read(AssemblePng(header, Deflated(rows)), kWholeInflateBudget);
@@ -221,7 +228,8 @@ TEST(PngInflate, WhatTheStreamHoldsAfterThePicturesLastByteIsNotLookedAt)
     // After the rows, a copy of bytes from before the stream's start: deflated against a
     // preset dictionary that the header does not announce, so no reader has them. igzip
     // decodes that far ahead and stops there; zlib, as libspng used it, never gets there.
-    const auto noise = [](int x, int y) { return std::uint8_t((std::uint32_t(x * 7 + y * 1000) * 2654435761u) >> 13); };
+    const auto noise
+        = [](int x, int y) { return std::uint8_t((std::uint32_t(x * 7 + y * 1000) * 2654435761u) >> 13); };
     const Bytes rows = GreyRows(300, 20, false, noise);
     const Bytes dictionary = GreyRows(300, 3, false, [](int x, int) { return std::uint8_t(x * 89 + 3); });
     z_stream stream {};
