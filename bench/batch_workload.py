@@ -5,13 +5,16 @@
 # instead. Runs are interleaved (one of each tool per round) so that a slow spell of the
 # machine hits every tool alike; the table gives medians and peak memory.
 #
-#   bench/batch_workload.py BUILD_DIR [--rounds N] [--work DIR] [--png]
+#   bench/batch_workload.py BUILD_DIR [--rounds N] [--work DIR] [--png] [--compare OTHER_BUILD_DIR]
 #
 # With --png the pictures are saved as PNG by Pillow at its default level and turned into PNG
 # tiles whose alpha is the mask: durnik-batch --from png --to png, Pillow (pillow_batch.py
 # --png) and one mogrify that also copies the mask into the alpha channel. Each size comes
 # twice: photo-like pictures (smooth shading with fine grain, which compress about 2:1 as
 # photographs do: the realistic case) and random pixels (which do not compress: the worst case).
+#
+# --compare also runs the durnik-batch of another build in the same rounds (the one before a
+# change, say), so both meet the same load of a shared machine.
 #
 # BUILD_DIR is an optimised build (cmake --preset release): it must hold durnik-batch and
 # mask/iso.bmp. The pictures are generated into the work directory (default
@@ -78,6 +81,7 @@ def main():
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--work", default="/tmp/durnik-bench")
     parser.add_argument("--png", action="store_true")
+    parser.add_argument("--compare")
     args = parser.parse_args()
     extension = "png" if args.png else "bmp"
     build = os.path.abspath(args.build)
@@ -121,6 +125,10 @@ def main():
                 "ImageMagick mogrify": ["mogrify", "-path", out, "-sample", "128x63!"] + lighten + files,
                 "cat": "cat %s/*.bmp > /dev/null" % pictures,
             }
+        if args.compare:
+            other = os.path.join(os.path.abspath(args.compare), "durnik-batch")
+            tools = {"durnik-batch": tools["durnik-batch"],
+                     "durnik-batch of " + args.compare: [other] + tools["durnik-batch"][1:], **tools}
         times = {tool: [] for tool in tools}
         cpu = {tool: [] for tool in tools}
         memory = {tool: 0.0 for tool in tools}
