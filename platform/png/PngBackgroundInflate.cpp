@@ -39,9 +39,7 @@ public:
 
     std::uint8_t* Next(std::size_t count) override
     {
-        std::vector<std::uint8_t>& row = FRows[FCurrent = (FCurrent + 1) % FRows.size()];
-        if (row.size() < count)
-            row.resize(count);
+        std::uint8_t* const row = FRows.Take(count);
         for (std::size_t done = 0; done < count;) {
             std::unique_lock lock(FMutex);
             FChanged.wait(lock, [this] { return FProduced > FConsumed || FError; });
@@ -51,14 +49,14 @@ public:
             const std::size_t piece
                 = std::min({ count - done, std::size_t(FProduced - FConsumed), kRingSize - at });
             lock.unlock();
-            std::memcpy(row.data() + done, FRing.data() + at, piece);
+            std::memcpy(row + done, FRing.data() + at, piece);
             lock.lock();
             FConsumed += piece;
             done += piece;
             lock.unlock();
             FChanged.notify_all();
         }
-        return row.data();
+        return row;
     }
 
     void Finish() override
@@ -107,8 +105,7 @@ private:
     std::unique_ptr<TPngInflater> FInflater; // used by the worker until it is done
     const std::uint64_t FTotal;
     std::vector<std::uint8_t> FRing;
-    std::array<std::vector<std::uint8_t>, 3> FRows;
-    unsigned FCurrent = 0;
+    TPngRowBuffers FRows;
 
     std::mutex FMutex;
     std::condition_variable FChanged;

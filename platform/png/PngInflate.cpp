@@ -3,6 +3,7 @@
 
 #include "platform/png/PngBackgroundInflate.h"
 #include "platform/png/PngError.h"
+#include "platform/png/PngZlibInflate.h"
 
 #include <array>
 #include <cassert>
@@ -11,7 +12,6 @@
 #include <new>
 #include <string>
 #include <vector>
-#include <zlib.h>
 
 namespace {
 
@@ -56,8 +56,8 @@ struct DecompressorFree {
 };
 
 // The picture inflated in one go, or nothing when libdeflate cannot take the stream as it
-// stands (more or fewer bytes than the rows need, damage): the
-// streaming inflater then takes it on and says what, if anything, is wrong.
+// stands (more or fewer bytes than the rows need, damage): the streaming inflater then takes
+// it on and says what, if anything, is wrong.
 std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPngLayout& layout)
 {
     std::vector<std::uint8_t> compressed;
@@ -84,81 +84,6 @@ std::unique_ptr<TPngInflater> InflateWhole(const TByteSource& source, const TPng
     return std::make_unique<WholeInflater>(std::move(inflated), size);
 }
 
-// The inflater libspng used, inflating as libspng did: the same blocks of input, nothing
-// inflated past the bytes asked for but what zlib itself reads ahead. The faster inflaters
-// hand a stream over to it when they meet damage, so a file is refused exactly when it
-// always was; a file with damage in it is rare enough that its speed does not matter.
-// A zlib stream ready to inflate, ended however its owner ends.
-struct ZlibStream {
-    ZlibStream()
-    {
-        if (inflateInit(&stream) != Z_OK)
-            throw std::bad_alloc();
-        inflateValidate(&stream, 0);
-    }
-    ~ZlibStream() { inflateEnd(&stream); }
-    ZlibStream(const ZlibStream&) = delete;
-    ZlibStream& operator=(const ZlibStream&) = delete;
-
-    z_stream stream {};
-};
-
-class ZlibInflater final : public TPngInflater {
-public:
-    // Starts the stream over and steps past the first skipped bytes, which another inflater
-    // has handed out already.
-    ZlibInflater(const TByteSource& source, const TPngLayout& layout, std::uint64_t skipped)
-        : FStream(source, layout, kSpngReadSize)
-    {
-        std::vector<std::uint8_t> scratch(std::size_t(std::min<std::uint64_t>(skipped, kSpngReadSize)));
-        for (std::uint64_t left = skipped; left > 0; left -= std::min<std::uint64_t>(left, scratch.size()))
-            Fill(scratch.data(), std::size_t(std::min<std::uint64_t>(left, scratch.size())));
-    }
-    std::uint8_t* Next(std::size_t count) override
-    {
-        std::vector<std::uint8_t>& row = FRows[FCurrent = (FCurrent + 1) % FRows.size()];
-        if (row.size() < count)
-            row.resize(count);
-        Fill(row.data(), count);
-        return row.data();
-    }
-
-    void Finish() override { FStream.SkipRest(); }
-
-private:
-    // libspng reads a stream this much at a time.
-    static constexpr std::size_t kSpngReadSize = 8192;
-
-    void Fill(std::uint8_t* bytes, std::size_t count)
-    {
-        FZlib.next_out = bytes;
-        FZlib.avail_out = uInt(count);
-        while (FZlib.avail_out > 0) {
-            const int result = inflate(&FZlib, Z_NO_FLUSH);
-            if (result == Z_OK)
-                continue;
-            if (result == Z_STREAM_END) {
-                if (FZlib.avail_out > 0)
-                    ThrowInvalidPng("the image data ends early");
-                break;
-            }
-            if (result != Z_BUF_ERROR)
-                ThrowInvalidPng("the image data is damaged");
-            const std::span<const std::uint8_t> block = FStream.NextBlock();
-            if (block.empty())
-                ThrowInvalidPng("the image data ends early");
-            FZlib.next_in = const_cast<Bytef*>(block.data()); // zlib only reads it
-            FZlib.avail_in = uInt(block.size());
-        }
-    }
-
-    TImageDataStream FStream;
-    ZlibStream FZlibStream;
-    z_stream& FZlib = FZlibStream.stream;
-    std::array<std::vector<std::uint8_t>, 3> FRows;
-    unsigned FCurrent = 0;
-};
-
 class StreamingInflater final : public TPngInflater {
 public:
     StreamingInflater(const TByteSource& source, const TPngLayout& layout)
@@ -179,10 +104,8 @@ public:
     {
         if (FArbiter)
             return FArbiter->Next(count);
-        std::vector<std::uint8_t>& row = FRows[FCurrent = (FCurrent + 1) % FRows.size()];
-        if (row.size() < count)
-            row.resize(count);
-        FState->next_out = row.data();
+        std::uint8_t* const row = FRows.Take(count);
+        FState->next_out = row;
         FState->avail_out = std::uint32_t(count);
         while (FState->avail_out > 0) {
             const std::uint32_t before = FState->avail_out;
@@ -193,12 +116,12 @@ public:
             // would not have reached yet, or not at all.
             if (damaged || FState->block_state == ISAL_BLOCK_FINISH
                 || (FState->avail_in == 0 && !Refill() && FState->avail_out == before)) {
-                FArbiter = std::make_unique<ZlibInflater>(FSource, FLayout, FHandedOut);
+                FArbiter = InflateAsLibspngDid(FSource, FLayout, FHandedOut);
                 return FArbiter->Next(count);
             }
         }
         FHandedOut += count;
-        return row.data();
+        return row;
     }
 
     void Finish() override
@@ -234,11 +157,10 @@ private:
     const TPngLayout& FLayout;
     TImageDataStream FStream;
     std::uint64_t FHandedOut = 0;
-    std::unique_ptr<ZlibInflater> FArbiter; // once igzip has met damage
+    std::unique_ptr<TPngInflater> FArbiter; // zlib, once igzip has met damage
     std::unique_ptr<inflate_state> FState; // about 100 KiB: kept off the stack
     std::span<const std::uint8_t> FInput;
-    std::array<std::vector<std::uint8_t>, 3> FRows;
-    unsigned FCurrent = 0;
+    TPngRowBuffers FRows;
 };
 
 } // namespace

@@ -10,9 +10,11 @@
 
 #include "platform/png/PngLayout.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // 8 MiB: a picture of about 2.8 million RGB pixels, one reader of durnik-batch's at most four
 // holding it, so a batch of any pictures stays well below 64 MiB.
@@ -27,6 +29,23 @@ public:
     virtual std::uint8_t* Next(std::size_t count) = 0;
     // Reads the rest of the image data chunks, checking their checksums.
     virtual void Finish() = 0;
+};
+
+// Three buffers taken in turn, as an inflater hands out rows that stay for two more calls.
+class TPngRowBuffers {
+public:
+    // The next buffer, at least count bytes long.
+    std::uint8_t* Take(std::size_t count)
+    {
+        std::vector<std::uint8_t>& buffer = FBuffers[FCurrent = (FCurrent + 1) % FBuffers.size()];
+        if (buffer.size() < count)
+            buffer.resize(count);
+        return buffer.data();
+    }
+
+private:
+    std::array<std::vector<std::uint8_t>, 3> FBuffers;
+    std::size_t FCurrent = 0;
 };
 
 // The image data of the picture laid out in layout; whole when it fits budget bytes. Only the
