@@ -17,19 +17,9 @@ import statistics
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from batch_workload import generate, random_picture, run  # noqa: E402
+from batch_workload import generate, photo_like, random_picture, run  # noqa: E402
 
 COUNT, WIDTH, HEIGHT = 200, 1024, 768
-
-
-def photo_like(width, height):
-    """Smooth colour fields with a little grain: what a texture or a photograph looks like to zlib."""
-    from PIL import Image, ImageFilter
-
-    seed = Image.frombytes("RGB", (32, 24), os.urandom(32 * 24 * 3))
-    smooth = seed.resize((width, height), Image.BICUBIC).filter(ImageFilter.GaussianBlur(4))
-    grain = Image.effect_noise((width, height), 6).convert("RGB")
-    return Image.blend(smooth, grain, 0.08)
 
 
 def main():

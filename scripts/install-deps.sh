@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev libspng-dev zlib1g-dev
+    qt6-base-dev libgl-dev libspng-dev zlib1g-dev libdeflate-dev libisal-dev
     clang-14 libclang-rt-14-dev libstb-dev
     xvfb xauth x11-utils xdotool imagemagick python3-pil time
     fonts-liberation fonts-dejavu-core

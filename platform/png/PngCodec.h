@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// PNG files through libspng, for durnik-batch and the window alike. Kept out of the toolkit,
-// so the toolkit's pictures stay BMP.
+// PNG files for durnik-batch and the window alike: read with libdeflate or ISA-L inflating the
+// pixels and libspng checking every other chunk, written through libspng. Kept out of the
+// toolkit, so the toolkit's pictures stay BMP.
 #pragma once
 
 #include "platform/gdi/PixelRaster.h"
 #include "platform/gdi/SampleMap.h"
+#include "platform/png/PngInflate.h"
 #include "platform/rtl/ByteSource.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -19,8 +21,10 @@ bool IsPngFile(const AnsiString& path);
 // The picture of a PNG file of any colour type and bit depth, interlaced or not, sampled
 // through the sampler's map: 16-bit channels keep their high byte, grey and palette pictures
 // become their colours, and the picture's own transparency (alpha or a transparent colour)
-// is laid over white. A picture stored without interlacing is decoded row by row and only
-// the row being decoded is held, so memory does not grow with the picture. The whole file is
+// is laid over white. A picture whose image data fits the whole-inflate budget is inflated in
+// one go; a larger one streams, decoded row by row with only the row being decoded held, so
+// memory does not grow with the picture (an interlaced one keeps the rows the sampler takes
+// besides). The whole file is
 // checked all the same: a bad checksum, a cut-off file, an absurd size or more pixels than
 // its compressed data can hold raises EInvalidGraphic ("Cannot load "<file>": The file is
 // not a valid PNG picture: <reason>") before anything large is allocated; EInOutError when
@@ -31,9 +35,11 @@ PixelRaster ReadPngFileSampled(const AnsiString& path, TSampler& sampler);
 PixelRaster ReadPngFile(const AnsiString& path);
 
 // The same two from bytes wherever they are kept. EInvalidGraphic says what is wrong without
-// naming a file ("The file is not a valid PNG picture: <reason>").
-PixelRaster ReadPngSampled(const TByteSource& bytes, TSampler& sampler);
-PixelRaster ReadPng(const TByteSource& bytes);
+// naming a file ("The file is not a valid PNG picture: <reason>"). A budget of 0 streams every
+// picture, as tests of the streaming inflater want.
+PixelRaster ReadPngSampled(
+    const TByteSource& bytes, TSampler& sampler, std::uint64_t wholeInflateBudget = kWholeInflateBudget);
+PixelRaster ReadPng(const TByteSource& bytes, std::uint64_t wholeInflateBudget = kWholeInflateBudget);
 
 // An 8-bit RGBA PNG: colour from colours, opacity from alpha (one byte a pixel, as many as
 // the raster has). Throws EInvalidGraphicOperation for an empty raster.
