@@ -104,8 +104,8 @@ TEST_F(BatchCommandTest, BlockTilesIgnoreTheMaskAndAreOpaqueExactlyInsideTheBloc
     WriteTestPng(in + "/a.png", 33, 21, 4);
     const std::string bmpTiles = root.MakeDirectory("bmp");
 
-    const CommandRun png = Run({ "--from", "png", "--to", "png", "--projection", "block", "--width", "64",
-        "--height", "32", "--depth", "20", "--shade", "0.75,0.3", in.c_str(), out.c_str() });
+    const CommandRun png = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--projection", "block",
+        "--width", "64", "--height", "32", "--depth", "20", "--shade", "0.75,0.3", in.c_str(), out.c_str() });
     const CommandRun bmp = Run({ "--from", "png", "--projection", "block", "--width", "64", "--height", "32",
         in.c_str(), bmpTiles.c_str() });
 
@@ -259,9 +259,10 @@ TEST_F(BatchCommandTest, PngTilesKeepTheBmpTilesColourAndTakeTheMaskAsAlpha)
     const std::string bmpTiles = root.MakeDirectory("bmp");
     const std::string greyTiles = root.MakeDirectory("grey");
 
-    const CommandRun png = Run({ "--to", "png", in.c_str(), out.c_str() });
+    const CommandRun png = Run({ "--to", "png", "--overdraw", "0", in.c_str(), out.c_str() });
     const CommandRun bmp = Run({ in.c_str(), bmpTiles.c_str() });
-    const CommandRun greyPng = Run({ "--to=png", "--mask", greyMask.c_str(), in.c_str(), greyTiles.c_str() });
+    const CommandRun greyPng
+        = Run({ "--to=png", "--overdraw=0", "--mask", greyMask.c_str(), in.c_str(), greyTiles.c_str() });
 
     ASSERT_EQ(png.status, 0) << png.err;
     ASSERT_EQ(greyPng.status, 0) << greyPng.err;
@@ -284,8 +285,8 @@ TEST_F(BatchCommandTest, IsoTilesAreTransparentOutsideTheDiamondWhateverTheMask)
     const std::string whiteMask = root / "white.bmp";
     white.SaveToFile(whiteMask);
 
-    const CommandRun run = Run({ "--from", "png", "--to", "png", "--projection", "iso", "--mask",
-        whiteMask.c_str(), "--width", "64", "--height", "32", in.c_str(), out.c_str() });
+    const CommandRun run = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--projection", "iso",
+        "--mask", whiteMask.c_str(), "--width", "64", "--height", "32", in.c_str(), out.c_str() });
 
     ASSERT_EQ(run.status, 0) << run.err;
     const Rgba tile = DecodeRgba(out + "/floor.png");

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The sheet of a batch of PNG tiles: every tile laid out on one picture, written with its
-// Tiled tileset and sprite atlas once the whole batch has converted.
+// Tiled tileset, sprite atlas and Godot TileSet once the whole batch has converted.
 #pragma once
 
 #include "platform/gdi/PixelRaster.h"
 #include "platform/png/PngCodec.h"
 #include "tile/BatchConverter.h"
-#include "tools/SheetLayout.h"
-#include "tools/TilesetDescriptions.h"
+#include "tileset/SheetLayout.h"
+#include "tileset/TilesetDescriptions.h"
 
 #include <cstdint>
 #include <future>
@@ -18,7 +18,8 @@
 
 class TTileSheet {
 public:
-    TTileSheet(TSheetOptions options, AnsiString outputDirectory, int tileWidth, int tileHeight);
+    // Every tile stands on a cell of this shape.
+    TTileSheet(TSheetOptions options, AnsiString outputDirectory, TSheetCell cell);
     ~TTileSheet();
     TTileSheet(const TTileSheet&) = delete;
     TTileSheet& operator=(const TTileSheet&) = delete;
@@ -29,8 +30,9 @@ public:
     void Plan(const std::vector<AnsiString>& pictureNames, const TBatchNames& names);
     // The next tile in batch order, as written.
     void Add(const PixelRaster& colours, std::span<const std::uint8_t> alpha);
-    // The picture, the tileset and the atlas, each written atomically; after every tile.
-    void Write(const AnsiString& version);
+    // The picture and its three descriptions, each written atomically; after every tile.
+    // app names the program in the atlas.
+    void Write(const AnsiString& app, const AnsiString& version);
 
 private:
     // One row of tiles with the transparent rows below it, as pixel rows of the sheet.
@@ -40,13 +42,15 @@ private:
     };
 
     Band EmptyBand(int rows) const;
+    // Copies a tile's pixels into the band with its top edge at row top, its edge repeated
+    // by the extrusion all around.
+    void Place(const PixelRaster& colours, std::span<const std::uint8_t> alpha, int left, int top);
     // Compresses band after the bands before it, on another thread, so the batch goes on.
     void Encode(Band band);
 
     TSheetOptions FOptions;
     AnsiString FOutputDirectory;
-    int FTileWidth;
-    int FTileHeight;
+    TSheetCell FCell;
     std::optional<TSheetLayout> FLayout;
     std::vector<TSheetTile> FTiles;
     std::unique_ptr<TPngRowEncoder> FEncoder;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "tools/TileSheet.h"
+#include "tileset/TileSheet.h"
 
 #include "platform/png/PngCodec.h"
 #include "platform/rtl/FileStorage.h"
-#include "tools/MarkupText.h"
+#include "tileset/ColourBleed.h"
+#include "tileset/MarkupText.h"
 
 #include <algorithm>
 #include <cassert>
@@ -25,11 +26,10 @@ void WriteText(const AnsiString& path, const AnsiString& text)
 
 } // namespace
 
-TTileSheet::TTileSheet(TSheetOptions options, AnsiString outputDirectory, int tileWidth, int tileHeight)
+TTileSheet::TTileSheet(TSheetOptions options, AnsiString outputDirectory, TSheetCell cell)
     : FOptions(std::move(options))
     , FOutputDirectory(std::move(outputDirectory))
-    , FTileWidth(tileWidth)
-    , FTileHeight(tileHeight)
+    , FCell(cell)
 {
 }
 
@@ -54,10 +54,11 @@ void TTileSheet::Plan(const std::vector<AnsiString>& pictureNames, const TBatchN
                 + "\"; choose another sheet name");
         FTiles.push_back({ pictureName, tileName });
     }
-    FLayout = LayOutSheet(int(FTiles.size()), FTileWidth, FTileHeight, FOptions);
+    FLayout = LayOutSheet(int(FTiles.size()), FCell, FOptions);
     // The sheet repeats the tiles just written, so it is compressed for speed rather than size.
     FEncoder = std::make_unique<TPngRowEncoder>(FLayout->width, FLayout->height, TPngCompression::Fastest);
-    Encode(EmptyBand(FLayout->margin));
+    // Each row's band starts with the extrusion above its tiles.
+    Encode(EmptyBand(FLayout->margin - FLayout->extrude));
 }
 
 TTileSheet::Band TTileSheet::EmptyBand(int rows) const
@@ -70,22 +71,42 @@ TTileSheet::Band TTileSheet::EmptyBand(int rows) const
 void TTileSheet::Add(const PixelRaster& colours, std::span<const std::uint8_t> alpha)
 {
     assert(FLayout && FAdded < FLayout->tileCount && "a planned tile");
-    assert(colours.width == FTileWidth && colours.height == FTileHeight && "a tile of the sheet's size");
+    assert(colours.width == FLayout->tileWidth && colours.height == FLayout->tileHeight
+        && "a tile of the sheet");
+    const int extrude = FLayout->extrude;
     const int column = FAdded % FLayout->columns;
     const bool lastInRow = column == FLayout->columns - 1 || FAdded == FLayout->tileCount - 1;
     const bool lastRow = FAdded / FLayout->columns == FLayout->rows - 1;
+    // Below a row: its extrusion, then the rest of the spacing, or of the margin after the last.
+    const int gapBelow = lastRow ? FLayout->margin - extrude : FLayout->spacing - 2 * extrude;
     if (column == 0)
-        FBand = EmptyBand(FTileHeight + (lastRow ? FLayout->margin : FLayout->spacing));
-    const int left = FLayout->Position(FAdded).x;
-    for (int y = 0; y < FTileHeight; ++y) {
-        const std::size_t bandRow = std::size_t(y) * std::size_t(FLayout->width) + std::size_t(left);
-        std::copy_n(colours.Row(y), FTileWidth, FBand.colours.pixels.begin() + std::ptrdiff_t(bandRow));
-        std::copy_n(alpha.begin() + std::ptrdiff_t(std::size_t(y) * std::size_t(FTileWidth)), FTileWidth,
-            FBand.alpha.begin() + std::ptrdiff_t(bandRow));
+        FBand = EmptyBand(extrude + FLayout->tileHeight + extrude + gapBelow);
+    if (extrude == 0) {
+        Place(colours, alpha, FLayout->Position(FAdded).x, 0);
+    } else {
+        PixelRaster bled = colours;
+        BleedColours(bled, alpha);
+        Place(bled, alpha, FLayout->Position(FAdded).x, extrude);
     }
     ++FAdded;
     if (lastInRow)
         Encode(std::move(FBand));
+}
+
+void TTileSheet::Place(const PixelRaster& colours, std::span<const std::uint8_t> alpha, int left, int top)
+{
+    const int extrude = FLayout->extrude;
+    const int width = colours.width;
+    for (int bandY = top - extrude; bandY < top + colours.height + extrude; ++bandY) {
+        const int y = std::clamp(bandY - top, 0, colours.height - 1);
+        const std::size_t bandRow = std::size_t(bandY) * std::size_t(FLayout->width);
+        const std::size_t tileRow = std::size_t(y) * std::size_t(width);
+        for (int bandX = left - extrude; bandX < left + width + extrude; ++bandX) {
+            const int x = std::clamp(bandX - left, 0, width - 1);
+            FBand.colours.pixels[bandRow + std::size_t(bandX)] = colours.pixels[tileRow + std::size_t(x)];
+            FBand.alpha[bandRow + std::size_t(bandX)] = alpha[tileRow + std::size_t(x)];
+        }
+    }
 }
 
 void TTileSheet::Encode(Band band)
@@ -102,12 +123,13 @@ void TTileSheet::Encode(Band band)
         });
 }
 
-void TTileSheet::Write(const AnsiString& version)
+void TTileSheet::Write(const AnsiString& app, const AnsiString& version)
 {
     assert(FLayout && FAdded == FLayout->tileCount && "every tile is on the sheet");
     FEncoded.get();
     const AnsiString base = FOutputDirectory + "\\" + FOptions.name;
     WriteFileAtomically(FOutputDirectory + "\\" + SheetImageName(FOptions.name), FEncoder->Finish());
     WriteText(base + ".tsx", TsxDocument(FOptions.name, *FLayout, FTiles));
-    WriteText(base + ".json", AtlasJsonDocument(FOptions.name, *FLayout, FTiles, "durnik-batch", version));
+    WriteText(base + ".json", AtlasJsonDocument(FOptions.name, *FLayout, FTiles, app, version));
+    WriteText(base + ".tres", GodotTileSetDocument(FOptions.name, *FLayout));
 }
