@@ -108,3 +108,10 @@ PixelRaster OverdrawMask(TGraphic* mask, const TSampleRule& cellRule, int width,
     }
     return grown;
 }
+
+TOverdrawPlan PlanOverdraw(
+    TGraphic* mask, TTileProjection projection, int width, int tileHeight, int blockDepth, int overdraw)
+{
+    return { OverdrawRule(projection, blockDepth, overdraw),
+        OverdrawMask(mask, ProjectionRule(projection, blockDepth), width, tileHeight, overdraw) };
+}

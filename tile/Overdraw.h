@@ -34,6 +34,18 @@ TSampleRule OverdrawRule(TTileProjection projection, int blockDepth, int overdra
 // grown tile's opacity.
 PixelRaster OverdrawMask(TGraphic* mask, const TSampleRule& cellRule, int width, int height, int overdraw);
 
+// What composing a tile grown by overdraw takes: how it samples its source, and the mask it
+// is composed with, the brightness of which is its opacity.
+struct TOverdrawPlan {
+    TSampleRule rule;
+    PixelRaster mask;
+};
+
+// The plan for tiles of this projection whose cell-sized tile is width x tileHeight (a
+// block's side faces included); mask is nullptr for blocks, which take none.
+TOverdrawPlan PlanOverdraw(
+    TGraphic* mask, TTileProjection projection, int width, int tileHeight, int blockDepth, int overdraw);
+
 // Whether each pixel of a width x height raster lies within distance pixels, across and
 // down, of one for which inside is true: a square dilation.
 std::vector<bool> Dilated(const std::vector<bool>& inside, int width, int height, int distance);

@@ -30,7 +30,7 @@ TSheetPosition TSheetLayout::Position(int index) const
         margin + index / columns * (tileHeight + spacing) };
 }
 
-TSheetLayout LayOutSheet(int tileCount, const TSheetCell& cell, const TSheetOptions& options)
+TSheetLayout LayOutSheet(int tileCount, const TTileCell& cell, const TSheetOptions& options)
 {
     assert(tileCount > 0 && cell.width > 0 && cell.height > 0 && "a sheet holds tiles");
     assert(options.spacing >= 0 && options.margin >= 0 && options.extrude >= 0

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/SysUtils.h"
+#include "tile/TileCell.h"
 
 #include <optional>
 
@@ -26,27 +27,13 @@ struct TSheetOptions {
     int extrude = 0; // pixels each tile's edge is repeated by into the gap around it
 };
 
-// The map cell a tile stands on and how its picture reaches past it.
-struct TSheetCell {
-    int width = 0; // the cell's diamond: a map's tile width and height
-    int height = 0;
-    int depth = 0; // a block's side faces: its picture rises this much above the cell
-    int overdraw = 0; // pixels the picture reaches past the cell on every side
-
-    int PictureWidth() const { return width + 2 * overdraw; }
-    int PictureHeight() const { return height + depth + 2 * overdraw; }
-    // The cell's left and top edge in the picture: a block's floor diamond is its lowest.
-    int CellLeft() const { return overdraw; }
-    int CellTop() const { return overdraw + depth; }
-};
-
 struct TSheetPosition {
     int x = 0;
     int y = 0;
 };
 
 struct TSheetLayout {
-    TSheetCell cell;
+    TTileCell cell;
     int tileWidth = 0; // a tile's picture
     int tileHeight = 0;
     int tileCount = 0;
@@ -63,4 +50,4 @@ struct TSheetLayout {
 };
 
 // Raises ESheetRefused when the sheet would be wider or taller than kMostSheetSide.
-TSheetLayout LayOutSheet(int tileCount, const TSheetCell& cell, const TSheetOptions& options);
+TSheetLayout LayOutSheet(int tileCount, const TTileCell& cell, const TSheetOptions& options);

@@ -26,7 +26,7 @@ void WriteText(const AnsiString& path, const AnsiString& text)
 
 } // namespace
 
-TTileSheet::TTileSheet(TSheetOptions options, AnsiString outputDirectory, TSheetCell cell)
+TTileSheet::TTileSheet(TSheetOptions options, AnsiString outputDirectory, TTileCell cell)
     : FOptions(std::move(options))
     , FOutputDirectory(std::move(outputDirectory))
     , FCell(cell)

@@ -19,7 +19,7 @@
 class TTileSheet {
 public:
     // Every tile stands on a cell of this shape.
-    TTileSheet(TSheetOptions options, AnsiString outputDirectory, TSheetCell cell);
+    TTileSheet(TSheetOptions options, AnsiString outputDirectory, TTileCell cell);
     ~TTileSheet();
     TTileSheet(const TTileSheet&) = delete;
     TTileSheet& operator=(const TTileSheet&) = delete;
@@ -50,7 +50,7 @@ private:
 
     TSheetOptions FOptions;
     AnsiString FOutputDirectory;
-    TSheetCell FCell;
+    TTileCell FCell;
     std::optional<TSheetLayout> FLayout;
     std::vector<TSheetTile> FTiles;
     std::unique_ptr<TPngRowEncoder> FEncoder;

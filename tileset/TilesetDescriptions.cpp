@@ -24,12 +24,12 @@ Json JsonRect(int x, int y, int width, int height)
 }
 
 // The cell's centre in the picture, in pixels.
-double CellCentreX(const TSheetCell& cell)
+double CellCentreX(const TTileCell& cell)
 {
     return cell.CellLeft() + cell.width / 2.0;
 }
 
-double CellCentreY(const TSheetCell& cell)
+double CellCentreY(const TTileCell& cell)
 {
     return cell.CellTop() + cell.height / 2.0;
 }
@@ -118,7 +118,7 @@ AnsiString AtlasJsonDocument(const AnsiString& sheetName, const TSheetLayout& la
 
 AnsiString GodotTileSetDocument(const AnsiString& sheetName, const TSheetLayout& layout)
 {
-    const TSheetCell& cell = layout.cell;
+    const TTileCell& cell = layout.cell;
     TGodotTextWriter godot;
     godot.Section(
         "gd_resource", { { "type", GodotString("TileSet") }, { "load_steps", "3" }, { "format", "3" } });

@@ -104,7 +104,7 @@ int TileHeight(const TBatchArguments& arguments)
 }
 
 // The cell each tile stands on; only PNG tiles reach past it, BMP tiles stay as they were.
-TSheetCell Cell(const TBatchArguments& arguments)
+TTileCell Cell(const TBatchArguments& arguments)
 {
     return { arguments.width, arguments.height, TileHeight(arguments) - arguments.height,
         arguments.tileExtension == "png" ? arguments.overdraw : 0 };
@@ -114,16 +114,17 @@ TSheetCell Cell(const TBatchArguments& arguments)
 std::unique_ptr<TSampledTileConverter> Converter(
     const TBatchArguments& arguments, TBitmap& mask, TBitmap& grownMask, TPngTileWritten written)
 {
-    const TSheetCell cell = Cell(arguments);
+    const TTileCell cell = Cell(arguments);
     const TBlockShape block = Block(arguments);
     // The mask plays no part in a block, which is opaque inside its outline.
     TGraphic* tileMask = MakesBlocks(arguments) ? nullptr : &mask;
     TSampleRule rule = ProjectionRule(arguments.projection, block.depth);
     if (cell.overdraw > 0) {
-        grownMask.SetRaster(
-            OverdrawMask(tileMask, rule, arguments.width, TileHeight(arguments), cell.overdraw));
+        TOverdrawPlan plan = PlanOverdraw(tileMask, arguments.projection, arguments.width,
+            TileHeight(arguments), block.depth, cell.overdraw);
+        grownMask.SetRaster(std::move(plan.mask));
         tileMask = &grownMask;
-        rule = OverdrawRule(arguments.projection, block.depth, cell.overdraw);
+        rule = std::move(plan.rule);
     }
     const int width = cell.PictureWidth();
     const int height = cell.PictureHeight();

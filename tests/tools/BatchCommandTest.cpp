@@ -87,6 +87,15 @@ TEST_F(BatchCommandTest, BlockAndSheetOptionsOutsideTheirRangeExitWithTwoAndWrit
         { { "--depth", "5", i.c_str(), o.c_str() }, "--depth is for block tiles: add --projection block" },
         { { "--projection", "iso", "--shade", "0.5,0.5", i.c_str(), o.c_str() },
             "--shade is for block tiles" },
+        { { "--to", "png", "--overdraw", "-1", i.c_str(), o.c_str() },
+            "the overdraw must be from 0 to 64 pixels, not -1" },
+        { { "--to", "png", "--overdraw=65", i.c_str(), o.c_str() }, "the overdraw must be from 0 to 64" },
+        { { "--to", "png", "--overdraw", "one", i.c_str(), o.c_str() }, "one" },
+        { { "--overdraw", "1", i.c_str(), o.c_str() }, "--overdraw is for PNG tiles: add --to png" },
+        { { "--to", "png", "--extrude", "1", i.c_str(), o.c_str() },
+            "--extrude is for a sheet: add --sheet NAME" },
+        { { "--to", "png", "--sheet", "s", "--extrude", "65", i.c_str(), o.c_str() },
+            "the extrusion must be from 0 to 64 pixels, not 65" },
     };
     for (const auto& [arguments, expected] : cases) {
         std::vector<const char*> withPng = { "--from", "png" };

@@ -25,6 +25,14 @@ struct MapTileset {
 // Four tiles, each once in every row and column.
 inline const Layer kFloor = { 1, 2, 3, 4, 2, 3, 4, 1, 3, 4, 1, 2, 4, 1, 2, 3 };
 
+// The first tile on every cell.
+inline Layer kOneTile()
+{
+    Layer layer {};
+    layer.fill(1);
+    return layer;
+}
+
 inline void WriteMap(const std::string& path, const std::vector<MapTileset>& tilesets,
     const std::vector<Layer>& layers, int tileWidth = 128, int tileHeight = 64)
 {
