@@ -43,14 +43,19 @@ TSpeedButton* TPreviewForm::AddZoomButton(const AnsiString& caption, int left)
     return button;
 }
 
-void TPreviewForm::ShowTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, int faceHeight)
+void TPreviewForm::ShowTile(const TWrittenTile& tile)
 {
+    TMosaic mosaic = TileMosaic(tile.colours, tile.alpha, kPreviewColumns, kPreviewRows, kGround, tile.cell);
     TBitmap map;
-    map.SetRaster(TileMosaic(tile.Raster(), alpha, kPreviewColumns, kPreviewRows, kGround, faceHeight));
-    if (map.Empty())
+    map.SetRaster(std::move(mosaic.picture));
+    if (map.Empty()) {
         MapImg->Picture()->Assign(nullptr);
-    else
+        SetCaption("Preview");
+    } else {
         MapImg->Picture()->Assign(&map);
+        SetCaption(mosaic.holes == 0 ? AnsiString("Preview: no holes")
+                                     : "Preview: " + IntToStr(mosaic.holes) + " pixels show through");
+    }
     Arrange();
 }
 
