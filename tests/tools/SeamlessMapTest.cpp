@@ -3,7 +3,6 @@
 // smoothed and not, with odd and even cell heights, in every projection.
 #include "tests/tools/TiledMap.h"
 
-#include "resources/data/IsoMask.h"
 #include "resources/data/SampleTextures.h"
 
 #include <tinyxml2.h>
@@ -20,34 +19,19 @@ struct MapCase {
 constexpr int kTileWidth = 128;
 constexpr double kScales[] = { 0.5, 0.75, 1, 1.5, 2 };
 
-class SeamlessMapTest : public BatchCommandTest {
+class SeamlessMapTest : public ShippedMaskTest {
 protected:
-    // The mask that ships with the program, in place of the fixture's half mask.
-    SeamlessMapTest()
-    {
-        TBitmap mask;
-        mask.SetRaster(DrawIsoMask(kDefaultMaskWidth, kDefaultMaskHeight));
-        mask.SaveToFile(program + "mask/iso.bmp");
-    }
-
-    void WriteTexture(const std::string& folder, const std::string& name, const PixelRaster& texture)
-    {
-        const std::vector<std::uint8_t> bytes
-            = WritePng(texture, std::vector<std::uint8_t>(texture.pixels.size(), 255));
-        root.Write(folder + "/" + name, std::string(bytes.begin(), bytes.end()));
-    }
-
     // The sheet "floor" of default output, with the options added, in a folder of its own;
     // returns the map drawn from it.
     std::string MakeMap(const MapCase& map, const std::string& folder, std::vector<const char*> options = {})
     {
         const std::string pictures = root.MakeDirectory(folder + "-in");
         const std::string tiles = root.MakeDirectory(folder);
-        WriteTexture(folder + "-in", "grass.png", DrawGrass(64));
+        WriteTexture(pictures + "/grass.png", DrawGrass(64));
         if (!map.oneTexture) {
-            WriteTexture(folder + "-in", "sand.png", DrawSand(64));
-            WriteTexture(folder + "-in", "stone.png", DrawStone(64));
-            WriteTexture(folder + "-in", "water.png", DrawWater(64));
+            WriteTexture(pictures + "/sand.png", DrawSand(64));
+            WriteTexture(pictures + "/stone.png", DrawStone(64));
+            WriteTexture(pictures + "/water.png", DrawWater(64));
         }
         const std::string height = std::to_string(map.tileHeight);
         std::vector<const char*> arguments = { "--from", "png", "--to", "png", "--projection", map.projection,

@@ -3,7 +3,6 @@
 // the same places for even and odd sizes, with and without overdraw, floors and blocks.
 #include "tests/tools/TiledMap.h"
 
-#include "resources/data/IsoMask.h"
 #include "resources/data/SampleTextures.h"
 #include "tile/TileMosaic.h"
 
@@ -18,17 +17,9 @@ struct LayoutCase {
 
 constexpr COLORREF kGround = RGB(255, 0, 255);
 
-class TiledLayoutTest : public BatchCommandTest {
+class TiledLayoutTest : public ShippedMaskTest {
 protected:
-    TiledLayoutTest()
-    {
-        TBitmap mask;
-        mask.SetRaster(DrawIsoMask(kDefaultMaskWidth, kDefaultMaskHeight));
-        mask.SaveToFile(program + "mask/iso.bmp");
-        const std::vector<std::uint8_t> bytes
-            = WritePng(DrawStone(64), std::vector<std::uint8_t>(std::size_t(64 * 64), 255));
-        root.Write("in/stone.png", std::string(bytes.begin(), bytes.end()));
-    }
+    TiledLayoutTest() { WriteTexture(in + "/stone.png", DrawStone(64)); }
 };
 
 } // namespace
@@ -71,19 +62,16 @@ TEST_F(TiledLayoutTest, ThePreviewPlacesEveryTileWhereTiledDraws)
         const TMosaic mosaic = TileMosaic(colours, alpha, kMapSide, kMapSide, kGround,
             { layout.width, layout.height, depth, std::stoi(layout.overdraw) });
 
-        ASSERT_EQ(mosaic.mapWidth, rendered.width);
-        ASSERT_EQ(mosaic.mapHeight, rendered.height);
-        int differing = 0;
-        for (int y = 0; y < rendered.height; ++y) {
-            for (int x = 0; x < rendered.width; ++x) {
-                const std::uint8_t* got = rendered.At(x, y);
-                const COLORREF placed = mosaic.picture.At(mosaic.mapLeft + x, mosaic.mapTop + y);
-                const bool same = got[3] == 0 ? placed == kGround : RGB(got[0], got[1], got[2]) == placed;
-                if (!same && ++differing <= 3)
-                    ADD_FAILURE() << "at " << x << ", " << y;
+        // The map's own picture of the mosaic, the ground transparent.
+        Rgba placed { mosaic.mapWidth, mosaic.mapHeight, {} };
+        for (int y = 0; y < placed.height; ++y)
+            for (int x = 0; x < placed.width; ++x) {
+                const COLORREF pixel = mosaic.picture.At(mosaic.mapLeft + x, mosaic.mapTop + y);
+                placed.bytes.insert(placed.bytes.end(),
+                    { GetRValue(pixel), GetGValue(pixel), GetBValue(pixel),
+                        std::uint8_t(pixel == kGround ? 0 : 255) });
             }
-        }
-        EXPECT_EQ(differing, 0);
+        ExpectSamePicture(rendered, placed);
         EXPECT_EQ(mosaic.holes, MapHoles(rendered, 1, layout.width, layout.height));
     }
 }

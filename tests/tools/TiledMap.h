@@ -2,6 +2,7 @@
 // 4 x 4 isometric Tiled maps over our tilesets, rendered by Tiled's own tmxrasterizer.
 #pragma once
 
+#include "resources/data/IsoMask.h"
 #include "tests/tools/BatchCommandFixture.h"
 
 #include <array>
@@ -88,3 +89,43 @@ inline int MapHoles(const Rgba& rendered, double scale, int tileWidth, int tileH
                 ++holes;
     return holes;
 }
+
+// Pixel for pixel; transparent pixels may hold any colour.
+inline void ExpectSamePicture(const Rgba& rendered, const Rgba& placed)
+{
+    ASSERT_EQ(rendered.width, placed.width);
+    ASSERT_EQ(rendered.height, placed.height);
+    int differing = 0;
+    for (int y = 0; y < placed.height; ++y) {
+        for (int x = 0; x < placed.width; ++x) {
+            const std::uint8_t* want = placed.At(x, y);
+            const std::uint8_t* got = rendered.At(x, y);
+            const bool same = want[3] == 0 ? got[3] == 0 : std::equal(want, want + 4, got);
+            if (!same && ++differing <= 5)
+                ADD_FAILURE() << "at " << x << ", " << y << ": rendered " << int(got[0]) << " " << int(got[1])
+                              << " " << int(got[2]) << " " << int(got[3]) << ", placed " << int(want[0])
+                              << " " << int(want[1]) << " " << int(want[2]) << " " << int(want[3]);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+// durnik-batch with the mask that ships with the program, in place of the fixture's half mask.
+class ShippedMaskTest : public BatchCommandTest {
+protected:
+    ShippedMaskTest()
+    {
+        TBitmap mask;
+        mask.SetRaster(DrawIsoMask(kDefaultMaskWidth, kDefaultMaskHeight));
+        mask.SaveToFile(program + "mask/iso.bmp");
+    }
+
+    // A texture as an opaque PNG file.
+    static void WriteTexture(const std::string& path, const PixelRaster& texture)
+    {
+        const std::vector<std::uint8_t> bytes
+            = WritePng(texture, std::vector<std::uint8_t>(texture.pixels.size(), 255));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+};

@@ -3,7 +3,6 @@
 // command-line renderer and compared with the tiles placed by the test itself.
 #include "tests/tools/TiledMap.h"
 
-#include "resources/data/IsoMask.h"
 #include "resources/data/SampleTextures.h"
 #include "tile/BlockProjection.h"
 #include "tileset/TilesetDescriptions.h"
@@ -66,51 +65,15 @@ Rgba PlaceTiles(const std::vector<MapTileset>& tilesets, const std::vector<Layer
     return map;
 }
 
-// Pixel for pixel; transparent pixels may hold any colour.
-void ExpectSamePicture(const Rgba& rendered, const Rgba& placed)
-{
-    ASSERT_EQ(rendered.width, placed.width);
-    ASSERT_EQ(rendered.height, placed.height);
-    int differing = 0;
-    for (int y = 0; y < placed.height; ++y) {
-        for (int x = 0; x < placed.width; ++x) {
-            const std::uint8_t* want = placed.At(x, y);
-            const std::uint8_t* got = rendered.At(x, y);
-            const bool same = want[3] == 0 ? got[3] == 0 : std::equal(want, want + 4, got);
-            if (!same && ++differing <= 5)
-                ADD_FAILURE() << "at " << x << ", " << y << ": rendered " << int(got[0]) << " " << int(got[1])
-                              << " " << int(got[2]) << " " << int(got[3]) << ", placed " << int(want[0])
-                              << " " << int(want[1]) << " " << int(want[2]) << " " << int(want[3]);
-        }
-    }
-    EXPECT_EQ(differing, 0);
-}
-
-class TiledRenderTest : public BatchCommandTest {
+class TiledRenderTest : public ShippedMaskTest {
 protected:
-    // The mask that ships with the program, in place of the fixture's half mask.
-    TiledRenderTest()
-    {
-        TBitmap mask;
-        mask.SetRaster(DrawIsoMask(kDefaultMaskWidth, kDefaultMaskHeight));
-        mask.SaveToFile(program + "mask/iso.bmp");
-    }
-
-    void WriteTexture(const std::string& name, PixelRaster texture)
-    {
-        const std::vector<std::uint8_t> bytes
-            = WritePng(texture, std::vector<std::uint8_t>(texture.pixels.size(), 255));
-        std::ofstream(in + "/" + name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-
     // The sample textures as PNG tiles on the sheet "floor"; returns the tiles in sheet order.
     MapTileset MakeFloor(std::vector<const char*> sheetOptions = {})
     {
-        WriteTexture("grass.png", DrawGrass(64));
-        WriteTexture("sand.png", DrawSand(64));
-        WriteTexture("stone.png", DrawStone(64));
-        WriteTexture("water.png", DrawWater(64));
+        WriteTexture(in + "/grass.png", DrawGrass(64));
+        WriteTexture(in + "/sand.png", DrawSand(64));
+        WriteTexture(in + "/stone.png", DrawStone(64));
+        WriteTexture(in + "/water.png", DrawWater(64));
         std::vector<const char*> arguments = { "--from", "png", "--to", "png", "--projection", "iso",
             "--width", "128", "--height", "64", "--sheet", "floor" };
         arguments.insert(arguments.end(), sheetOptions.begin(), sheetOptions.end());
@@ -144,7 +107,7 @@ TEST_F(TiledRenderTest, BlocksStandUpFromTheirCellsOnTheFloor)
     MapTileset floor = MakeFloor();
     const std::string blockIn = root.MakeDirectory("block-in");
     std::swap(in, const_cast<std::string&>(blockIn));
-    WriteTexture("wall.png", DrawStone(64));
+    WriteTexture(in + "/wall.png", DrawStone(64));
     std::swap(in, const_cast<std::string&>(blockIn));
     const CommandRun blocks = Run({ "--from", "png", "--to", "png", "--projection", "block", "--width", "128",
         "--height", "64", "--sheet", "blocks", blockIn.c_str(), out.c_str() });
@@ -166,7 +129,7 @@ TEST_F(TiledRenderTest, NamesWithMarkupCharactersAppearExactlyAndTheTilesetStill
     const std::vector<std::string> names
         = { "a \"quoted\" 'name'.png", "b & c.png", "<d>.png", "e f.png", "\xC3\xB1\x61nd\xC3\xBA.png" };
     for (std::size_t index = 0; index < names.size(); ++index)
-        WriteTexture(names[index], DrawGrass(16 + 16 * int(index)));
+        WriteTexture(in + "/" + names[index], DrawGrass(16 + 16 * int(index)));
 
     const CommandRun run = Run({ "--from", "png", "--to", "png", "--projection", "iso", "--width", "128",
         "--height", "64", "--sheet", "odd & \"named\"", in.c_str(), out.c_str() });

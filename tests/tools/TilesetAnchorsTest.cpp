@@ -86,8 +86,8 @@ protected:
 
     CommandRun Sheet(const char* name, std::vector<const char*> options)
     {
-        std::vector<const char*> arguments = { "--from", "png", "--to", "png", "--width", "32", "--height", "15",
-            "--sheet", name };
+        std::vector<const char*> arguments
+            = { "--from", "png", "--to", "png", "--width", "32", "--height", "15", "--sheet", name };
         arguments.insert(arguments.end(), options.begin(), options.end());
         arguments.insert(arguments.end(), { in.c_str(), out.c_str() });
         return Run(arguments);
@@ -126,7 +126,8 @@ TEST_F(TilesetAnchorsTest, EveryDescriptionPlacesABlocksFloorOnItsCell)
         EXPECT_DOUBLE_EQ(frame["pivot"]["x"].get<double>(), 17.0 / 34);
         EXPECT_DOUBLE_EQ(frame["pivot"]["y"].get<double>(), 15.5 / 24);
         EXPECT_EQ(frame["sourceSize"], nlohmann::json({ { "w", 34 }, { "h", 24 } }));
-        EXPECT_EQ(frame["spriteSourceSize"], nlohmann::json({ { "x", 0 }, { "y", 0 }, { "w", 34 }, { "h", 24 } }));
+        EXPECT_EQ(
+            frame["spriteSourceSize"], nlohmann::json({ { "x", 0 }, { "y", 0 }, { "w", 34 }, { "h", 24 } }));
     }
 
     const std::vector<GodotSection> godot = ParseGodotText(TemporaryDirectory::Read(out + "/blocks.tres"));
@@ -150,7 +151,8 @@ TEST_F(TilesetAnchorsTest, TheGodotTileSetReadsBackAsTheSheetIsLaidOut)
 {
     WritePictures(3);
     const char* name = "odd & \"named\" [1]";
-    const CommandRun run = Sheet(name, { "--projection", "iso", "--spacing", "2", "--margin", "3", "--extrude", "1" });
+    const CommandRun run
+        = Sheet(name, { "--projection", "iso", "--spacing", "2", "--margin", "3", "--extrude", "1" });
     ASSERT_EQ(run.status, 0) << run.err;
 
     const std::vector<GodotSection> godot
@@ -190,8 +192,8 @@ TEST_F(TilesetAnchorsTest, TheGodotTileSetReadsBackAsTheSheetIsLaidOut)
 TEST_F(TilesetAnchorsTest, ExtrusionRepeatsEachEdgeAndBleedsColourUnderTransparencyOnly)
 {
     const std::vector<std::string> names = WritePictures(3);
-    const CommandRun run = Sheet("sheet", { "--projection", "iso", "--extrude", "2", "--spacing", "1", "--margin",
-        "1", "--columns", "2" });
+    const CommandRun run = Sheet("sheet",
+        { "--projection", "iso", "--extrude", "2", "--spacing", "1", "--margin", "1", "--columns", "2" });
     ASSERT_EQ(run.status, 0) << run.err;
 
     tinyxml2::XMLDocument tsx;
@@ -233,8 +235,8 @@ TEST_F(TilesetAnchorsTest, ExtrusionRepeatsEachEdgeAndBleedsColourUnderTranspare
         // Around the frame, two pixels of its nearest edge pixel, alpha and all.
         for (int y = -2; y < tile.height + 2; ++y)
             for (int x = -2; x < tile.width + 2; ++x) {
-                const std::uint8_t* edge
-                    = sheet.At(left + std::clamp(x, 0, tile.width - 1), top + std::clamp(y, 0, tile.height - 1));
+                const std::uint8_t* edge = sheet.At(
+                    left + std::clamp(x, 0, tile.width - 1), top + std::clamp(y, 0, tile.height - 1));
                 ASSERT_TRUE(std::equal(edge, edge + 4, sheet.At(left + x, top + y))) << x << ", " << y;
             }
     }
