@@ -327,6 +327,7 @@ void TMainForm::PreviewBtnClick(TObject*)
 {
     if (!FPreview) {
         FPreview = new TPreviewForm(this);
+        FPreview->OnSaveTileset = [this](TObject*) { SaveTileset(); };
         // Beside the window, so both are seen at once.
         FPreview->SetBounds(Left() + Width() + 8, Top(), FPreview->Width(), FPreview->Height());
     }

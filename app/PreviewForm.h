@@ -19,9 +19,13 @@ public:
 
     TSpeedButton* ActualSizeBtn = nullptr;
     TSpeedButton* DoubleSizeBtn = nullptr;
+    TSpeedButton* SaveTilesetBtn = nullptr;
     TImage* MapImg = nullptr;
 
+    TNotifyEvent OnSaveTileset; // fired by Save tileset... when assigned
+
 private:
+    TSpeedButton* AddButton(const AnsiString& caption, int left, int width);
     TSpeedButton* AddZoomButton(const AnsiString& caption, int left);
     // Sizes the map and the window to the magnification chosen.
     void Arrange();

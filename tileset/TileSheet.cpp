@@ -12,6 +12,9 @@
 
 namespace {
 
+// The window and durnik-batch write the same sheet, so the atlas names the program as a whole.
+constexpr const char* kSheetApp = "Durnik";
+
 void CheckMarkupName(const AnsiString& name)
 {
     if (!IsMarkupText(name))
@@ -40,12 +43,15 @@ TTileSheet::~TTileSheet()
         FEncoded.wait();
 }
 
-void TTileSheet::Plan(const std::vector<AnsiString>& pictureNames, const TBatchNames& names)
+void TTileSheet::Plan(
+    const std::vector<AnsiString>& sourceFiles, const AnsiString& inputDirectory, const TBatchNames& names)
 {
     assert(!FLayout && "one sheet a batch");
     const AnsiString imageName = SheetImageName(FOptions.name);
     CheckMarkupName(FOptions.name);
-    for (const AnsiString& pictureName : pictureNames) {
+    for (const AnsiString& sourceFile : sourceFiles) {
+        // The batch puts a separator between the folder and each name.
+        const AnsiString pictureName = sourceFile.substr(inputDirectory.size() + 1);
         CheckMarkupName(pictureName);
         const AnsiString tileName = TileName(pictureName, names);
         // Letter case ignored, as the batch compares tile names.
@@ -123,13 +129,13 @@ void TTileSheet::Encode(Band band)
         });
 }
 
-void TTileSheet::Write(const AnsiString& app, const AnsiString& version)
+void TTileSheet::Write(const AnsiString& version)
 {
     assert(FLayout && FAdded == FLayout->tileCount && "every tile is on the sheet");
     FEncoded.get();
     const AnsiString base = FOutputDirectory + "\\" + FOptions.name;
     WriteFileAtomically(FOutputDirectory + "\\" + SheetImageName(FOptions.name), FEncoder->Finish());
     WriteText(base + ".tsx", TsxDocument(FOptions.name, *FLayout, FTiles));
-    WriteText(base + ".json", AtlasJsonDocument(FOptions.name, *FLayout, FTiles, app, version));
+    WriteText(base + ".json", AtlasJsonDocument(FOptions.name, *FLayout, FTiles, kSheetApp, version));
     WriteText(base + ".tres", GodotTileSetDocument(FOptions.name, *FLayout));
 }

@@ -24,15 +24,16 @@ public:
     TTileSheet(const TTileSheet&) = delete;
     TTileSheet& operator=(const TTileSheet&) = delete;
 
-    // Lays the sheet out for these pictures (names without directory, in batch order) before
-    // any tile is written. Raises ESheetRefused for a sheet too large, a name neither TSX nor
-    // JSON can hold, or a tile that would be overwritten by the sheet's picture.
-    void Plan(const std::vector<AnsiString>& pictureNames, const TBatchNames& names);
+    // Lays the sheet out for these pictures (the batch's source files in inputDirectory, in
+    // its order) before any tile is written. Raises ESheetRefused for a sheet too large, a name neither TSX
+    // nor JSON can hold, or a tile that would be overwritten by the sheet's picture.
+    void Plan(const std::vector<AnsiString>& sourceFiles, const AnsiString& inputDirectory,
+        const TBatchNames& names);
     // The next tile in batch order, as written.
     void Add(const PixelRaster& colours, std::span<const std::uint8_t> alpha);
     // The picture and its three descriptions, each written atomically; after every tile.
-    // app names the program in the atlas.
-    void Write(const AnsiString& app, const AnsiString& version);
+    // The atlas names the program's version.
+    void Write(const AnsiString& version);
 
 private:
     // One row of tiles with the transparent rows below it, as pixel rows of the sheet.

@@ -137,16 +137,6 @@ std::unique_ptr<TSampledTileConverter> Converter(
     return std::make_unique<TSampledTileConverter>(tileMask, TSampler(width, height, rule), read, write);
 }
 
-// The names of the planned source files, as the batch put them together.
-std::vector<AnsiString> PictureNames(
-    const std::vector<AnsiString>& sourceFiles, const AnsiString& inputDirectory)
-{
-    std::vector<AnsiString> names;
-    for (const AnsiString& sourceFile : sourceFiles)
-        names.push_back(sourceFile.substr(inputDirectory.size() + 1));
-    return names;
-}
-
 // A misspelt input folder is an error rather than a batch of nothing, and the output folder
 // is made before anything is read, so a batch does not fail at its first tile for want of it.
 // Empty names are left to the batch, which asks for the folders.
@@ -188,7 +178,7 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
         // Reading and decoding the pictures is nearly all the work, so it runs on every core.
         const TBatchPlan readAhead = [&](const std::vector<AnsiString>& sourceFiles) {
             if (sheet)
-                sheet->Plan(PictureNames(sourceFiles, arguments.inputDirectory), batchNames);
+                sheet->Plan(sourceFiles, arguments.inputDirectory, batchNames);
             converter->ReadAhead(sourceFiles, ReadAheadThreads());
         };
         const TConvertFile convert = [&](const AnsiString& sourceFile, const AnsiString& tileFile) {
@@ -199,7 +189,7 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
         progressBar.Finish();
         if (sheet && result.outcome == TBatchOutcome::Converted) {
             currentFile.clear(); // a failed save names its own file
-            sheet->Write("durnik-batch", kFileVersion);
+            sheet->Write(kFileVersion);
         }
         switch (result.outcome) {
         case TBatchOutcome::NoInputDirectory:

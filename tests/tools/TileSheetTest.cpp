@@ -139,7 +139,7 @@ TEST_F(TileSheetTest, LaysTheTilesOutRowByRowAndDescribesEveryOne)
                 << pictures[std::size_t(index)];
         }
         EXPECT_EQ(atlas["meta"],
-            nlohmann::json({ { "app", "durnik-batch" }, { "version", kFileVersion }, { "image", "tiles.png" },
+            nlohmann::json({ { "app", "Durnik" }, { "version", kFileVersion }, { "image", "tiles.png" },
                 { "format", "RGBA8888" }, { "size", { { "w", width }, { "h", height } } },
                 { "scale", "1" } }));
         // Tiles in name order: the frames are written in the sheet's order too.
