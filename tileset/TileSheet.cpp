@@ -104,14 +104,17 @@ void TTileSheet::Place(const PixelRaster& colours, std::span<const std::uint8_t>
     const int extrude = FLayout->extrude;
     const int width = colours.width;
     for (int bandY = top - extrude; bandY < top + colours.height + extrude; ++bandY) {
-        const int y = std::clamp(bandY - top, 0, colours.height - 1);
-        const std::size_t bandRow = std::size_t(bandY) * std::size_t(FLayout->width);
-        const std::size_t tileRow = std::size_t(y) * std::size_t(width);
-        for (int bandX = left - extrude; bandX < left + width + extrude; ++bandX) {
-            const int x = std::clamp(bandX - left, 0, width - 1);
-            FBand.colours.pixels[bandRow + std::size_t(bandX)] = colours.pixels[tileRow + std::size_t(x)];
-            FBand.alpha[bandRow + std::size_t(bandX)] = alpha[tileRow + std::size_t(x)];
-        }
+        const std::size_t tileRow = std::size_t(std::clamp(bandY - top, 0, colours.height - 1)) * std::size_t(width);
+        const std::size_t bandRow = std::size_t(bandY) * std::size_t(FLayout->width) + std::size_t(left);
+        const auto bandColours = FBand.colours.pixels.begin() + std::ptrdiff_t(bandRow);
+        const auto bandAlpha = FBand.alpha.begin() + std::ptrdiff_t(bandRow);
+        std::copy_n(colours.pixels.begin() + std::ptrdiff_t(tileRow), width, bandColours);
+        std::copy_n(alpha.begin() + std::ptrdiff_t(tileRow), width, bandAlpha);
+        // The row's first and last pixel, repeated outwards.
+        std::fill_n(bandColours - extrude, extrude, colours.pixels[tileRow]);
+        std::fill_n(bandAlpha - extrude, extrude, alpha[tileRow]);
+        std::fill_n(bandColours + width, extrude, colours.pixels[tileRow + std::size_t(width) - 1]);
+        std::fill_n(bandAlpha + width, extrude, alpha[tileRow + std::size_t(width) - 1]);
     }
 }
 
