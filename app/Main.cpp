@@ -241,7 +241,7 @@ void TMainForm::ComposeTile(int width, int height, int depth)
     FTile.Compose(BMPImg->Picture()->Graphic(), MaskImg->Picture()->Graphic(), *IsoImg->Picture()->Bitmap(),
         width, height, projection, depth);
     if (FPreview)
-        FPreview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
+        FPreview->ShowTile(FTile.Written(*IsoImg->Picture()->Bitmap(), FTiles.Chosen()));
 }
 
 int TMainForm::Depth() const
@@ -327,10 +327,11 @@ void TMainForm::PreviewBtnClick(TObject*)
 {
     if (!FPreview) {
         FPreview = new TPreviewForm(this);
+        FPreview->OnSaveTileset = [this](TObject*) { SaveTileset(); };
         // Beside the window, so both are seen at once.
         FPreview->SetBounds(Left() + Width() + 8, Top(), FPreview->Width(), FPreview->Height());
     }
-    FPreview->ShowTile(*IsoImg->Picture()->Bitmap(), FTile.Alpha(), FTile.FaceHeight());
+    FPreview->ShowTile(FTile.Written(*IsoImg->Picture()->Bitmap(), FTiles.Chosen()));
     FPreview->Show();
 }
 

@@ -99,6 +99,9 @@ private:
     // Writes the settings when they changed; quietly unless reportFailure.
     void RememberSettings(bool reportFailure);
     void WMDropFiles(TMessage& message);
+    // Converts the batch's input folder into PNG tiles with a sheet and its descriptions, as
+    // durnik-batch --sheet does, into the folder of the tileset the user names.
+    void SaveTileset();
 
     AnsiString ProgramDir; // the program's directory, with its separator
     AnsiString FMaskFile; // the mask loaded by the user; empty for the default one
@@ -111,6 +114,7 @@ private:
     std::unique_ptr<TSettingsStore> FSettings;
     std::optional<TWindowSettings> FWritten; // what the settings file holds since this window wrote it
     TGuardedPtr<TPreviewForm> FPreview; // owned by the window; null once the user closed it
+    TSaveDialog* FTilesetDlg = nullptr; // owned by the window; made when first asked for
 };
 
 // The main window, as the application created it.

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kGap = 4;
 constexpr int kButtonWidth = 41;
+constexpr int kSaveTilesetWidth = 96;
 constexpr int kButtonHeight = 22;
 constexpr int kToolbarHeight = kButtonHeight + 2 * kGap;
 // Dark enough that a gap between tiles, or a white fringe, stands out.
@@ -25,6 +26,11 @@ TPreviewForm::TPreviewForm(TComponent* owner)
     ActualSizeBtn = AddZoomButton("1:1", kGap);
     DoubleSizeBtn = AddZoomButton("2:1", kGap + kButtonWidth - 1);
     ActualSizeBtn->SetDown(true);
+    SaveTilesetBtn = AddButton("Save tileset...", 2 * kGap + 2 * kButtonWidth, kSaveTilesetWidth);
+    SaveTilesetBtn->OnClick = [this](TObject* sender) {
+        if (OnSaveTileset)
+            OnSaveTileset(sender);
+    };
     MapImg = new TImage(this);
     MapImg->SetParent(this);
     MapImg->SetStretch(true);
@@ -32,25 +38,36 @@ TPreviewForm::TPreviewForm(TComponent* owner)
     Arrange();
 }
 
-TSpeedButton* TPreviewForm::AddZoomButton(const AnsiString& caption, int left)
+TSpeedButton* TPreviewForm::AddButton(const AnsiString& caption, int left, int width)
 {
     auto* button = new TSpeedButton(this);
     button->SetParent(this);
     button->SetCaption(caption);
+    button->SetBounds(left, kGap, width, kButtonHeight);
+    return button;
+}
+
+TSpeedButton* TPreviewForm::AddZoomButton(const AnsiString& caption, int left)
+{
+    TSpeedButton* button = AddButton(caption, left, kButtonWidth);
     button->SetGroupIndex(1);
-    button->SetBounds(left, kGap, kButtonWidth, kButtonHeight);
     button->OnClick = [this](TObject*) { Arrange(); };
     return button;
 }
 
-void TPreviewForm::ShowTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, int faceHeight)
+void TPreviewForm::ShowTile(const TWrittenTile& tile)
 {
+    TMosaic mosaic = TileMosaic(tile.colours, tile.alpha, kPreviewColumns, kPreviewRows, kGround, tile.cell);
     TBitmap map;
-    map.SetRaster(TileMosaic(tile.Raster(), alpha, kPreviewColumns, kPreviewRows, kGround, faceHeight));
-    if (map.Empty())
+    map.SetRaster(std::move(mosaic.picture));
+    if (map.Empty()) {
         MapImg->Picture()->Assign(nullptr);
-    else
+        SetCaption("Preview");
+    } else {
         MapImg->Picture()->Assign(&map);
+        SetCaption(mosaic.holes == 0 ? AnsiString("Preview: no holes")
+                                     : "Preview: " + IntToStr(mosaic.holes) + " pixels show through");
+    }
     Arrange();
 }
 
@@ -60,5 +77,5 @@ void TPreviewForm::Arrange()
     const int width = MapImg->Picture()->Width() * zoom;
     const int height = MapImg->Picture()->Height() * zoom;
     MapImg->SetBounds(0, kToolbarHeight, width, height);
-    SetClientSize(std::max(width, 2 * kGap + 2 * kButtonWidth), kToolbarHeight + height);
+    SetClientSize(std::max(width, 3 * kGap + 2 * kButtonWidth + kSaveTilesetWidth), kToolbarHeight + height);
 }

@@ -26,10 +26,11 @@ LAYERS = {
     "support": TOOLKIT,
     "resources": TOOLKIT,
     "tile": PLAIN,
+    "tileset": PLAIN + ["tile"],
     "widgets": TOOLKIT + ["support", "resources"],
-    "tools/gallery": PLAIN + ["platform/qt", "support", "resources", "widgets", "tile", "tools"],
-    "tools": PLAIN + ["support", "resources", "tile"],
-    "app": PLAIN + ["platform/qt", "support", "resources", "widgets", "tile"],
+    "tools/gallery": PLAIN + ["platform/qt", "support", "resources", "widgets", "tile", "tileset", "tools"],
+    "tools": PLAIN + ["support", "resources", "tile", "tileset"],
+    "app": PLAIN + ["platform/qt", "support", "resources", "widgets", "tile", "tileset"],
 }
 # Only these may see the window records behind a handle.
 INTERNAL = "platform/win32/internal"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws docs/tileset.png: a 4 x 4 map rendered by Tiled's tmxrasterizer from tilesets that
-# durnik-batch made of the sample textures, a floor with a row of stone blocks on it.
+# durnik-batch made of the sample textures with its default options, a floor with a row of
+# stone blocks on it, smoothed at twice the size as a zoomed-in editor or engine shows it.
 # Usage: scripts/make-tileset-picture.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,5 +41,5 @@ cat >"$work/map/map.tmx" <<'TMX'
  </layer>
 </map>
 TMX
-QT_QPA_PLATFORM=offscreen tmxrasterizer --no-smoothing "$work/map/map.tmx" docs/tileset.png 2>/dev/null
+QT_QPA_PLATFORM=offscreen tmxrasterizer --scale 2 "$work/map/map.tmx" docs/tileset.png 2>/dev/null
 echo "Wrote docs/tileset.png"

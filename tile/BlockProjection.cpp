@@ -3,6 +3,7 @@
 
 #include "tile/TileProjection.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cmath>
@@ -19,8 +20,9 @@ struct SidePosition {
 
 // With pixel centres (x + 1/2, y + 1/2) and every length doubled and multiplied by the width,
 // the faces' edges fall on integers. A tile holds at most kBmpMaxPixels pixels, so every
-// product here and in BlockSample fits in 64 bits.
-std::optional<SidePosition> SideFacePosition(int x, int y, int width, int height, int depth)
+// product here and in BlockSample fits in 64 bits. down is negative above the side faces'
+// upper edges and 2 * width * depth or more below their lower ones.
+SidePosition UnboundedSidePosition(int x, int y, int width, int height)
 {
     const std::int64_t w = width;
     const std::int64_t h = height;
@@ -29,10 +31,30 @@ std::optional<SidePosition> SideFacePosition(int x, int y, int width, int height
     const bool left = doubledX < w;
     // The face's upper edge under this column, times 2 * width.
     const std::int64_t edge = left ? w * h + doubledX * h : 2 * w * h - (doubledX - w) * h;
-    const std::int64_t down = centreY - edge;
-    if (down < 0 || down >= 2 * w * depth)
+    return { left ? TBlockFace::Left : TBlockFace::Right, left ? doubledX : doubledX - w, centreY - edge };
+}
+
+std::optional<SidePosition> SideFacePosition(int x, int y, int width, int height, int depth)
+{
+    const SidePosition side = UnboundedSidePosition(x, y, width, height);
+    if (side.down < 0 || side.down >= 2 * std::int64_t(width) * depth)
         return std::nullopt;
-    return SidePosition { left ? TBlockFace::Left : TBlockFace::Right, left ? doubledX : doubledX - w, down };
+    return side;
+}
+
+// Past the tile's outline: the top face continues above the side faces' upper edges, and
+// the side faces continue sideways and downwards as their nearest column and row.
+SidePosition ContinuedSidePosition(int x, int y, int width, int height, int depth)
+{
+    SidePosition side = UnboundedSidePosition(std::clamp(x, 0, width - 1), y, width, height);
+    side.down = std::min(side.down, 2 * std::int64_t(width) * depth - 1);
+    return side;
+}
+
+TSourcePixel SideSample(const SidePosition& side, int width, int depth, int sourceWidth, int sourceHeight)
+{
+    return TSourcePixel { side.across * sourceWidth / width,
+        side.down * sourceHeight / (2 * std::int64_t(width) * depth) };
 }
 
 bool OnTopFace(int x, int y, int width, int height)
@@ -73,8 +95,22 @@ std::optional<TSourcePixel> BlockSample(
     const std::optional<SidePosition> side = SideFacePosition(x, y, width, height, depth);
     if (!side)
         return std::nullopt;
-    return TSourcePixel { side->across * sourceWidth / width,
-        side->down * sourceHeight / (2 * std::int64_t(width) * depth) };
+    return SideSample(*side, width, depth, sourceWidth, sourceHeight);
+}
+
+TBlockFace ContinuedBlockFace(int x, int y, int width, int height, int depth)
+{
+    const SidePosition side = ContinuedSidePosition(x, y, width, height, depth);
+    return side.down < 0 ? TBlockFace::Top : side.face;
+}
+
+TSourcePixel ContinuedBlockSample(
+    int x, int y, int width, int height, int depth, int sourceWidth, int sourceHeight)
+{
+    const SidePosition side = ContinuedSidePosition(x, y, width, height, depth);
+    if (side.down < 0)
+        return WrappedIsoSample(x, y, width, height, sourceWidth, sourceHeight);
+    return SideSample(side, width, depth, sourceWidth, sourceHeight);
 }
 
 TSampleRule BlockRule(int depth)
@@ -89,17 +125,23 @@ int BlockDepth(const TBlockShape& shape, int height)
     return shape.depth > 0 ? shape.depth : height;
 }
 
-void ShadeBlockFaces(PixelRaster& tile, int height, const TBlockShape& shape)
+void ShadeBlockFaces(PixelRaster& tile, int height, const TBlockShape& shape, int overdraw)
 {
     const int depth = BlockDepth(shape, height);
-    assert(tile.height == height + depth && "the tile is a block of this shape");
+    assert(tile.height == height + depth + 2 * overdraw && "the tile is a block of this shape");
+    const int width = tile.width - 2 * overdraw;
+    // Without overdraw the white outside the outline stays white, as the BMP tile shows it.
+    const auto faceOf = [&](int x, int y) {
+        return overdraw == 0 ? BlockFace(x, y, width, height, depth)
+                             : ContinuedBlockFace(x - overdraw, y - overdraw, width, height, depth);
+    };
     const auto left = ShadeTable(shape.leftShade);
     const auto right = ShadeTable(shape.rightShade);
     tile.monochrome = false; // shaded faces are grey even on a two-colour picture
     for (int y = 0; y < tile.height; ++y) {
         for (int x = 0; x < tile.width; ++x) {
             COLORREF& pixel = tile.At(x, y);
-            switch (BlockFace(x, y, tile.width, height, depth)) {
+            switch (faceOf(x, y)) {
             case TBlockFace::None:
             case TBlockFace::Top:
                 break;
@@ -123,12 +165,12 @@ PixelRaster BlockTile(const PixelRaster& picture, int width, int height, const T
     return tile;
 }
 
-TSampledReader ShadedBlockReader(TSampledReader read, const TBlockShape& shape)
+TSampledReader ShadedBlockReader(TSampledReader read, const TBlockShape& shape, int overdraw)
 {
     assert(shape.depth > 0 && "the depth is known before the batch");
-    return [read = std::move(read), shape](const AnsiString& sourceFile, TSampler& sampler) {
+    return [read = std::move(read), shape, overdraw](const AnsiString& sourceFile, TSampler& sampler) {
         PixelRaster tile = read(sourceFile, sampler);
-        ShadeBlockFaces(tile, sampler.Height() - shape.depth, shape);
+        ShadeBlockFaces(tile, sampler.Height() - shape.depth - 2 * overdraw, shape, overdraw);
         return tile;
     };
 }

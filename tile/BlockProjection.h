@@ -32,6 +32,14 @@ TBlockFace BlockFace(int x, int y, int width, int height, int depth);
 std::optional<TSourcePixel> BlockSample(
     int x, int y, int width, int height, int depth, int sourceWidth, int sourceHeight);
 
+// The face and the source pixel of a point past the block's outline (x and y may lie outside
+// the tile): above the side faces the top face continues as WrappedIsoSample, beside and
+// below them each side face continues as its nearest column and row. Inside the outline
+// both agree with BlockFace and BlockSample.
+TBlockFace ContinuedBlockFace(int x, int y, int width, int height, int depth);
+TSourcePixel ContinuedBlockSample(
+    int x, int y, int width, int height, int depth, int sourceWidth, int sourceHeight);
+
 // The sample rule of block tiles of this depth; the destination is the whole block tile, so
 // the top face is depth pixels less high than the tile.
 TSampleRule BlockRule(int depth);
@@ -41,7 +49,8 @@ int BlockDepth(const TBlockShape& shape, int height);
 
 // Darkens the side faces of a block tile sampled through BlockRule: each channel c of the
 // left face becomes floor(c * leftShade + 0.5), of the right face the same with rightShade.
-void ShadeBlockFaces(PixelRaster& tile, int height, const TBlockShape& shape);
+// A tile grown by overdraw pixels on every side (Overdraw.h) is shaded as its faces continue.
+void ShadeBlockFaces(PixelRaster& tile, int height, const TBlockShape& shape, int overdraw = 0);
 
 // A whole block tile of a picture, as the window would show it: width x (height + depth),
 // white outside the block.
@@ -49,4 +58,4 @@ PixelRaster BlockTile(const PixelRaster& picture, int width, int height, const T
 
 // Reads a block tile's source through read and darkens its side faces; shape.depth must be
 // set (BlockDepth). Touches nothing shared, so it may run on read-ahead threads.
-TSampledReader ShadedBlockReader(TSampledReader read, const TBlockShape& shape);
+TSampledReader ShadedBlockReader(TSampledReader read, const TBlockShape& shape, int overdraw = 0);

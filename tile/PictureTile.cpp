@@ -3,6 +3,7 @@
 
 #include "platform/rtl/DirectoryListing.h"
 #include "tile/BlockProjection.h"
+#include "tile/Overdraw.h"
 #include "tile/TileComposer.h"
 #include "tile/TileFormats.h"
 
@@ -23,6 +24,8 @@ void TPictureTile::Compose(TGraphic* source, TGraphic* mask, TBitmap& tile, int 
 {
     const TBlockShape block { BlockDepth(TBlockShape { blockDepth }, height) };
     FFaceHeight = height;
+    FDepth = projection == TTileProjection::Block ? block.depth : 0;
+    FOverdrawn.reset();
     if (projection == TTileProjection::Block) {
         // The mask plays no part in a block, which is opaque inside its outline.
         mask = nullptr;
@@ -54,6 +57,30 @@ void TPictureTile::Compose(TGraphic* source, TGraphic* mask, TBitmap& tile, int 
         ComposeTile(&sampled, mask, tile, width, height);
     }
     FMaskBrightness = MaskBrightness(mask, width, height);
+    if (hasPicture && width > 0 && height > 0)
+        ComposeOverdrawn(picture->Raster(), mask, width, projection, block);
+}
+
+void TPictureTile::ComposeOverdrawn(const PixelRaster& picture, TGraphic* mask, int width,
+    TTileProjection projection, const TBlockShape& block)
+{
+    const TTileCell cell { width, FFaceHeight, FDepth, kDefaultOverdraw };
+    TOverdrawPlan plan
+        = PlanOverdraw(mask, projection, width, FFaceHeight + FDepth, block.depth, cell.overdraw);
+    const TSampleMap map(picture.width, picture.height, cell.PictureWidth(), cell.PictureHeight(), plan.rule);
+    PixelRaster raster
+        = SampleRows(map, picture.monochrome, [&picture](int row) { return picture.Row(row); });
+    if (projection == TTileProjection::Block)
+        ShadeBlockFaces(raster, FFaceHeight, block, cell.overdraw);
+    TBitmap sampled;
+    sampled.SetRaster(std::move(raster));
+    TBitmap grownMask;
+    grownMask.SetRaster(std::move(plan.mask));
+    TBitmap grown;
+    ComposeTile(&sampled, &grownMask, grown, cell.PictureWidth(), cell.PictureHeight());
+    // The grown tile's rule covers every pixel, so its opacity is its mask's brightness alone.
+    FOverdrawn = TWrittenTile { grown.Raster(),
+        MaskBrightness(&grownMask, cell.PictureWidth(), cell.PictureHeight()), cell };
 }
 
 void TPictureTile::Save(TBitmap& tile, const AnsiString& fileName, TTileFormat format) const
@@ -64,10 +91,19 @@ void TPictureTile::Save(TBitmap& tile, const AnsiString& fileName, TTileFormat f
     case TTileFormat::Bmp:
         tile.SaveToFile(fileName);
         return;
-    case TTileFormat::Png:
-        WritePngTile(tile, Alpha(), fileName);
+    case TTileFormat::Png: {
+        const TWrittenTile written = Written(tile, format);
+        WritePngTile(written.colours, written.alpha, fileName);
         return;
     }
+    }
+}
+
+TWrittenTile TPictureTile::Written(const TBitmap& tile, TTileFormat format) const
+{
+    if (format == TTileFormat::Png && FOverdrawn)
+        return *FOverdrawn;
+    return { tile.Raster(), Alpha(), { tile.Width(), FFaceHeight, FDepth, 0 } };
 }
 
 std::vector<std::uint8_t> TPictureTile::Alpha() const

@@ -50,9 +50,9 @@ std::vector<std::uint8_t> TileAlpha(std::vector<std::uint8_t> brightness, const 
     return brightness;
 }
 
-void WritePngTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, const AnsiString& tileFile)
+void WritePngTile(const PixelRaster& colours, std::span<const std::uint8_t> alpha, const AnsiString& tileFile)
 {
-    WriteFileAtomically(tileFile, WritePng(tile.Raster(), alpha));
+    WriteFileAtomically(tileFile, WritePng(colours, alpha));
 }
 
 TTileWriter PngTileWriter(TGraphic* mask, int width, int height, TPngTileWritten written)
@@ -62,7 +62,7 @@ TTileWriter PngTileWriter(TGraphic* mask, int width, int height, TPngTileWritten
     return [brightness, written = std::move(written)](
                TBitmap& tile, const TSampleMap& map, const AnsiString& tileFile) {
         const std::vector<std::uint8_t> alpha = TileAlpha(*brightness, map);
-        WritePngTile(tile, alpha, tileFile);
+        WritePngTile(tile.Raster(), alpha, tileFile);
         if (written)
             written(tile.Raster(), alpha);
     };

@@ -25,7 +25,8 @@ std::vector<std::uint8_t> MaskBrightness(TGraphic* mask, int width, int height);
 // A tile's opacity: the mask's brightness, or 0 where the source covers nothing.
 std::vector<std::uint8_t> TileAlpha(std::vector<std::uint8_t> brightness, const TSampleMap& map);
 // The tile's colours with that opacity as an 8-bit RGBA PNG, written atomically.
-void WritePngTile(const TBitmap& tile, std::span<const std::uint8_t> alpha, const AnsiString& tileFile);
+void WritePngTile(
+    const PixelRaster& colours, std::span<const std::uint8_t> alpha, const AnsiString& tileFile);
 
 // Told of each PNG tile once it is written, with the pixels written.
 using TPngTileWritten = std::function<void(const PixelRaster& colours, std::span<const std::uint8_t> alpha)>;

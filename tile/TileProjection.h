@@ -18,5 +18,10 @@ enum class TTileProjection : std::uint8_t { Stretch, Iso, Block };
 // kBmpMaxPixels pixels, so every product fits in 64 bits.
 std::optional<TSourcePixel> IsoSample(int x, int y, int width, int height, int sourceWidth, int sourceHeight);
 
+// The same projection continued past the diamond, the source repeating in both directions,
+// so a seamless texture runs on into the neighbouring cells exactly; x and y may lie
+// outside the tile.
+TSourcePixel WrappedIsoSample(int x, int y, int width, int height, int sourceWidth, int sourceHeight);
+
 // blockDepth is the height of a block's side faces, for Block only.
 TSampleRule ProjectionRule(TTileProjection projection, int blockDepth = 0);

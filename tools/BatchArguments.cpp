@@ -25,6 +25,16 @@ int NonNegativeSize(const char* option, const AnsiString& text)
     return value;
 }
 
+// A number of pixels from 0 to most.
+int Pixels(const char* option, const AnsiString& text, int most)
+{
+    const int value = StrToInt(text);
+    if (value < 0 || value > most)
+        throw EConvertError(
+            AnsiString("the ") + option + " must be from 0 to " + IntToStr(most) + " pixels, not " + text);
+    return value;
+}
+
 int Depth(const AnsiString& text)
 {
     const int value = StrToInt(text);
@@ -108,12 +118,14 @@ void CheckCombinations(const TBatchArguments& parsed, const std::vector<std::str
     const auto was = [&given](std::string_view name) {
         return std::find(given.begin(), given.end(), name) != given.end();
     };
-    for (const char* option : { "--columns", "--spacing", "--margin" })
+    for (const char* option : { "--columns", "--spacing", "--margin", "--extrude" })
         if (was(option) && !was("--sheet"))
             throw EConvertError(AnsiString(option) + " is for a sheet: add --sheet NAME");
     for (const char* option : { "--depth", "--shade" })
         if (was(option) && parsed.projection != TTileProjection::Block)
             throw EConvertError(AnsiString(option) + " is for block tiles: add --projection block");
+    if (was("--overdraw") && parsed.tileExtension != "png")
+        throw EConvertError("--overdraw is for PNG tiles: add --to png");
     if (was("--sheet") && parsed.tileExtension != "png")
         throw EConvertError("a sheet is made of PNG tiles: add --to png");
 }
@@ -146,8 +158,9 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        constexpr std::string_view kValueOptions[] = { "--width", "--height", "--mask", "--from", "--to",
-            "--projection", "--depth", "--shade", "--sheet", "--columns", "--spacing", "--margin" };
+        constexpr std::string_view kValueOptions[]
+            = { "--width", "--height", "--mask", "--from", "--to", "--projection", "--depth", "--shade",
+                  "--sheet", "--columns", "--spacing", "--margin", "--overdraw", "--extrude" };
         if (std::find(std::begin(kValueOptions), std::end(kValueOptions), name) == std::end(kValueOptions))
             throw EConvertError("unknown option " + AnsiString(argument));
         given.push_back(name);
@@ -180,6 +193,10 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
             parsed.sheet.spacing = NonNegativeSize("spacing", value);
         else if (name == "--margin")
             parsed.sheet.margin = NonNegativeSize("margin", value);
+        else if (name == "--overdraw")
+            parsed.overdraw = Pixels("overdraw", value, kMostOverdraw);
+        else if (name == "--extrude")
+            parsed.sheet.extrude = Pixels("extrusion", value, kMostExtrude);
         else
             parsed.maskFile = value;
     }

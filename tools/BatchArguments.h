@@ -4,8 +4,9 @@
 
 #include "platform/rtl/SysUtils.h"
 #include "tile/BlockProjection.h"
+#include "tile/Overdraw.h"
 #include "tile/TileProjection.h"
-#include "tools/SheetLayout.h"
+#include "tileset/SheetLayout.h"
 
 #include <optional>
 #include <span>
@@ -20,7 +21,8 @@ struct TBatchArguments {
     AnsiString tileExtension = "bmp"; // --to: "bmp" or "png"
     TTileProjection projection = TTileProjection::Stretch;
     TBlockShape block; // --depth and --shade, for the block projection
-    TSheetOptions sheet; // --sheet, --columns, --spacing and --margin
+    int overdraw = kDefaultOverdraw; // --overdraw: pixels PNG tiles reach past their cell
+    TSheetOptions sheet; // --sheet, --columns, --spacing, --margin and --extrude
     AnsiString inputDirectory;
     AnsiString outputDirectory;
 };
@@ -32,4 +34,5 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments);
 inline constexpr const char* kBatchUsage
     = "Usage: durnik-batch [--width W] [--height H] [--mask FILE] [--from bmp,png] [--to bmp|png]\n"
       "                    [--projection stretch|iso|block] [--depth D] [--shade L,R]\n"
-      "                    [--sheet NAME [--columns N] [--spacing S] [--margin M]] INPUT_DIR OUTPUT_DIR\n";
+      "                    [--overdraw N] [--sheet NAME [--columns N] [--spacing S] [--margin M]\n"
+      "                    [--extrude E]] INPUT_DIR OUTPUT_DIR\n";

@@ -8,11 +8,12 @@
 #include "resources/Version.h"
 #include "tile/BatchConverter.h"
 #include "tile/BlockProjection.h"
+#include "tile/Overdraw.h"
 #include "tile/TileFileConverters.h"
 #include "tile/TileFormats.h"
+#include "tileset/TileSheet.h"
 #include "tools/BatchArguments.h"
 #include "tools/ProgressBar.h"
-#include "tools/TileSheet.h"
 
 #include <memory>
 #include <optional>
@@ -35,11 +36,18 @@ constexpr const char* kHelp
       "                shaded side faces, a tile W x (H + D) without mask (default stretch)\n"
       "  --depth D     height of a block's side faces, 1 to 16384 (default H)\n"
       "  --shade L,R   factors from 0 to 1 darkening the left and right face (default 0.8,0.6)\n"
+      "  --overdraw N  PNG tiles reach N pixels past their cell on every side, opaque,\n"
+      "                showing the picture continued, so neighbours overlap when a map is\n"
+      "                scaled and smoothed; 0 gives the exact diamond (default 2, at most 64)\n"
       "  --sheet NAME  also write every tile on one sheet NAME.png, with the Tiled tileset\n"
-      "                NAME.tsx and the sprite atlas NAME.json (needs --to png)\n"
+      "                NAME.tsx, the sprite atlas NAME.json and the Godot 4 TileSet NAME.tres\n"
+      "                (needs --to png)\n"
       "  --columns N   tiles a row of the sheet (default: a square sheet)\n"
       "  --spacing S   pixels between the tiles of the sheet (default 0)\n"
       "  --margin M    pixels around the tiles of the sheet (default 0)\n"
+      "  --extrude E   repeat each tile's edge E pixels into the gaps of the sheet (margin and\n"
+      "                spacing grow to match), so filtering never takes a neighbour's colour\n"
+      "                (default 0, at most 64)\n"
       "  --help        show this text\n"
       "  --version     show the version\n"
       "\n"
@@ -95,31 +103,38 @@ int TileHeight(const TBatchArguments& arguments)
     return MakesBlocks(arguments) ? arguments.height + Block(arguments).depth : arguments.height;
 }
 
-std::unique_ptr<TSampledTileConverter> Converter(
-    const TBatchArguments& arguments, TBitmap& mask, TPngTileWritten written)
+// The cell each tile stands on; only PNG tiles reach past it, BMP tiles stay as they were.
+TTileCell Cell(const TBatchArguments& arguments)
 {
-    const int width = arguments.width;
-    const int height = TileHeight(arguments);
+    return { arguments.width, arguments.height, TileHeight(arguments) - arguments.height,
+        arguments.tileExtension == "png" ? arguments.overdraw : 0 };
+}
+
+// grownMask holds the mask of tiles with overdraw, and must outlive the converter.
+std::unique_ptr<TSampledTileConverter> Converter(
+    const TBatchArguments& arguments, TBitmap& mask, TBitmap& grownMask, TPngTileWritten written)
+{
+    const TTileCell cell = Cell(arguments);
+    const TBlockShape block = Block(arguments);
     // The mask plays no part in a block, which is opaque inside its outline.
     TGraphic* tileMask = MakesBlocks(arguments) ? nullptr : &mask;
+    TSampleRule rule = ProjectionRule(arguments.projection, block.depth);
+    if (cell.overdraw > 0) {
+        TOverdrawPlan plan = PlanOverdraw(tileMask, arguments.projection, arguments.width,
+            TileHeight(arguments), block.depth, cell.overdraw);
+        grownMask.SetRaster(std::move(plan.mask));
+        tileMask = &grownMask;
+        rule = std::move(plan.rule);
+    }
+    const int width = cell.PictureWidth();
+    const int height = cell.PictureHeight();
     TTileWriter write = WriteBmpTile;
     if (arguments.tileExtension == "png")
         write = PngTileWriter(tileMask, width, height, std::move(written));
-    const TBlockShape block = Block(arguments);
-    const TSampledReader read
-        = MakesBlocks(arguments) ? ShadedBlockReader(ReadTileSource, block) : TSampledReader(ReadTileSource);
-    return std::make_unique<TSampledTileConverter>(
-        tileMask, TSampler(width, height, ProjectionRule(arguments.projection, block.depth)), read, write);
-}
-
-// The names of the planned source files, as the batch put them together.
-std::vector<AnsiString> PictureNames(
-    const std::vector<AnsiString>& sourceFiles, const AnsiString& inputDirectory)
-{
-    std::vector<AnsiString> names;
-    for (const AnsiString& sourceFile : sourceFiles)
-        names.push_back(sourceFile.substr(inputDirectory.size() + 1));
-    return names;
+    const TSampledReader read = MakesBlocks(arguments)
+        ? ShadedBlockReader(ReadTileSource, block, cell.overdraw)
+        : TSampledReader(ReadTileSource);
+    return std::make_unique<TSampledTileConverter>(tileMask, TSampler(width, height, rule), read, write);
 }
 
 // A misspelt input folder is an error rather than a batch of nothing, and the output folder
@@ -137,6 +152,7 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
 {
     const AnsiString maskFile = arguments.maskFile.value_or(context.programDirectory + "mask/iso.bmp");
     TBitmap mask;
+    TBitmap grownMask;
     AnsiString currentFile; // named in front of an error that does not name it
     TProgressBar progressBar(context.err, context.showProgress);
     try {
@@ -152,16 +168,17 @@ int Convert(const TBatchArguments& arguments, const TBatchCommandContext& contex
         std::optional<TTileSheet> sheet;
         TPngTileWritten toSheet;
         if (!arguments.sheet.name.empty()) {
-            sheet.emplace(arguments.sheet, arguments.outputDirectory, arguments.width, TileHeight(arguments));
+            sheet.emplace(arguments.sheet, arguments.outputDirectory, Cell(arguments));
             toSheet = [&sheet](const PixelRaster& colours, std::span<const std::uint8_t> alpha) {
                 sheet->Add(colours, alpha);
             };
         }
-        const std::unique_ptr<TSampledTileConverter> converter = Converter(arguments, mask, toSheet);
+        const std::unique_ptr<TSampledTileConverter> converter
+            = Converter(arguments, mask, grownMask, toSheet);
         // Reading and decoding the pictures is nearly all the work, so it runs on every core.
         const TBatchPlan readAhead = [&](const std::vector<AnsiString>& sourceFiles) {
             if (sheet)
-                sheet->Plan(PictureNames(sourceFiles, arguments.inputDirectory), batchNames);
+                sheet->Plan(sourceFiles, arguments.inputDirectory, batchNames);
             converter->ReadAhead(sourceFiles, ReadAheadThreads());
         };
         const TConvertFile convert = [&](const AnsiString& sourceFile, const AnsiString& tileFile) {

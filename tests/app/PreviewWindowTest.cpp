@@ -2,6 +2,7 @@
 // The seam preview: the tile repeated as a map lays it out, following every Generate.
 #include "app/PreviewForm.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tile/TileProjection.h"
 
 namespace {
 
@@ -41,11 +42,14 @@ TEST_F(PreviewWindow, ShowsFourByFourTilesHalfATileApartInAWindowOfItsOwn)
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->Visible());
     EXPECT_NE(static_cast<TForm*>(preview), static_cast<TForm*>(window));
-    EXPECT_EQ(preview->Caption(), "Preview");
+    // The half mask leaves half of every tile clear.
+    EXPECT_NE(preview->Caption().find("pixels show through"), AnsiString::npos) << preview->Caption();
     const PixelRaster& map = Map(window);
-    // 128 x 63 tiles stepping 64 across and 32 down: 6 steps and one tile each way.
-    EXPECT_EQ(map.width, 6 * 64 + 128);
-    EXPECT_EQ(map.height, 6 * 32 + 63);
+    // 128 x 63 tiles stepping 64 across and 31.5 down, as a map editor lays them: the map is
+    // 8 half cells across and down, and the front row, rounded down half a pixel, reaches a
+    // row past it.
+    EXPECT_EQ(map.width, 8 * 64);
+    EXPECT_EQ(map.height, 4 * 63 + 1);
     // The mask's right half shows the picture: the first tile's, at the top of the map.
     EXPECT_EQ(map.At(3 * 64 + 100, 30), RGB(200, 30, 40));
     EXPECT_EQ(preview->ClientWidth(), map.width);
@@ -61,14 +65,39 @@ TEST_F(PreviewWindow, BlocksStepByTheirTopFaceSoTheyStandOnTheirCells)
     Click(window->GenBtn);
     Click(window->PreviewBtn);
     const PixelRaster& map = Map(window);
-    // 128 x 83 blocks on a 128 x 63 top face: steps of 64 across and 32 down.
-    EXPECT_EQ(map.width, 6 * 64 + 128);
-    EXPECT_EQ(map.height, 6 * 32 + 63 + 20);
+    // 128 x 83 blocks on 128 x 63 cells: the back ones rise 20 rows above the map.
+    EXPECT_EQ(map.width, 8 * 64);
+    EXPECT_EQ(map.height, 20 + 4 * 63);
     // The back block's top face at the top of the map, the front block's right side face
     // at the very bottom.
     EXPECT_EQ(map.At(3 * 64 + 64, 31), RGB(200, 30, 40));
     EXPECT_EQ(map.At(3 * 64 + 80, map.height - 12), RGB(120, 18, 24));
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PreviewWindow, SaysWhetherTheMapHasHolesForTheTileFormatChosen)
+{
+    // A mask exactly the diamond: BMP tiles meet without overlapping, so at an odd height
+    // the editor's rounding opens seams; PNG tiles reach past their cells and close them.
+    PixelRaster diamond { 128, 63, false, {} };
+    for (int y = 0; y < 63; ++y)
+        for (int x = 0; x < 128; ++x)
+            diamond.pixels.push_back(IsoSample(x, y, 128, 63, 1, 1) ? clWhite : clBlack);
+    TBitmap mask;
+    mask.SetRaster(diamond);
+    mask.SaveToFile(ProgramDir() + "mask/iso.bmp");
+    TMainForm* window = CreateWindow();
+    Open(window, "red.bmp");
+    window->IsoBtn->SetDown(true);
+    Click(window->PreviewBtn);
+
+    window->BmpTilesBtn->SetDown(true);
+    Click(window->GenBtn);
+    EXPECT_NE(Preview(window)->Caption().find("pixels show through"), AnsiString::npos)
+        << Preview(window)->Caption();
+    window->PngTilesBtn->SetDown(true);
+    Click(window->GenBtn);
+    EXPECT_EQ(Preview(window)->Caption(), "Preview: no holes");
 }
 
 TEST_F(PreviewWindow, FollowsEveryGenerateAndOpensEmptyBeforeTheFirst)
@@ -77,6 +106,7 @@ TEST_F(PreviewWindow, FollowsEveryGenerateAndOpensEmptyBeforeTheFirst)
     Click(window->PreviewBtn);
     ASSERT_NE(Preview(window), nullptr);
     EXPECT_EQ(Preview(window)->MapImg->Picture()->Graphic(), nullptr);
+    EXPECT_EQ(Preview(window)->Caption(), "Preview");
 
     Open(window, "red.bmp");
     Click(window->GenBtn);

@@ -5,6 +5,7 @@
 #include "platform/png/PngCodec.h"
 #include "tests/platform/rtl/TemporaryDirectory.h"
 #include "tests/tile/BatchTestPictures.h"
+#include "tile/Overdraw.h"
 #include "tile/TileComposer.h"
 #include "tile/TileFormats.h"
 
@@ -57,9 +58,21 @@ TEST(PictureTile, WritesTheBytesTheSampledBatchWritesForEveryProjectionAndFormat
     for (const Case& row : kCases) {
         SCOPED_TRACE(row.name);
         const bool png = row.format == TTileFormat::Png;
-        const TTileWriter writer = png ? PngTileWriter(mask.get(), 64, 31) : TTileWriter(WriteBmpTile);
+        // durnik-batch's PNG tiles reach past their cell by default; its BMP tiles never do.
+        TBitmap grownMask;
+        TGraphic* batchMask = mask.get();
+        TSampleRule rule = ProjectionRule(row.projection);
+        const int grown = png ? 2 * kDefaultOverdraw : 0;
+        if (png) {
+            TOverdrawPlan plan = PlanOverdraw(mask.get(), row.projection, 64, 31, 0, kDefaultOverdraw);
+            grownMask.SetRaster(std::move(plan.mask));
+            batchMask = &grownMask;
+            rule = std::move(plan.rule);
+        }
+        const TTileWriter writer
+            = png ? PngTileWriter(batchMask, 64 + grown, 31 + grown) : TTileWriter(WriteBmpTile);
         TSampledTileConverter batch(
-            mask.get(), TSampler(64, 31, ProjectionRule(row.projection)), ReadTileSource, writer);
+            batchMask, TSampler(64 + grown, 31 + grown, rule), ReadTileSource, writer);
         batch.Convert(folder / "source.bmp", folder / "batch.tile");
 
         TBitmap source;
@@ -103,7 +116,7 @@ TEST(PictureTile, PngAlphaKeepsTheMaskOfTheComposeAndIsClearOutsideTheDiamond)
     picture.Save(tile, folder / "tile.png", TTileFormat::Png);
     TBitmap reread;
     LoadPicture(folder / "tile.png", reread);
-    EXPECT_EQ(reread.Raster().At(16, 7), tile.Raster().At(16, 7));
+    EXPECT_EQ(reread.Raster().At(16 + kDefaultOverdraw, 7 + kDefaultOverdraw), tile.Raster().At(16, 7));
 }
 
 TEST(PictureTile, SavingBeforeAnyComposeOrAfterAnEmptyOneIsRefused)

@@ -90,6 +90,15 @@ TEST_F(BatchCommandTest, BlockAndSheetOptionsOutsideTheirRangeExitWithTwoAndWrit
         { { "--depth", "5", i.c_str(), o.c_str() }, "--depth is for block tiles: add --projection block" },
         { { "--projection", "iso", "--shade", "0.5,0.5", i.c_str(), o.c_str() },
             "--shade is for block tiles" },
+        { { "--to", "png", "--overdraw", "-1", i.c_str(), o.c_str() },
+            "the overdraw must be from 0 to 64 pixels, not -1" },
+        { { "--to", "png", "--overdraw=65", i.c_str(), o.c_str() }, "the overdraw must be from 0 to 64" },
+        { { "--to", "png", "--overdraw", "one", i.c_str(), o.c_str() }, "one" },
+        { { "--overdraw", "1", i.c_str(), o.c_str() }, "--overdraw is for PNG tiles: add --to png" },
+        { { "--to", "png", "--extrude", "1", i.c_str(), o.c_str() },
+            "--extrude is for a sheet: add --sheet NAME" },
+        { { "--to", "png", "--sheet", "s", "--extrude", "65", i.c_str(), o.c_str() },
+            "the extrusion must be from 0 to 64 pixels, not 65" },
     };
     for (const auto& [arguments, expected] : cases) {
         std::vector<const char*> withPng = { "--from", "png" };
@@ -107,8 +116,8 @@ TEST_F(BatchCommandTest, BlockTilesIgnoreTheMaskAndAreOpaqueExactlyInsideTheBloc
     WriteTestPng(in + "/a.png", 33, 21, 4);
     const std::string bmpTiles = root.MakeDirectory("bmp");
 
-    const CommandRun png = Run({ "--from", "png", "--to", "png", "--projection", "block", "--width", "64",
-        "--height", "32", "--depth", "20", "--shade", "0.75,0.3", in.c_str(), out.c_str() });
+    const CommandRun png = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--projection", "block",
+        "--width", "64", "--height", "32", "--depth", "20", "--shade", "0.75,0.3", in.c_str(), out.c_str() });
     const CommandRun bmp = Run({ "--from", "png", "--projection", "block", "--width", "64", "--height", "32",
         in.c_str(), bmpTiles.c_str() });
 
@@ -262,9 +271,10 @@ TEST_F(BatchCommandTest, PngTilesKeepTheBmpTilesColourAndTakeTheMaskAsAlpha)
     const std::string bmpTiles = root.MakeDirectory("bmp");
     const std::string greyTiles = root.MakeDirectory("grey");
 
-    const CommandRun png = Run({ "--to", "png", in.c_str(), out.c_str() });
+    const CommandRun png = Run({ "--to", "png", "--overdraw", "0", in.c_str(), out.c_str() });
     const CommandRun bmp = Run({ in.c_str(), bmpTiles.c_str() });
-    const CommandRun greyPng = Run({ "--to=png", "--mask", greyMask.c_str(), in.c_str(), greyTiles.c_str() });
+    const CommandRun greyPng
+        = Run({ "--to=png", "--overdraw=0", "--mask", greyMask.c_str(), in.c_str(), greyTiles.c_str() });
 
     ASSERT_EQ(png.status, 0) << png.err;
     ASSERT_EQ(greyPng.status, 0) << greyPng.err;
@@ -287,8 +297,8 @@ TEST_F(BatchCommandTest, IsoTilesAreTransparentOutsideTheDiamondWhateverTheMask)
     const std::string whiteMask = root / "white.bmp";
     white.SaveToFile(whiteMask);
 
-    const CommandRun run = Run({ "--from", "png", "--to", "png", "--projection", "iso", "--mask",
-        whiteMask.c_str(), "--width", "64", "--height", "32", in.c_str(), out.c_str() });
+    const CommandRun run = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--projection", "iso",
+        "--mask", whiteMask.c_str(), "--width", "64", "--height", "32", in.c_str(), out.c_str() });
 
     ASSERT_EQ(run.status, 0) << run.err;
     const Rgba tile = DecodeRgba(out + "/floor.png");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/MarkupText.h"
+#include "tileset/MarkupText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,6 @@ TEST(MarkupText, XmlAttributesEscapeTheFiveMarkupCharactersOnly)
         "\xC3\xB1\x61nd\xC3\xBA \xE6\xBC\xA2 \xF0\x9F\x99\x82");
     EXPECT_EQ(XmlAttributeText("&amp;"), "&amp;amp;");
     EXPECT_EQ(XmlAttributeText(""), "");
-}
-
-TEST(MarkupText, JsonStringsEscapeQuotesBackslashesAndControlCharacters)
-{
-    EXPECT_EQ(JsonStringText("a \"b\" \\c\\ <&> '"), "\"a \\\"b\\\" \\\\c\\\\ <&> '\"");
-    EXPECT_EQ(JsonStringText(AnsiString("\x01\n\x1f", 3)), "\"\\u0001\\u000a\\u001f\"");
-    EXPECT_EQ(JsonStringText("\xC3\xB1"), "\"\xC3\xB1\"");
-    EXPECT_EQ(JsonStringText(""), "\"\"");
 }
 
 TEST(MarkupText, OnlyValidUtf8WithoutControlCharactersIsMarkupText)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/TileSheet.h"
+#include "tileset/TileSheet.h"
 
 #include "resources/Version.h"
 #include "tests/tools/BatchCommandFixture.h"
@@ -56,8 +56,9 @@ TEST_F(TileSheetTest, LaysTheTilesOutRowByRowAndDescribesEveryOne)
         in = directory.MakeDirectory("in");
         out = directory.MakeDirectory("out");
         const std::vector<std::string> pictures = WritePictures(sheet.tiles);
-        std::vector<const char*> arguments = { "--from", "png", "--to", "png", "--width", "16", "--height",
-            "8", "--projection", "iso", "--sheet", "tiles" };
+        // Without overdraw, so the tiles are as large as their cells.
+        std::vector<const char*> arguments = { "--overdraw", "0", "--from", "png", "--to", "png", "--width",
+            "16", "--height", "8", "--projection", "iso", "--sheet", "tiles" };
         arguments.insert(arguments.end(), sheet.options.begin(), sheet.options.end());
         arguments.push_back(in.c_str());
         arguments.push_back(out.c_str());
@@ -133,11 +134,12 @@ TEST_F(TileSheetTest, LaysTheTilesOutRowByRowAndDescribesEveryOne)
             EXPECT_EQ(frame,
                 nlohmann::json::parse(R"({"frame": {"x": )" + std::to_string(left) + R"(, "y": )"
                     + std::to_string(top) + R"(, "w": 16, "h": 8}, "rotated": false, "trimmed": false,
-                "spriteSourceSize": {"x": 0, "y": 0, "w": 16, "h": 8}, "sourceSize": {"w": 16, "h": 8}})"))
+                "spriteSourceSize": {"x": 0, "y": 0, "w": 16, "h": 8}, "sourceSize": {"w": 16, "h": 8},
+                "pivot": {"x": 0.5, "y": 0.5}})"))
                 << pictures[std::size_t(index)];
         }
         EXPECT_EQ(atlas["meta"],
-            nlohmann::json({ { "app", "durnik-batch" }, { "version", kFileVersion }, { "image", "tiles.png" },
+            nlohmann::json({ { "app", "Durnik" }, { "version", kFileVersion }, { "image", "tiles.png" },
                 { "format", "RGBA8888" }, { "size", { { "w", width }, { "h", height } } },
                 { "scale", "1" } }));
         // Tiles in name order: the frames are written in the sheet's order too.
@@ -151,10 +153,10 @@ TEST_F(TileSheetTest, ASheetTooLargeIsRefusedBeforeAnythingIsWritten)
 {
     WritePictures(2);
 
-    const CommandRun wide = Run({ "--from", "png", "--to", "png", "--width", "8200", "--height", "4",
-        "--sheet", "s", "--columns", "2", in.c_str(), out.c_str() });
-    const CommandRun spaced = Run({ "--from", "png", "--to", "png", "--sheet", "s", "--columns", "1",
-        "--spacing", "16300", in.c_str(), out.c_str() });
+    const CommandRun wide = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--width", "8200",
+        "--height", "4", "--sheet", "s", "--columns", "2", in.c_str(), out.c_str() });
+    const CommandRun spaced = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--sheet", "s",
+        "--columns", "1", "--spacing", "16300", in.c_str(), out.c_str() });
 
     EXPECT_EQ(wide.status, 2);
     EXPECT_NE(wide.err.find("the sheet of 2 tiles would be 16400 x 4 pixels, more than 16384 x 16384"),
@@ -165,8 +167,8 @@ TEST_F(TileSheetTest, ASheetTooLargeIsRefusedBeforeAnythingIsWritten)
     EXPECT_TRUE(root.Names("out").empty());
 
     // Just the limit is taken.
-    const CommandRun limit = Run({ "--from", "png", "--to", "png", "--width", "8192", "--height", "4",
-        "--sheet", "s", "--columns", "2", in.c_str(), out.c_str() });
+    const CommandRun limit = Run({ "--overdraw", "0", "--from", "png", "--to", "png", "--width", "8192",
+        "--height", "4", "--sheet", "s", "--columns", "2", in.c_str(), out.c_str() });
     EXPECT_EQ(limit.status, 0) << limit.err;
     EXPECT_EQ(DecodeRgba(out + "/s.png").width, 16384);
 }

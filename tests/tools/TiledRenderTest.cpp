@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Sheets as a real client loads them: maps that use our tilesets are rendered by Tiled's own
 // command-line renderer and compared with the tiles placed by the test itself.
-#include "tests/tools/BatchCommandFixture.h"
+#include "tests/tools/TiledMap.h"
 
-#include "resources/data/IsoMask.h"
 #include "resources/data/SampleTextures.h"
 #include "tile/BlockProjection.h"
-#include "tools/TilesetDescriptions.h"
+#include "tileset/TilesetDescriptions.h"
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -16,64 +15,28 @@ namespace {
 
 constexpr int kTileWidth = 128;
 constexpr int kTileHeight = 64;
-constexpr int kMapSide = 4;
 
-// One layer of a 4 x 4 map, row by row: 0 is an empty cell, else a tile id of the map.
-using Layer = std::array<int, kMapSide * kMapSide>;
-
-struct MapTileset {
-    std::string file; // a .tsx beside the map
-    int firstId; // the map's id of its first tile
-    std::vector<std::string> tileFiles; // its tiles, in sheet order, to place by hand
-};
-
-std::string TilesetsAndLayers(const std::vector<MapTileset>& tilesets, const std::vector<Layer>& layers)
+// How Tiled moves each picture of a tileset from its cell's lower left corner.
+std::pair<int, int> TileOffset(const std::string& tsxFile)
 {
-    std::string text;
-    for (const MapTileset& tileset : tilesets)
-        text += " <tileset firstgid=\"" + std::to_string(tileset.firstId) + "\" source=\"" + tileset.file
-            + "\"/>\n";
-    for (std::size_t index = 0; index < layers.size(); ++index) {
-        text += " <layer id=\"" + std::to_string(index + 1) + "\" name=\"layer" + std::to_string(index)
-            + "\" width=\"4\" height=\"4\">\n  <data encoding=\"csv\">\n";
-        for (std::size_t cell = 0; cell < layers[index].size(); ++cell)
-            text += std::to_string(layers[index][cell]) + (cell + 1 < layers[index].size() ? "," : "\n");
-        text += "</data>\n </layer>\n";
-    }
-    return text;
-}
-
-void WriteMap(
-    const std::string& path, const std::vector<MapTileset>& tilesets, const std::vector<Layer>& layers)
-{
-    std::ofstream(path)
-        << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<map version=\"1.8\" orientation=\"isometric\" renderorder=\"right-down\" width=\"4\" "
-           "height=\"4\" tilewidth=\"128\" tileheight=\"64\" infinite=\"0\" nextlayerid=\"9\" "
-           "nextobjectid=\"1\">\n"
-        << TilesetsAndLayers(tilesets, layers) << "</map>\n";
-}
-
-// What tmxrasterizer draws, or an empty picture when it drew nothing.
-Rgba Rasterize(const std::string& map, const std::string& picture)
-{
-    const std::string command = "QT_QPA_PLATFORM=offscreen tmxrasterizer --no-smoothing '" + map + "' '"
-        + picture + "' > /dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    EXPECT_EQ(status, 0)
-        << "tmxrasterizer failed; scripts/install-deps.sh installs it (Debian package tiled)";
-    return DecodeRgba(picture);
+    tinyxml2::XMLDocument tsx;
+    EXPECT_EQ(tsx.LoadFile(tsxFile.c_str()), tinyxml2::XML_SUCCESS) << tsxFile;
+    const tinyxml2::XMLElement* offset = tsx.FirstChildElement("tileset")->FirstChildElement("tileoffset");
+    return offset ? std::pair { offset->IntAttribute("x"), offset->IntAttribute("y") } : std::pair { 0, 0 };
 }
 
 // The map drawn by hand: each tile's picture stands on its cell with its lower corners on
-// the cell's, so a taller tile rises above it; cells are drawn from the back to the front.
+// the cell's, moved by the tileset's offset, so a taller tile rises above it; cells are drawn
+// from the back to the front, and left to right across the map.
 Rgba PlaceTiles(const std::vector<MapTileset>& tilesets, const std::vector<Layer>& layers)
 {
     Rgba map { kMapSide * kTileWidth, kMapSide * kTileHeight, {} };
     map.bytes.assign(std::size_t(map.width) * std::size_t(map.height) * 4, 0);
     for (const Layer& layer : layers) {
-        for (int row = 0; row < kMapSide; ++row) {
-            for (int column = 0; column < kMapSide; ++column) {
+        for (int diagonal = 0; diagonal < 2 * kMapSide - 1; ++diagonal) {
+            for (int column = std::max(0, diagonal - kMapSide + 1);
+                 column <= std::min(diagonal, kMapSide - 1); ++column) {
+                const int row = diagonal - column;
                 const int id = layer[std::size_t(row * kMapSide + column)];
                 if (id == 0)
                     continue;
@@ -82,16 +45,18 @@ Rgba PlaceTiles(const std::vector<MapTileset>& tilesets, const std::vector<Layer
                     if (id >= candidate.firstId)
                         tileset = &candidate;
                 const Rgba tile = DecodeRgba(tileset->tileFiles[std::size_t(id - tileset->firstId)]);
-                const int left = (kMapSide + column - row - 1) * kTileWidth / 2;
-                const int bottom = (column + row + 2) * kTileHeight / 2;
+                const auto [offsetX, offsetY] = tileset->offset;
+                const int left = (kMapSide + column - row - 1) * kTileWidth / 2 + offsetX;
+                const int bottom = (column + row + 2) * kTileHeight / 2 + offsetY;
                 for (int y = 0; y < tile.height; ++y) {
                     for (int x = 0; x < tile.width; ++x) {
                         const std::uint8_t* pixel = tile.At(x, y);
+                        const int mapX = left + x;
                         const int mapY = bottom - tile.height + y;
-                        if (pixel[3] == 0 || mapY < 0)
+                        if (pixel[3] == 0 || mapY < 0 || mapX < 0 || mapX >= map.width || mapY >= map.height)
                             continue;
                         EXPECT_EQ(pixel[3], 255) << "only opaque and transparent pixels compose exactly";
-                        std::copy_n(pixel, 4, const_cast<std::uint8_t*>(map.At(left + x, mapY)));
+                        std::copy_n(pixel, 4, const_cast<std::uint8_t*>(map.At(mapX, mapY)));
                     }
                 }
             }
@@ -100,51 +65,15 @@ Rgba PlaceTiles(const std::vector<MapTileset>& tilesets, const std::vector<Layer
     return map;
 }
 
-// Pixel for pixel; transparent pixels may hold any colour.
-void ExpectSamePicture(const Rgba& rendered, const Rgba& placed)
-{
-    ASSERT_EQ(rendered.width, placed.width);
-    ASSERT_EQ(rendered.height, placed.height);
-    int differing = 0;
-    for (int y = 0; y < placed.height; ++y) {
-        for (int x = 0; x < placed.width; ++x) {
-            const std::uint8_t* want = placed.At(x, y);
-            const std::uint8_t* got = rendered.At(x, y);
-            const bool same = want[3] == 0 ? got[3] == 0 : std::equal(want, want + 4, got);
-            if (!same && ++differing <= 5)
-                ADD_FAILURE() << "at " << x << ", " << y << ": rendered " << int(got[0]) << " " << int(got[1])
-                              << " " << int(got[2]) << " " << int(got[3]) << ", placed " << int(want[0])
-                              << " " << int(want[1]) << " " << int(want[2]) << " " << int(want[3]);
-        }
-    }
-    EXPECT_EQ(differing, 0);
-}
-
-class TiledRenderTest : public BatchCommandTest {
+class TiledRenderTest : public ShippedMaskTest {
 protected:
-    // The mask that ships with the program, in place of the fixture's half mask.
-    TiledRenderTest()
-    {
-        TBitmap mask;
-        mask.SetRaster(DrawIsoMask(kDefaultMaskWidth, kDefaultMaskHeight));
-        mask.SaveToFile(program + "mask/iso.bmp");
-    }
-
-    void WriteTexture(const std::string& name, PixelRaster texture)
-    {
-        const std::vector<std::uint8_t> bytes
-            = WritePng(texture, std::vector<std::uint8_t>(texture.pixels.size(), 255));
-        std::ofstream(in + "/" + name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-
     // The sample textures as PNG tiles on the sheet "floor"; returns the tiles in sheet order.
     MapTileset MakeFloor(std::vector<const char*> sheetOptions = {})
     {
-        WriteTexture("grass.png", DrawGrass(64));
-        WriteTexture("sand.png", DrawSand(64));
-        WriteTexture("stone.png", DrawStone(64));
-        WriteTexture("water.png", DrawWater(64));
+        WriteTexture(in + "/grass.png", DrawGrass(64));
+        WriteTexture(in + "/sand.png", DrawSand(64));
+        WriteTexture(in + "/stone.png", DrawStone(64));
+        WriteTexture(in + "/water.png", DrawWater(64));
         std::vector<const char*> arguments = { "--from", "png", "--to", "png", "--projection", "iso",
             "--width", "128", "--height", "64", "--sheet", "floor" };
         arguments.insert(arguments.end(), sheetOptions.begin(), sheetOptions.end());
@@ -153,11 +82,10 @@ protected:
         const CommandRun run = Run(arguments);
         EXPECT_EQ(run.status, 0) << run.err;
         return { "floor.tsx", 1,
-            { out + "/grass.png", out + "/sand.png", out + "/stone.png", out + "/water.png" } };
+            { out + "/grass.png", out + "/sand.png", out + "/stone.png", out + "/water.png" },
+            TileOffset(out + "/floor.tsx") };
     }
 };
-
-const Layer kFloor = { 1, 2, 3, 4, 2, 3, 4, 1, 3, 4, 1, 2, 4, 1, 2, 3 };
 
 } // namespace
 
@@ -171,18 +99,7 @@ TEST_F(TiledRenderTest, AnIsoFloorRendersAsPlacedAndCoversTheMapsDiamond)
     ExpectSamePicture(rendered, PlaceTiles(tilesets, { kFloor }));
     // Inside the map's diamond every pixel is opaque: the tiles meet without a seam.
     ASSERT_EQ(rendered.width, kMapSide * kTileWidth);
-    int holes = 0;
-    for (int y = 0; y < rendered.height; ++y) {
-        for (int x = 0; x < rendered.width; ++x) {
-            const double across = (x + 0.5) / kTileWidth - kMapSide / 2.0;
-            const double down = (y + 0.5) / kTileHeight;
-            const double u = down + across;
-            const double v = down - across;
-            if (u >= 0 && u < kMapSide && v >= 0 && v < kMapSide && rendered.At(x, y)[3] != 255)
-                ++holes;
-        }
-    }
-    EXPECT_EQ(holes, 0);
+    EXPECT_EQ(MapHoles(rendered, 1, kTileWidth, kTileHeight), 0);
 }
 
 TEST_F(TiledRenderTest, BlocksStandUpFromTheirCellsOnTheFloor)
@@ -190,20 +107,21 @@ TEST_F(TiledRenderTest, BlocksStandUpFromTheirCellsOnTheFloor)
     MapTileset floor = MakeFloor();
     const std::string blockIn = root.MakeDirectory("block-in");
     std::swap(in, const_cast<std::string&>(blockIn));
-    WriteTexture("wall.png", DrawStone(64));
+    WriteTexture(in + "/wall.png", DrawStone(64));
     std::swap(in, const_cast<std::string&>(blockIn));
     const CommandRun blocks = Run({ "--from", "png", "--to", "png", "--projection", "block", "--width", "128",
         "--height", "64", "--sheet", "blocks", blockIn.c_str(), out.c_str() });
     ASSERT_EQ(blocks.status, 0) << blocks.err;
-    const std::vector<MapTileset> tilesets = { floor, { "blocks.tsx", 5, { out + "/wall.png" } } };
+    const std::vector<MapTileset> tilesets
+        = { floor, { "blocks.tsx", 5, { out + "/wall.png" }, TileOffset(out + "/blocks.tsx") } };
     const Layer row = { 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 0, 0, 0, 0 };
     WriteMap(out + "/blocks.tmx", tilesets, { kFloor, row });
 
     const Rgba rendered = Rasterize(out + "/blocks.tmx", root / "blocks-render.png");
 
     ExpectSamePicture(rendered, PlaceTiles(tilesets, { kFloor, row }));
-    // The blocks' tiles are 64 pixels taller than a cell.
-    EXPECT_EQ(DecodeRgba(out + "/wall.png").height, 128);
+    // The blocks' tiles are 64 pixels taller than a cell, and reach a pixel past it all round.
+    EXPECT_EQ(DecodeRgba(out + "/wall.png").height, 1 + 128 + 1);
 }
 
 TEST_F(TiledRenderTest, NamesWithMarkupCharactersAppearExactlyAndTheTilesetStillLoads)
@@ -211,7 +129,7 @@ TEST_F(TiledRenderTest, NamesWithMarkupCharactersAppearExactlyAndTheTilesetStill
     const std::vector<std::string> names
         = { "a \"quoted\" 'name'.png", "b & c.png", "<d>.png", "e f.png", "\xC3\xB1\x61nd\xC3\xBA.png" };
     for (std::size_t index = 0; index < names.size(); ++index)
-        WriteTexture(names[index], DrawGrass(16 + 16 * int(index)));
+        WriteTexture(in + "/" + names[index], DrawGrass(16 + 16 * int(index)));
 
     const CommandRun run = Run({ "--from", "png", "--to", "png", "--projection", "iso", "--width", "128",
         "--height", "64", "--sheet", "odd & \"named\"", in.c_str(), out.c_str() });
@@ -243,6 +161,7 @@ TEST_F(TiledRenderTest, NamesWithMarkupCharactersAppearExactlyAndTheTilesetStill
     EXPECT_EQ(atlas["meta"]["image"], "odd & \"named\".png");
 
     MapTileset odd { "odd &amp; &quot;named&quot;.tsx", 1, {} };
+    odd.offset = TileOffset(out + "/odd & \"named\".tsx");
     for (const std::string& name : order)
         odd.tileFiles.push_back(out + "/" + name);
     const Layer layer = { 1, 2, 3, 4, 5, 1, 2, 3, 4, 5, 1, 2, 3, 4, 5, 1 };
@@ -254,7 +173,7 @@ TEST_F(TiledRenderTest, BackslashesInTileNamesLoadToo)
 {
     // The batch reads "\" as a separator, so this tileset is written directly.
     const std::vector<TSheetTile> tiles = { { "back\\slash.png", "back\\slash.png" } };
-    const TSheetLayout layout = LayOutSheet(1, kTileWidth, kTileHeight, {});
+    const TSheetLayout layout = LayOutSheet(1, { kTileWidth, kTileHeight }, {});
     const std::string tsx = TsxDocument("slash", layout, tiles);
     const std::string json = AtlasJsonDocument("slash", layout, tiles, "durnik-batch", "1");
     root.Write("slash.tsx", tsx);

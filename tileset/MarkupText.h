@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Text placed into the XML and JSON files a sheet is described by: file names go in exactly
+// Text placed into the files a sheet is described by: file names go in exactly
 // as they are, escaped as each format demands, never pasted in raw.
 #pragma once
 
@@ -11,6 +11,3 @@ bool IsMarkupText(const AnsiString& text);
 
 // text inside a double-quoted XML attribute value.
 AnsiString XmlAttributeText(const AnsiString& text);
-
-// text as a JSON string, quotes included; control characters become \u escapes.
-AnsiString JsonStringText(const AnsiString& text);

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "tools/TileSheet.h"
+#include "tileset/TileSheet.h"
 
 #include "platform/png/PngCodec.h"
 #include "platform/rtl/FileStorage.h"
-#include "tools/MarkupText.h"
+#include "tileset/ColourBleed.h"
+#include "tileset/MarkupText.h"
 
 #include <algorithm>
 #include <cassert>
 #include <strings.h>
 
 namespace {
+
+// The window and durnik-batch write the same sheet, so the atlas names the program as a whole.
+constexpr const char* kSheetApp = "Durnik";
 
 void CheckMarkupName(const AnsiString& name)
 {
@@ -25,11 +29,10 @@ void WriteText(const AnsiString& path, const AnsiString& text)
 
 } // namespace
 
-TTileSheet::TTileSheet(TSheetOptions options, AnsiString outputDirectory, int tileWidth, int tileHeight)
+TTileSheet::TTileSheet(TSheetOptions options, AnsiString outputDirectory, TTileCell cell)
     : FOptions(std::move(options))
     , FOutputDirectory(std::move(outputDirectory))
-    , FTileWidth(tileWidth)
-    , FTileHeight(tileHeight)
+    , FCell(cell)
 {
 }
 
@@ -40,12 +43,15 @@ TTileSheet::~TTileSheet()
         FEncoded.wait();
 }
 
-void TTileSheet::Plan(const std::vector<AnsiString>& pictureNames, const TBatchNames& names)
+void TTileSheet::Plan(
+    const std::vector<AnsiString>& sourceFiles, const AnsiString& inputDirectory, const TBatchNames& names)
 {
     assert(!FLayout && "one sheet a batch");
     const AnsiString imageName = SheetImageName(FOptions.name);
     CheckMarkupName(FOptions.name);
-    for (const AnsiString& pictureName : pictureNames) {
+    for (const AnsiString& sourceFile : sourceFiles) {
+        // The batch puts a separator between the folder and each name.
+        const AnsiString pictureName = sourceFile.substr(inputDirectory.size() + 1);
         CheckMarkupName(pictureName);
         const AnsiString tileName = TileName(pictureName, names);
         // Letter case ignored, as the batch compares tile names.
@@ -54,10 +60,11 @@ void TTileSheet::Plan(const std::vector<AnsiString>& pictureNames, const TBatchN
                 + "\"; choose another sheet name");
         FTiles.push_back({ pictureName, tileName });
     }
-    FLayout = LayOutSheet(int(FTiles.size()), FTileWidth, FTileHeight, FOptions);
+    FLayout = LayOutSheet(int(FTiles.size()), FCell, FOptions);
     // The sheet repeats the tiles just written, so it is compressed for speed rather than size.
     FEncoder = std::make_unique<TPngRowEncoder>(FLayout->width, FLayout->height, TPngCompression::Fastest);
-    Encode(EmptyBand(FLayout->margin));
+    // Each row's band starts with the extrusion above its tiles.
+    Encode(EmptyBand(FLayout->margin - FLayout->extrude));
 }
 
 TTileSheet::Band TTileSheet::EmptyBand(int rows) const
@@ -70,22 +77,45 @@ TTileSheet::Band TTileSheet::EmptyBand(int rows) const
 void TTileSheet::Add(const PixelRaster& colours, std::span<const std::uint8_t> alpha)
 {
     assert(FLayout && FAdded < FLayout->tileCount && "a planned tile");
-    assert(colours.width == FTileWidth && colours.height == FTileHeight && "a tile of the sheet's size");
+    assert(colours.width == FLayout->tileWidth && colours.height == FLayout->tileHeight
+        && "a tile of the sheet");
+    const int extrude = FLayout->extrude;
     const int column = FAdded % FLayout->columns;
     const bool lastInRow = column == FLayout->columns - 1 || FAdded == FLayout->tileCount - 1;
     const bool lastRow = FAdded / FLayout->columns == FLayout->rows - 1;
+    // Below a row: its extrusion, then the rest of the spacing, or of the margin after the last.
+    const int gapBelow = lastRow ? FLayout->margin - extrude : FLayout->spacing - 2 * extrude;
     if (column == 0)
-        FBand = EmptyBand(FTileHeight + (lastRow ? FLayout->margin : FLayout->spacing));
-    const int left = FLayout->Position(FAdded).x;
-    for (int y = 0; y < FTileHeight; ++y) {
-        const std::size_t bandRow = std::size_t(y) * std::size_t(FLayout->width) + std::size_t(left);
-        std::copy_n(colours.Row(y), FTileWidth, FBand.colours.pixels.begin() + std::ptrdiff_t(bandRow));
-        std::copy_n(alpha.begin() + std::ptrdiff_t(std::size_t(y) * std::size_t(FTileWidth)), FTileWidth,
-            FBand.alpha.begin() + std::ptrdiff_t(bandRow));
+        FBand = EmptyBand(extrude + FLayout->tileHeight + extrude + gapBelow);
+    if (extrude == 0) {
+        Place(colours, alpha, FLayout->Position(FAdded).x, 0);
+    } else {
+        PixelRaster bled = colours;
+        BleedColours(bled, alpha);
+        Place(bled, alpha, FLayout->Position(FAdded).x, extrude);
     }
     ++FAdded;
     if (lastInRow)
         Encode(std::move(FBand));
+}
+
+void TTileSheet::Place(const PixelRaster& colours, std::span<const std::uint8_t> alpha, int left, int top)
+{
+    const int extrude = FLayout->extrude;
+    const int width = colours.width;
+    for (int bandY = top - extrude; bandY < top + colours.height + extrude; ++bandY) {
+        const std::size_t tileRow = std::size_t(std::clamp(bandY - top, 0, colours.height - 1)) * std::size_t(width);
+        const std::size_t bandRow = std::size_t(bandY) * std::size_t(FLayout->width) + std::size_t(left);
+        const auto bandColours = FBand.colours.pixels.begin() + std::ptrdiff_t(bandRow);
+        const auto bandAlpha = FBand.alpha.begin() + std::ptrdiff_t(bandRow);
+        std::copy_n(colours.pixels.begin() + std::ptrdiff_t(tileRow), width, bandColours);
+        std::copy_n(alpha.begin() + std::ptrdiff_t(tileRow), width, bandAlpha);
+        // The row's first and last pixel, repeated outwards.
+        std::fill_n(bandColours - extrude, extrude, colours.pixels[tileRow]);
+        std::fill_n(bandAlpha - extrude, extrude, alpha[tileRow]);
+        std::fill_n(bandColours + width, extrude, colours.pixels[tileRow + std::size_t(width) - 1]);
+        std::fill_n(bandAlpha + width, extrude, alpha[tileRow + std::size_t(width) - 1]);
+    }
 }
 
 void TTileSheet::Encode(Band band)
@@ -109,5 +139,6 @@ void TTileSheet::Write(const AnsiString& version)
     const AnsiString base = FOutputDirectory + "\\" + FOptions.name;
     WriteFileAtomically(FOutputDirectory + "\\" + SheetImageName(FOptions.name), FEncoder->Finish());
     WriteText(base + ".tsx", TsxDocument(FOptions.name, *FLayout, FTiles));
-    WriteText(base + ".json", AtlasJsonDocument(FOptions.name, *FLayout, FTiles, "durnik-batch", version));
+    WriteText(base + ".json", AtlasJsonDocument(FOptions.name, *FLayout, FTiles, kSheetApp, version));
+    WriteText(base + ".tres", GodotTileSetDocument(FOptions.name, *FLayout));
 }

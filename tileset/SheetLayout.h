@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/rtl/SysUtils.h"
+#include "tile/TileCell.h"
 
 #include <optional>
 
@@ -15,11 +16,15 @@ class ESheetRefused : public Exception {
     using Exception::Exception;
 };
 
+// The most pixels a sheet repeats each tile's edge by.
+inline constexpr int kMostExtrude = 64;
+
 struct TSheetOptions {
-    AnsiString name; // the sheet's files are name.png, name.tsx and name.json; empty: no sheet
+    AnsiString name; // the sheet's files are name.png, name.tsx, name.json and name.tres; empty: no sheet
     std::optional<int> columns; // default: the smallest n with n * n >= the number of tiles
-    int spacing = 0; // pixels between neighbouring tiles
-    int margin = 0; // pixels around all tiles
+    int spacing = 0; // pixels between neighbouring tiles, besides the extrusion
+    int margin = 0; // pixels around all tiles, besides the extrusion
+    int extrude = 0; // pixels each tile's edge is repeated by into the gap around it
 };
 
 struct TSheetPosition {
@@ -28,13 +33,15 @@ struct TSheetPosition {
 };
 
 struct TSheetLayout {
-    int tileWidth = 0;
+    TTileCell cell;
+    int tileWidth = 0; // a tile's picture
     int tileHeight = 0;
     int tileCount = 0;
     int columns = 0;
     int rows = 0;
-    int spacing = 0;
+    int spacing = 0; // the extrusion included
     int margin = 0;
+    int extrude = 0;
     int width = 0;
     int height = 0;
 
@@ -43,4 +50,4 @@ struct TSheetLayout {
 };
 
 // Raises ESheetRefused when the sheet would be wider or taller than kMostSheetSide.
-TSheetLayout LayOutSheet(int tileCount, int tileWidth, int tileHeight, const TSheetOptions& options);
+TSheetLayout LayOutSheet(int tileCount, const TTileCell& cell, const TSheetOptions& options);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/MarkupText.h"
+#include "tileset/MarkupText.h"
 
 #include <cassert>
 #include <cstdint>
@@ -82,20 +82,4 @@ AnsiString XmlAttributeText(const AnsiString& text)
         }
     }
     return escaped;
-}
-
-AnsiString JsonStringText(const AnsiString& text)
-{
-    AnsiString escaped = "\"";
-    for (const char character : text) {
-        if (std::uint8_t(character) < 0x20) {
-            const char* const hex = "0123456789abcdef";
-            escaped += AnsiString("\\u00") + hex[character >> 4] + hex[character & 0xF];
-            continue;
-        }
-        if (character == '"' || character == '\\')
-            escaped += '\\';
-        escaped += character;
-    }
-    return escaped + "\"";
 }

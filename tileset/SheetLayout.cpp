@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "tools/SheetLayout.h"
+#include "tileset/SheetLayout.h"
 
+#include <algorithm>
 #include <cassert>
+#include <climits>
 #include <cstdint>
 
 namespace {
@@ -28,25 +30,32 @@ TSheetPosition TSheetLayout::Position(int index) const
         margin + index / columns * (tileHeight + spacing) };
 }
 
-TSheetLayout LayOutSheet(int tileCount, int tileWidth, int tileHeight, const TSheetOptions& options)
+TSheetLayout LayOutSheet(int tileCount, const TTileCell& cell, const TSheetOptions& options)
 {
-    assert(tileCount > 0 && tileWidth > 0 && tileHeight > 0 && "a sheet holds tiles");
-    assert(options.spacing >= 0 && options.margin >= 0 && "checked with the command line");
+    assert(tileCount > 0 && cell.width > 0 && cell.height > 0 && "a sheet holds tiles");
+    assert(options.spacing >= 0 && options.margin >= 0 && options.extrude >= 0
+        && "checked with the command line");
     TSheetLayout layout;
-    layout.tileWidth = tileWidth;
-    layout.tileHeight = tileHeight;
+    layout.cell = cell;
+    layout.tileWidth = cell.PictureWidth();
+    layout.tileHeight = cell.PictureHeight();
     layout.tileCount = tileCount;
     layout.columns = options.columns.value_or(SquareColumns(tileCount));
     layout.rows = (tileCount + layout.columns - 1) / layout.columns;
-    layout.spacing = options.spacing;
-    layout.margin = options.margin;
-    const std::int64_t width = SheetSide(layout.columns, tileWidth, options.spacing, options.margin);
-    const std::int64_t height = SheetSide(layout.rows, tileHeight, options.spacing, options.margin);
+    // The extruded edges lie in the gaps, so the frames stay where a loader expects them.
+    const std::int64_t spacing = std::int64_t(options.spacing) + 2 * std::int64_t(options.extrude);
+    const std::int64_t margin = std::int64_t(options.margin) + options.extrude;
+    layout.extrude = options.extrude;
+    const std::int64_t width = SheetSide(layout.columns, layout.tileWidth, spacing, margin);
+    const std::int64_t height = SheetSide(layout.rows, layout.tileHeight, spacing, margin);
     if (width > kMostSheetSide || height > kMostSheetSide)
         throw ESheetRefused("the sheet of " + IntToStr(tileCount) + " tiles would be " + std::to_string(width)
             + " x " + std::to_string(height) + " pixels, more than " + IntToStr(kMostSheetSide) + " x "
             + IntToStr(kMostSheetSide)
             + "; make the tiles smaller, choose other --columns or make several sheets");
+    // A single tile has no spacing on the sheet, so only the margin is bounded by the check.
+    layout.spacing = int(std::min<std::int64_t>(spacing, INT_MAX));
+    layout.margin = int(margin);
     layout.width = int(width);
     layout.height = int(height);
     return layout;
