@@ -56,11 +56,12 @@ inline void WriteMap(const std::string& path, const std::vector<MapTileset>& til
 }
 
 // What tmxrasterizer draws at this scale, smoothed or with the nearest pixel; an empty
-// picture when it drew nothing.
+// picture when it drew nothing. A renderer that hangs is stopped after 30 s (it takes well
+// under one).
 inline Rgba Rasterize(
     const std::string& map, const std::string& picture, double scale = 1, bool smooth = false)
 {
-    const std::string command = "QT_QPA_PLATFORM=offscreen tmxrasterizer --scale " + std::to_string(scale)
+    const std::string command = "QT_QPA_PLATFORM=offscreen timeout -k 5 30 tmxrasterizer --scale " + std::to_string(scale)
         + (smooth ? "" : " --no-smoothing") + " '" + map + "' '" + picture + "' > /dev/null 2>&1";
     const int status = std::system(command.c_str());
     EXPECT_EQ(status, 0)
