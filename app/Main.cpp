@@ -127,6 +127,7 @@ void TMainForm::FormCreate(TObject*)
     ProgramDir = ExtractFilePath(Application->ExeName());
     FSettings = OpenSettingsStore(UserSettingsFile("durnik"));
     const TWindowSettings settings = ReadWindowSettings(*FSettings);
+    FLastGood = settings;
     ApplySettings(settings);
     DragAcceptFiles(Handle(), TRUE);
     if (!settings.maskFile.empty()) {
@@ -190,7 +191,8 @@ void TMainForm::RememberSettings(bool reportFailure)
     if (!FSettings)
         return;
     // Generate and the dialogs come often; the file is written only when something changed.
-    const TWindowSettings settings = Settings();
+    const TWindowSettings settings = WithLastGoodValues(Settings(), FLastGood);
+    FLastGood = settings;
     if (FWritten == settings)
         return;
     WriteWindowSettings(settings, *FSettings);

@@ -109,6 +109,7 @@ private:
     TButtonChoice<TTileFormat> FTiles;
     TPictureTile FTile;
     std::unique_ptr<TSettingsStore> FSettings;
+    TWindowSettings FLastGood; // what is written in place of a value typed that does not parse
     std::optional<TWindowSettings> FWritten; // what the settings file holds since this window wrote it
     TGuardedPtr<TPreviewForm> FPreview; // owned by the window; null once the user closed it
 };

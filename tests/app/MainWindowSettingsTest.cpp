@@ -146,6 +146,34 @@ TEST_F(MainWindowSettings, TheyAreWrittenWhenTheyChangeNotOnlyAtTheEnd)
         1);
 }
 
+TEST_F(MainWindowSettings, ATypedValueThatDoesNotParseLeavesTheLastGoodOneInTheFile)
+{
+    for (const char* typed : { " ", "abc", "0", "-4", "99999" }) {
+        SCOPED_TRACE(AnsiString("typed \"") + typed + "\"");
+        TMainForm* window = CreateWindow();
+        window->wEdt->SetText("96");
+        window->hEdt->SetText("48");
+        window->BlockBtn->SetDown(true);
+        window->dEdt->SetText("20");
+        Click(window->GenBtn);
+        window->wEdt->SetText(typed);
+        window->hEdt->SetText(typed);
+        window->dEdt->SetText(std::string(typed) == "0" ? "-1" : typed);
+
+        window = Restart();
+        EXPECT_EQ(window->wEdt->Text(), "96");
+        EXPECT_EQ(window->hEdt->Text(), "48");
+        EXPECT_EQ(window->dEdt->Text(), "20");
+        const std::string written = FileBytes(SettingsFile());
+        EXPECT_EQ(written.find(std::string("=") + typed + "\n"), std::string::npos) << written;
+        delete MainForm;
+        MainForm = nullptr;
+        Application->Initialize();
+    }
+    // Generate with a bad size says so, as before; that is all the user hears.
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(MainWindowSettings, NonsenseFallsBackToTheDefaultValueByValue)
 {
     WriteSettingsFile("[Tile]\nWidth=-5\nHeight=40\nMask=/no/such/mask.bmp\nProjection=sideways\n"
