@@ -95,6 +95,9 @@ private:
     int Depth() const;
     void BindFields();
     void ApplySettings(const TWindowSettings& settings);
+    // Puts the window at its remembered place, else where it was designed to be, wholly on
+    // the screen's work area.
+    void PlaceOnScreen(const std::optional<TPoint>& remembered);
     void LoadMask(const AnsiString& maskFile);
     // Writes the settings when they changed; quietly unless reportFailure.
     void RememberSettings(bool reportFailure);

@@ -403,6 +403,15 @@ TRect QtHost::ScreenRect()
     return Bounds(geometry.x(), geometry.y(), geometry.width(), geometry.height());
 }
 
+TRect QtHost::WorkArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return ScreenRect();
+    const QRect area = screen->availableGeometry();
+    return Bounds(area.x(), area.y(), area.width(), area.height());
+}
+
 TPoint QtHost::CursorPos()
 {
     const QPoint position = QCursor::pos();

@@ -41,6 +41,7 @@ public:
     void StopTimer(int timerId) override;
 
     TRect ScreenRect() override;
+    TRect WorkArea() override;
     TPoint CursorPos() override;
     void SetCursorPos(TPoint point) override;
     void SetCursor(HCURSOR cursor) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the window remembers between runs, in the user's configuration folder of the test.
 #include "app/WindowSettings.h"
+#include "platform/vcl/forms/Screen.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <filesystem>
@@ -190,6 +191,20 @@ TEST_F(MainWindowSettings, NonsenseFallsBackToTheDefaultValueByValue)
     EXPECT_EQ(window->Left(), 309);
     EXPECT_EQ(window->Top(), 211);
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MainWindowSettings, ARememberedPlaceOffTheScreenComesBackWhollyOnIt)
+{
+    const TRect area = Screen->WorkAreaRect();
+    WriteSettingsFile("[Window]\nLeft=" + std::to_string(area.Right - 40) + "\nTop=-300\n");
+    TMainForm* window = CreateWindow();
+    EXPECT_EQ(window->Left(), area.Right - window->Width());
+    EXPECT_EQ(window->Top(), area.Top);
+
+    // The panel makes the window taller than the room below it; it moves up.
+    window->SetBounds(window->Left(), area.Bottom - window->Height(), window->Width(), window->Height());
+    Click(window->SettBtn);
+    EXPECT_EQ(window->Top() + window->Height(), area.Bottom);
 }
 
 TEST_F(MainWindowSettings, AFileThatCannotBeReadNeverKeepsTheWindowFromStarting)

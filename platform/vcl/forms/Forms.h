@@ -72,6 +72,8 @@ public:
     void SetActiveControl(TWinControl* control);
 
     void Show();
+    // Moves the window as little as it takes to lie wholly in the screen's work area.
+    void KeepOnScreen();
     void Close();
     bool CloseQuery();
     // Tells the focused control and the one holding the mouse, unless either is sender, to

@@ -25,6 +25,8 @@ public:
 
     int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
     int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+    // The screen without its panels and docks: where windows should lie.
+    TRect WorkAreaRect() const;
 
     int FormCount() const { return int(FForms.size()); }
     TForm* Forms(int index) const { return FForms.at(std::size_t(index)); }
@@ -37,6 +39,11 @@ private:
     TCursor FCursor = crDefault;
     std::vector<TForm*> FForms;
 };
+
+// Where a window of these bounds lies wholly inside area, moved as little as it takes. A
+// window larger than the area keeps its upper-left corner on it, so its caption and first
+// controls can be reached.
+TPoint FittedOrigin(const TRect& bounds, const TRect& area);
 
 // The one screen object, made before main runs.
 extern TScreen* Screen;

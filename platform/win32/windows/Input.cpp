@@ -202,6 +202,15 @@ void SetKeyDown(int virtualKey, bool down)
         Input().keysDown[std::size_t(virtualKey)] = down;
 }
 
+BOOL SystemParametersInfoA(UINT action, UINT, void* param, UINT)
+{
+    if (action != SPI_GETWORKAREA || !param)
+        return FALSE;
+    Host* host = CurrentHost();
+    *static_cast<TRect*>(param) = host ? host->WorkArea() : Rect(0, 0, 1024, 768);
+    return TRUE;
+}
+
 int GetSystemMetrics(int index)
 {
     Host* host = CurrentHost();
