@@ -70,6 +70,8 @@ public:
     void ProjectionBtnClick(TObject* sender);
 
     TNotifyEvent FindMethod(const AnsiString& name) override;
+    // The commands and the panel's choices from the keyboard; see MainShortCuts.cpp.
+    bool IsShortCut(TShortCut shortCut) override;
 
     // Opens a picture file as the source, as Open does with the file chosen; for files
     // dropped on the window.
