@@ -5,12 +5,14 @@
 #include "platform/qt/QtStrings.h"
 
 #include "platform/rtl/FileNames.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -74,6 +76,13 @@ template <class Run> auto QtHost::RunModal(Run run)
     pump.setInterval(15);
     QObject::connect(&pump, &QTimer::timeout, &pump, [this] { PumpQueue(); });
     pump.start();
+    // The keyboard goes back to the window the dialog was for, also where no window manager
+    // hands it back.
+    const QPointer<QWidget> owner = DialogParent();
+    const ScopeExit giveBack([&owner] {
+        if (owner && owner->isVisible())
+            owner->activateWindow();
+    });
     return run();
 }
 
