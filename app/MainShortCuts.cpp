@@ -5,17 +5,22 @@
 
 namespace {
 
-struct ShortCutCommand {
+template <class Button> struct ShortCutOf {
     TShortCut shortCut;
-    TButton* TMainForm::*button;
+    Button* TMainForm::*button;
 };
 
-struct ShortCutChoice {
-    TShortCut shortCut;
-    TSpeedButton* TMainForm::*button;
-};
+// The enabled button of the window that the shortcut presses, or nullptr.
+template <class Button, std::size_t Count>
+Button* ButtonFor(const TMainForm& window, const ShortCutOf<Button> (&table)[Count], TShortCut shortCut)
+{
+    for (const ShortCutOf<Button>& entry : table)
+        if (entry.shortCut == shortCut && (window.*entry.button)->Enabled())
+            return window.*entry.button;
+    return nullptr;
+}
 
-constexpr ShortCutCommand kCommands[] = {
+constexpr ShortCutOf<TButton> kCommands[] = {
     { scCtrl | 'O', &TMainForm::OpenBtn },
     { scCtrl | 'S', &TMainForm::SaveBtn },
     { scCtrl | 'G', &TMainForm::GenBtn },
@@ -25,7 +30,7 @@ constexpr ShortCutCommand kCommands[] = {
 };
 
 // Projection: Stretch, Iso, Block; Sources: BMP, BMP and PNG; Tiles: BMP, PNG.
-constexpr ShortCutChoice kChoices[] = {
+constexpr ShortCutOf<TSpeedButton> kChoices[] = {
     { scCtrl | '1', &TMainForm::StretchBtn },
     { scCtrl | '2', &TMainForm::IsoBtn },
     { scCtrl | '3', &TMainForm::BlockBtn },
@@ -39,20 +44,14 @@ constexpr ShortCutChoice kChoices[] = {
 
 bool TMainForm::IsShortCut(TShortCut shortCut)
 {
-    for (const ShortCutCommand& command : kCommands) {
-        TButton* button = this->*command.button;
-        if (command.shortCut != shortCut || !button->Enabled())
-            continue;
-        button->Click();
+    if (TButton* command = ButtonFor(*this, kCommands, shortCut)) {
+        command->Click();
         return true;
     }
-    for (const ShortCutChoice& choice : kChoices) {
-        TSpeedButton* button = this->*choice.button;
-        if (choice.shortCut != shortCut || !button->Enabled())
-            continue;
+    if (TSpeedButton* choice = ButtonFor(*this, kChoices, shortCut)) {
         // As a click on it: the choice is made, then its handler hears of it.
-        button->SetDown(true);
-        button->Click();
+        choice->SetDown(true);
+        choice->Click();
         return true;
     }
     return TForm::IsShortCut(shortCut);
