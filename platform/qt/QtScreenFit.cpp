@@ -42,8 +42,8 @@ void FitMessageBox(QMessageBox& box)
     scroll->setWidget(label);
     scroll->setFixedHeight(room);
     // Wide enough for the text beside a scroll bar, within the screen.
-    scroll->setMinimumWidth(std::min(label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
-        area.width() / 2));
+    scroll->setMinimumWidth(std::min(
+        label->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(), area.width() / 2));
     grid->addWidget(scroll, row, column, rowSpan, columnSpan);
 }
 

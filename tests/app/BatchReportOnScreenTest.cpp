@@ -26,14 +26,16 @@ TEST(BatchReportOnScreen, FiveHundredNamesFitA1024By768ScreenAndEnterClosesTheRe
     const std::string input = work.MakeDirectory("in");
     const std::string output = work.MakeDirectory("out");
     for (int index = 0; index < kPictures; ++index)
-        WriteSolidPicture(input + "/picture-" + std::to_string(1000 + index) + ".bmp", 2, 2, RGB(20, 90, 200));
+        WriteSolidPicture(
+            input + "/picture-" + std::to_string(1000 + index) + ".bmp", 2, 2, RGB(20, 90, 200));
     const std::string config = work.MakeDirectory("config");
     std::filesystem::create_directories(config + "/durnik");
-    std::ofstream(config + "/durnik/durnik.ini") << "[Batch]\nInput=" << input << "\nOutput=" << output << "\n";
+    std::ofstream(config + "/durnik/durnik.ini")
+        << "[Batch]\nInput=" << input << "\nOutput=" << output << "\n";
 
     // Batch lies at 208, 24 of the client area; the report's caption is the program's name.
-    const std::string script = "QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME='" + config + "' '" + program.string()
-        + R"sh(' & program=$!
+    const std::string script
+        = "QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME='" + config + "' '" + program.string() + R"sh(' & program=$!
 wait_window 'Kalvora ' || { kill $program; exit 1; }
 set -- $(corner 'Kalvora '); wx=$1; wy=$2
 shot_until window "painted window.png $((wx + 300)) $((wy + 140))"

@@ -45,14 +45,17 @@ focused 'Kalvora '
 xdotool key Tab
 shot_until focus "area_differs_from focus.png $((wx + 136)) $((wy + 48)) 73 25 start.png" || stop
 xdotool key ctrl+o
-choose 'Open image' ')sh" + pictures + R"sh(/texture.bmp'
+choose 'Open image' ')sh"
+        + pictures + R"sh(/texture.bmp'
 focused 'Kalvora '
 shot_until opened "area_differs_from opened.png $((wx + 0)) $((wy + 7)) 128 63 start.png" || stop
 xdotool key ctrl+2 ctrl+g
 shot_until generated "area_differs_from generated.png $((wx + 136)) $((wy + 80)) 128 63 opened.png" || stop
 xdotool key ctrl+s
-choose 'Save image' ')sh" + tiles + R"sh(/tile.bmp'
-wait_for "[ -s ')sh" + tiles + R"sh(/tile.bmp' ]" && echo saved > saved.txt
+choose 'Save image' ')sh"
+        + tiles + R"sh(/tile.bmp'
+wait_for "[ -s ')sh"
+        + tiles + R"sh(/tile.bmp' ]" && echo saved > saved.txt
 kill $program; wait $program
 )sh";
 
@@ -60,13 +63,15 @@ kill $program; wait $program
         << "the walk did not get through; see " << (shots / "run.log");
     int left = 0;
     int top = 0;
-    ASSERT_EQ(std::sscanf(realwindow::ReadFile(shots / "origin.txt").c_str(), "origin %d %d", &left, &top), 2);
+    ASSERT_EQ(
+        std::sscanf(realwindow::ReadFile(shots / "origin.txt").c_str(), "origin %d %d", &left, &top), 2);
 
     // The top edge of Generate's focus rectangle, four pixels inside the button: dotted
     // once Tab brought the focus, not there before.
     const auto darkDots = [&](const char* picture) {
         int dots = 0;
-        for (const std::uint32_t pixel : realwindow::PixelsIn(shots / picture, left + 136 + 4, top + 48 + 4, 64, 1))
+        for (const std::uint32_t pixel :
+            realwindow::PixelsIn(shots / picture, left + 136 + 4, top + 48 + 4, 64, 1))
             dots += (pixel >> 16 & 0xFF) < 128 && (pixel >> 8 & 0xFF) < 128 && (pixel & 0xFF) < 128 ? 1 : 0;
         return dots;
     };

@@ -24,7 +24,8 @@ protected:
     // A click on a speed button as the mouse gives it, through its panel.
     static void ClickOn(TSpeedButton* button)
     {
-        const LPARAM at = MAKELPARAM(button->Left() + button->Width() / 2, button->Top() + button->Height() / 2);
+        const LPARAM at
+            = MAKELPARAM(button->Left() + button->Width() / 2, button->Top() + button->Height() / 2);
         const HWND panel = button->Parent()->Handle();
         PostMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageA(panel, WM_LBUTTONUP, 0, at);
