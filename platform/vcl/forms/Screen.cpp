@@ -91,12 +91,3 @@ TRect TScreen::WorkAreaRect() const
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     return area;
 }
-
-TPoint FittedOrigin(const TRect& bounds, const TRect& area)
-{
-    const auto fit = [](int start, int extent, int areaStart, int areaEnd) {
-        return std::max(areaStart, std::min(start, areaEnd - extent));
-    };
-    return Point(fit(bounds.Left, bounds.Width(), area.Left, area.Right),
-        fit(bounds.Top, bounds.Height(), area.Top, area.Bottom));
-}

@@ -40,10 +40,5 @@ private:
     std::vector<TForm*> FForms;
 };
 
-// Where a window of these bounds lies wholly inside area, moved as little as it takes. A
-// window larger than the area keeps its upper-left corner on it, so its caption and first
-// controls can be reached.
-TPoint FittedOrigin(const TRect& bounds, const TRect& area);
-
 // The one screen object, made before main runs.
 extern TScreen* Screen;

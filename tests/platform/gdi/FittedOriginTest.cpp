@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Fitting a window into the screen's work area.
-#include "platform/vcl/forms/Screen.h"
+#include "platform/gdi/Rect.h"
 
 #include <gtest/gtest.h>
 
