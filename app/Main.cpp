@@ -127,6 +127,7 @@ void TMainForm::FormCreate(TObject*)
     ProgramDir = ExtractFilePath(Application->ExeName());
     FSettings = OpenSettingsStore(UserSettingsFile("durnik"));
     const TWindowSettings settings = ReadWindowSettings(*FSettings);
+    FLastGood = settings;
     ApplySettings(settings);
     DragAcceptFiles(Handle(), TRUE);
     if (!settings.maskFile.empty()) {
@@ -160,11 +161,21 @@ void TMainForm::ApplySettings(const TWindowSettings& settings)
     // Mask starts where Open last was, as it shares Open's dialog.
     if (!FOpenDir.empty())
         OpenDlg->SetInitialDir(FOpenDir);
-    // A corner that would put the window off every screen is a screen that has gone.
-    if (settings.position && settings.position->x < Screen->Width() - 16
-        && settings.position->y < Screen->Height() - 16 && settings.position->x > -Width() + 16
-        && settings.position->y >= 0)
-        SetBounds(settings.position->x, settings.position->y, Width(), Height());
+    PlaceOnScreen(settings.position);
+}
+
+void TMainForm::PlaceOnScreen(const std::optional<TPoint>& remembered)
+{
+    const TRect area = Screen->WorkAreaRect();
+    if (remembered)
+        SetBounds(remembered->x, remembered->y, Width(), Height());
+    else if (FittedOrigin(BoundsRect(), area) != Point(Left(), Top()))
+        // The designed place suits a screen of its day; on a smaller one, or one whose
+        // pixels are larger, the window starts in the middle.
+        SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2,
+            Width(), Height());
+    // A remembered place may be on a screen that has gone or shrunk since.
+    KeepOnScreen();
 }
 
 TWindowSettings TMainForm::Settings() const
@@ -190,7 +201,8 @@ void TMainForm::RememberSettings(bool reportFailure)
     if (!FSettings)
         return;
     // Generate and the dialogs come often; the file is written only when something changed.
-    const TWindowSettings settings = Settings();
+    const TWindowSettings settings = WithLastGoodValues(Settings(), FLastGood);
+    FLastGood = settings;
     if (FWritten == settings)
         return;
     WriteWindowSettings(settings, *FSettings);
@@ -296,6 +308,8 @@ void TMainForm::SettBtnClick(TObject*)
     // The panel is shown exactly while the window sizes itself to its controls.
     TForm* window = MainForm ? static_cast<TForm*>(MainForm) : this;
     window->SetAutoSize(!window->AutoSize());
+    // The panel makes the window taller; all of it stays on the screen.
+    window->KeepOnScreen();
 }
 
 void TMainForm::BatchBtnClick(TObject*)
@@ -328,7 +342,7 @@ void TMainForm::PreviewBtnClick(TObject*)
     if (!FPreview) {
         FPreview = new TPreviewForm(this);
         FPreview->OnSaveTileset = [this](TObject*) { SaveTileset(); };
-        // Beside the window, so both are seen at once.
+        // Beside the window, so both are seen at once where the screen has room.
         FPreview->SetBounds(Left() + Width() + 8, Top(), FPreview->Width(), FPreview->Height());
     }
     FPreview->ShowTile(FTile.Written(*IsoImg->Picture()->Bitmap(), FTiles.Chosen()));

@@ -273,16 +273,16 @@ object MainForm: TMainForm
   object ABtn: TButton
     Left = 280
     Top = 0
-    Width = 65
+    Width = 61
     Height = 73
     Caption = 'About'
     TabOrder = 7
     OnClick = ABtnClick
   end
   object PreviewBtn: TButton
-    Left = 344
+    Left = 340
     Top = 0
-    Width = 41
+    Width = 44
     Height = 73
     Caption = 'Preview'
     TabOrder = 8

@@ -70,6 +70,8 @@ public:
     void ProjectionBtnClick(TObject* sender);
 
     TNotifyEvent FindMethod(const AnsiString& name) override;
+    // The commands and the panel's choices from the keyboard; see MainShortCuts.cpp.
+    bool IsShortCut(TShortCut shortCut) override;
 
     // Opens a picture file as the source, as Open does with the file chosen; for files
     // dropped on the window.
@@ -95,6 +97,9 @@ private:
     int Depth() const;
     void BindFields();
     void ApplySettings(const TWindowSettings& settings);
+    // Puts the window at its remembered place, else where it was designed to be, wholly on
+    // the screen's work area.
+    void PlaceOnScreen(const std::optional<TPoint>& remembered);
     void LoadMask(const AnsiString& maskFile);
     // Writes the settings when they changed; quietly unless reportFailure.
     void RememberSettings(bool reportFailure);
@@ -112,6 +117,7 @@ private:
     TButtonChoice<TTileFormat> FTiles;
     TPictureTile FTile;
     std::unique_ptr<TSettingsStore> FSettings;
+    TWindowSettings FLastGood; // what is written in place of a value typed that does not parse
     std::optional<TWindowSettings> FWritten; // what the settings file holds since this window wrote it
     TGuardedPtr<TPreviewForm> FPreview; // owned by the window; null once the user closed it
     TSaveDialog* FTilesetDlg = nullptr; // owned by the window; made when first asked for

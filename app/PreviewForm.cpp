@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/PreviewForm.h"
 
+#include "platform/vcl/forms/Screen.h"
 #include "tile/TileMosaic.h"
 
 #include <algorithm>
@@ -77,5 +78,10 @@ void TPreviewForm::Arrange()
     const int width = MapImg->Picture()->Width() * zoom;
     const int height = MapImg->Picture()->Height() * zoom;
     MapImg->SetBounds(0, kToolbarHeight, width, height);
-    SetClientSize(std::max(width, 3 * kGap + 2 * kButtonWidth + kSaveTilesetWidth), kToolbarHeight + height);
+    // A map larger than the screen is cut at the screen's edge rather than pushing the
+    // window's caption and toolbar off it.
+    const TRect area = Screen->WorkAreaRect();
+    SetClientSize(std::min(std::max(width, 3 * kGap + 2 * kButtonWidth + kSaveTilesetWidth), area.Width()),
+        std::min(kToolbarHeight + height, area.Height()));
+    KeepOnScreen();
 }

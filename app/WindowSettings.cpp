@@ -62,10 +62,21 @@ std::optional<int> Number(const std::optional<AnsiString>& text, int lowest, int
     }
 }
 
+std::optional<int> Side(const std::optional<AnsiString>& text)
+{
+    return Number(text, 1, kLargestRememberedSide);
+}
+
 void ReadSide(const TSettingsStore& store, const char* key, AnsiString& side)
 {
-    if (const std::optional<int> value = Number(store.Value(key), 1, kLargestRememberedSide))
+    if (const std::optional<int> value = Side(store.Value(key)))
         side = IntToStr(*value);
+}
+
+// An empty depth is the tile height, a value in its own right.
+bool IsDepth(const AnsiString& text)
+{
+    return text.empty() || Number(text, 0, kMostBlockDepth).has_value();
 }
 
 void ReadDirectory(const TSettingsStore& store, const char* key, AnsiString& directory)
@@ -117,6 +128,17 @@ void WriteWindowSettings(const TWindowSettings& settings, TSettingsStore& store)
         store.SetValue("Window/Left", IntToStr(settings.position->x));
         store.SetValue("Window/Top", IntToStr(settings.position->y));
     }
+}
+
+TWindowSettings WithLastGoodValues(TWindowSettings settings, const TWindowSettings& lastGood)
+{
+    if (!Side(settings.width))
+        settings.width = lastGood.width;
+    if (!Side(settings.height))
+        settings.height = lastGood.height;
+    if (!IsDepth(settings.depth))
+        settings.depth = lastGood.depth;
+    return settings;
 }
 
 int BlockDepthOf(const AnsiString& text)

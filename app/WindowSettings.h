@@ -34,6 +34,11 @@ struct TWindowSettings {
 TWindowSettings ReadWindowSettings(const TSettingsStore& store);
 void WriteWindowSettings(const TWindowSettings& settings, TSettingsStore& store);
 
+// The settings with each typed value that would not be read back (a width of " " or "abc",
+// a depth out of range) replaced by the one last kept, so a slip of the keyboard never
+// takes the place of a good value in the file.
+TWindowSettings WithLastGoodValues(TWindowSettings settings, const TWindowSettings& lastGood);
+
 // The block depth a text names: 0 (the tile height) for an empty text or 0. Raises
 // EConvertError for a text that is no number from 0 to kMostBlockDepth.
 int BlockDepthOf(const AnsiString& text);

@@ -63,3 +63,15 @@ inline void InflateRect(TRect& rect, int dx, int dy)
     rect.Top -= dy;
     rect.Bottom += dy;
 }
+
+// Where a window of these bounds lies wholly inside area, moved as little as it takes. A
+// window larger than the area keeps its upper-left corner on it, so its caption and first
+// controls can be reached.
+inline TPoint FittedOrigin(const TRect& bounds, const TRect& area)
+{
+    const auto fit = [](int start, int extent, int areaStart, int areaEnd) {
+        return std::max(areaStart, std::min(start, areaEnd - extent));
+    };
+    return Point(fit(bounds.Left, bounds.Width(), area.Left, area.Right),
+        fit(bounds.Top, bounds.Height(), area.Top, area.Bottom));
+}

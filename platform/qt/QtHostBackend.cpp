@@ -3,6 +3,7 @@
 
 #include "platform/qt/QtFolderTree.h"
 #include "platform/qt/QtInputMapping.h"
+#include "platform/qt/QtPushButton.h"
 #include "platform/qt/QtStrings.h"
 #include "platform/qt/QtSystemColors.h"
 #include "platform/qt/QtTopLevelWindow.h"
@@ -132,14 +133,33 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (const int virtualKey = VirtualKeyFor(key->key()))
+        const int virtualKey = VirtualKeyFor(key->key());
+        if (virtualKey)
             SetKeyDown(virtualKey, event->type() == QEvent::KeyPress);
+        if (event->type() == QEvent::KeyPress && hwnd->kind == WindowKind::NativeButton)
+            return PostButtonShortCut(hwnd, *key, virtualKey);
         break;
     }
     default:
         break;
     }
     return false;
+}
+
+bool QtHost::PostButtonShortCut(HWND button, const QKeyEvent& key, int virtualKey)
+{
+    // A push button has no use for a key with Ctrl or Alt; it may be a shortcut of the form,
+    // which hears of it through the queue as from any other control.
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    const bool alt = modifiers & Qt::AltModifier;
+    if (!virtualKey || !(modifiers & Qt::ControlModifier || alt) || virtualKey == VK_CONTROL
+        || virtualKey == VK_MENU || virtualKey == VK_SHIFT)
+        return false;
+    SetKeyDown(VK_SHIFT, modifiers & Qt::ShiftModifier);
+    SetKeyDown(VK_CONTROL, modifiers & Qt::ControlModifier);
+    SetKeyDown(VK_MENU, alt);
+    PostHostKeyInput(TopLevelOf(button), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, WPARAM(virtualKey), 0);
+    return true;
 }
 
 QWidget* QtHost::CreateNativeControl(HWND window)
@@ -149,7 +169,7 @@ QWidget* QtHost::CreateNativeControl(HWND window)
         return nullptr;
     QWidget* control = nullptr;
     if (window->kind == WindowKind::NativeButton) {
-        auto* button = new QPushButton(ToQString(window->text), topLevel);
+        auto* button = new QtPushButton(ToQString(window->text), topLevel);
         button->setAutoDefault(false);
         QObject::connect(button, &QPushButton::clicked, button, [window] { HostButtonClicked(window); });
         control = button;
@@ -401,6 +421,15 @@ TRect QtHost::ScreenRect()
         return Rect(0, 0, 1024, 768);
     const QRect geometry = screen->geometry();
     return Bounds(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+}
+
+TRect QtHost::WorkArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return ScreenRect();
+    const QRect area = screen->availableGeometry();
+    return Bounds(area.x(), area.y(), area.width(), area.height());
 }
 
 TPoint QtHost::CursorPos()

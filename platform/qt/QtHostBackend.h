@@ -12,6 +12,7 @@
 #include <memory>
 
 class QApplication;
+class QKeyEvent;
 class QTimer;
 class QWidget;
 
@@ -41,6 +42,7 @@ public:
     void StopTimer(int timerId) override;
 
     TRect ScreenRect() override;
+    TRect WorkArea() override;
     TPoint CursorPos() override;
     void SetCursorPos(TPoint point) override;
     void SetCursor(HCURSOR cursor) override;
@@ -58,6 +60,8 @@ public:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     QWidget* CreateNativeControl(HWND window);
+    // Posts a key with Ctrl or Alt pressed on a push button into our queue; true when it did.
+    static bool PostButtonShortCut(HWND button, const QKeyEvent& key, int virtualKey);
     void ApplyNativeChange(HWND window, WindowChange change);
     void ApplyTopLevelChange(HWND window, WindowChange change);
     QWidget* DialogParent() const;

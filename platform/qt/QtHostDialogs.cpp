@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The modal parts of the host: file, directory and message dialogs and popup menus.
 #include "platform/qt/QtHostBackend.h"
+#include "platform/qt/QtScreenFit.h"
 #include "platform/qt/QtStrings.h"
 
 #include "platform/rtl/FileNames.h"
+#include "platform/rtl/ScopeExit.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -73,6 +76,13 @@ template <class Run> auto QtHost::RunModal(Run run)
     pump.setInterval(15);
     QObject::connect(&pump, &QTimer::timeout, &pump, [this] { PumpQueue(); });
     pump.start();
+    // The keyboard goes back to the window the dialog was for, also where no window manager
+    // hands it back.
+    const QPointer<QWidget> owner = DialogParent();
+    const ScopeExit giveBack([&owner] {
+        if (owner && owner->isVisible())
+            owner->activateWindow();
+    });
     return run();
 }
 
@@ -103,6 +113,7 @@ bool QtHost::FileDialog(const FileDialogRequest& request, AnsiString& chosenFile
         [&dialog, &suffixFor](const QString& nameFilter) { dialog.setDefaultSuffix(suffixFor(nameFilter)); });
     if (!request.fileName.empty())
         dialog.selectFile(ToQString(HostPath(request.fileName)));
+    FitDialog(dialog);
     if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     QString chosen = dialog.selectedFiles().first();
@@ -124,6 +135,7 @@ bool QtHost::DirectoryDialog(const AnsiString& title, const AnsiString& initialD
         dialog.setDirectory(ToQString(HostPath(initialDir)));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    FitDialog(dialog);
     if (RunModal([&] { return dialog.exec(); }) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     chosenDir = FromQString(dialog.selectedFiles().first());
@@ -145,6 +157,7 @@ int QtHost::MessageBox(const AnsiString& text, const AnsiString& caption, UINT t
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
+    FitMessageBox(box);
     const int answer = RunModal([&] { return box.exec(); });
     switch (answer) {
     case QMessageBox::Cancel:

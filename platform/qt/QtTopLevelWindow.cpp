@@ -280,7 +280,8 @@ void QtTopLevelWindow::moveEvent(QMoveEvent* event)
 
 bool QtTopLevelWindow::focusNextPrevChild(bool next)
 {
-    // The tab order is the toolkit's, not Qt's creation order.
+    // The tab order is the toolkit's, not Qt's creation order. From now on the focus is shown.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     SetKeyDown(VK_SHIFT, !next);
     PostMessageA(FWindow, WM_KEYDOWN, VK_TAB, 0);
     return true;

@@ -32,8 +32,8 @@ constexpr ControlPlace kPlaces[] = {
     { "InDir", 256, 32, 121, 21, "", 1 },
     { "wEdt", 72, 32, 121, 21, "128", 2 },
     { "hEdt", 72, 56, 121, 21, "63", 3 },
-    { "ABtn", 280, 0, 65, 73, "About", 7 },
-    { "PreviewBtn", 344, 0, 41, 73, "Preview", 8 },
+    { "ABtn", 280, 0, 61, 73, "About", 7 },
+    { "PreviewBtn", 340, 0, 44, 73, "Preview", 8 },
     { "ProjLbl", 16, 100, 50, 13, "Projection:", -1 },
     { "StretchBtn", 72, 96, 41, 21, "Stretch", -1 },
     { "IsoBtn", 112, 96, 41, 21, "Iso", -1 },
@@ -100,6 +100,39 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(window->InDir->Parent(), window->SettGroup);
     EXPECT_EQ(window->Label3->Parent(), window->SettGroup);
     EXPECT_EQ(window->ABtn->Parent(), window);
+}
+
+// The caption's width in the control's font, as the host lays text out.
+int CaptionWidth(const TControl& control)
+{
+    TBitmap scratch;
+    scratch.Canvas()->Font()->Assign(control.Font());
+    return scratch.Canvas()->TextWidth(control.Caption());
+}
+
+TEST_F(MainWindowTest, EveryCaptionFitsItsControlAndEveryControlTheWindow)
+{
+    TMainForm* window = CreateWindow();
+    Click(window->SettBtn);
+    for (const ControlPlace& place : kPlaces) {
+        SCOPED_TRACE(place.name);
+        auto* control = dynamic_cast<TControl*>(window->FindComponent(place.name));
+        ASSERT_NE(control, nullptr);
+        // The room a caption has: inside a button's two-pixel bevel, after a group box's
+        // caption indent of 8, the whole of a label.
+        int room = control->Width();
+        if (dynamic_cast<TButton*>(control) || dynamic_cast<TSpeedButton*>(control))
+            room -= 2 * 2;
+        else if (dynamic_cast<TGroupBox*>(control))
+            room -= 2 * 8;
+        EXPECT_LE(CaptionWidth(*control), room) << '"' << control->Caption() << '"';
+        const TRect parentArea = control->Parent()->ClientRect();
+        EXPECT_LE(control->Left() + control->Width(), parentArea.Right);
+        EXPECT_LE(control->Top() + control->Height(), parentArea.Bottom);
+    }
+    Click(window->SettBtn);
+    EXPECT_LE(window->PreviewBtn->Left() + window->PreviewBtn->Width(), window->ClientWidth())
+        << "the Preview button lies inside the window with the panel closed too";
 }
 
 TEST_F(MainWindowTest, PicturesStartEmptyAndThePanelHidden)

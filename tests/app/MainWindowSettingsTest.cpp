@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the window remembers between runs, in the user's configuration folder of the test.
 #include "app/WindowSettings.h"
+#include "platform/vcl/forms/Screen.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <filesystem>
@@ -146,6 +147,34 @@ TEST_F(MainWindowSettings, TheyAreWrittenWhenTheyChangeNotOnlyAtTheEnd)
         1);
 }
 
+TEST_F(MainWindowSettings, ATypedValueThatDoesNotParseLeavesTheLastGoodOneInTheFile)
+{
+    for (const char* typed : { " ", "abc", "0", "-4", "99999" }) {
+        SCOPED_TRACE(AnsiString("typed \"") + typed + "\"");
+        TMainForm* window = CreateWindow();
+        window->wEdt->SetText("96");
+        window->hEdt->SetText("48");
+        window->BlockBtn->SetDown(true);
+        window->dEdt->SetText("20");
+        Click(window->GenBtn);
+        window->wEdt->SetText(typed);
+        window->hEdt->SetText(typed);
+        window->dEdt->SetText(std::string(typed) == "0" ? "-1" : typed);
+
+        window = Restart();
+        EXPECT_EQ(window->wEdt->Text(), "96");
+        EXPECT_EQ(window->hEdt->Text(), "48");
+        EXPECT_EQ(window->dEdt->Text(), "20");
+        const std::string written = FileBytes(SettingsFile());
+        EXPECT_EQ(written.find(std::string("=") + typed + "\n"), std::string::npos) << written;
+        delete MainForm;
+        MainForm = nullptr;
+        Application->Initialize();
+    }
+    // Generate with a bad size says so, as before; that is all the user hears.
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(MainWindowSettings, NonsenseFallsBackToTheDefaultValueByValue)
 {
     WriteSettingsFile("[Tile]\nWidth=-5\nHeight=40\nMask=/no/such/mask.bmp\nProjection=sideways\n"
@@ -162,6 +191,20 @@ TEST_F(MainWindowSettings, NonsenseFallsBackToTheDefaultValueByValue)
     EXPECT_EQ(window->Left(), 309);
     EXPECT_EQ(window->Top(), 211);
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MainWindowSettings, ARememberedPlaceOffTheScreenComesBackWhollyOnIt)
+{
+    const TRect area = Screen->WorkAreaRect();
+    WriteSettingsFile("[Window]\nLeft=" + std::to_string(area.Right - 40) + "\nTop=-300\n");
+    TMainForm* window = CreateWindow();
+    EXPECT_EQ(window->Left(), area.Right - window->Width());
+    EXPECT_EQ(window->Top(), area.Top);
+
+    // The panel makes the window taller than the room below it; it moves up.
+    window->SetBounds(window->Left(), area.Bottom - window->Height(), window->Width(), window->Height());
+    Click(window->SettBtn);
+    EXPECT_EQ(window->Top() + window->Height(), area.Bottom);
 }
 
 TEST_F(MainWindowSettings, AFileThatCannotBeReadNeverKeepsTheWindowFromStarting)

@@ -96,6 +96,20 @@ void TApplication::Run()
         HandleMessage();
 }
 
+namespace {
+
+// A key goes to the focused control, but the form's shortcuts come first, wherever on the
+// form the focus is: an edit, a button or the form itself.
+bool IsShortCutKey(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    TForm* form = GetParentForm(TWinControl::FindControl(message.hwnd));
+    return form && form->IsShortCut(ShortCut(WORD(message.wParam), KeyDataToShiftState(message.lParam)));
+}
+
+} // namespace
+
 bool TApplication::ProcessMessage()
 {
     MSG message;
@@ -107,7 +121,8 @@ bool TApplication::ProcessMessage()
     }
     try {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (!IsShortCutKey(message))
+            DispatchMessageA(&message);
     } catch (const std::exception& error) {
         HandleException(error);
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// How a form finds its controls' accelerators, its default and cancel buttons, and calls off
-// their pending mouse modes.
+// How a form finds its shortcuts, its controls' accelerators, its default and cancel
+// buttons, and calls off their pending mouse modes.
 #include "platform/vcl/forms/Forms.h"
 
 #include "platform/vcl/standardcontrols/StdCtrls.h"
@@ -56,6 +56,14 @@ void TForm::WMChar(TMessage& message)
         return;
     }
     DefaultHandler(message);
+}
+
+bool TForm::IsShortCut(TShortCut shortCut)
+{
+    bool handled = false;
+    if (OnShortCut)
+        OnShortCut(shortCut, handled);
+    return handled;
 }
 
 void TForm::CMDialogKey(TMessage& message)

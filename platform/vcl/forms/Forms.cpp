@@ -232,6 +232,13 @@ TModalResult TForm::ShowModal()
     return FModalResult;
 }
 
+void TForm::KeepOnScreen()
+{
+    const TPoint origin = FittedOrigin(BoundsRect(), Screen->WorkAreaRect());
+    if (origin.x != FLeft || origin.y != FTop)
+        SetBounds(origin.x, origin.y, FWidth, FHeight);
+}
+
 void TForm::WMClose(TMessage&)
 {
     Close();

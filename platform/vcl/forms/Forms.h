@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/vcl/controls/WinControl.h"
+#include "platform/vcl/menus/Menus.h"
 #include "platform/vcl/standardcontrols/StdCtrls.h"
 
 #include <functional>
@@ -40,6 +41,7 @@ inline constexpr TModalResult mrNo = 7;
 enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+using TShortCutEvent = std::function<void(TShortCut shortCut, bool& handled)>;
 
 class TForm : public TWinControl {
 public:
@@ -72,8 +74,14 @@ public:
     void SetActiveControl(TWinControl* control);
 
     void Show();
+    // Moves the window as little as it takes to lie wholly in the screen's work area.
+    void KeepOnScreen();
     void Close();
     bool CloseQuery();
+    // A key pressed for any control of the form is offered to the form as a shortcut first;
+    // true when it was one, and the control never sees the key. Asks OnShortCut.
+    virtual bool IsShortCut(TShortCut shortCut);
+
     // Tells the focused control and the one holding the mouse, unless either is sender, to
     // drop what they are in the middle of (a press, a drag) before something modal starts.
     void SendCancelMode(TControl* sender);
@@ -84,6 +92,7 @@ public:
     TNotifyEvent OnHide;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
 
     static const TMessageTable& Messages();
     const TMessageTable& MessageTable() const override { return Messages(); }

@@ -84,3 +84,10 @@ void TScreen::RemoveForm(TForm* form)
 {
     FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
 }
+
+TRect TScreen::WorkAreaRect() const
+{
+    TRect area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}

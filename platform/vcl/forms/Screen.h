@@ -25,6 +25,8 @@ public:
 
     int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
     int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+    // The screen without its panels and docks: where windows should lie.
+    TRect WorkAreaRect() const;
 
     int FormCount() const { return int(FForms.size()); }
     TForm* Forms(int index) const { return FForms.at(std::size_t(index)); }

@@ -6,6 +6,8 @@
 #include "platform/win32/internal/WindowRecord.h"
 #include "platform/win32/windows/Host.h"
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace win32_internal {
@@ -50,6 +52,15 @@ void ForgetWindowDrops(HWND window);
 void ForgetWindowInQueue(HWND window);
 void ForgetWindowInInput(HWND window);
 void ForgetWindowTimers(HWND window);
+
+// Shift, Ctrl and Alt as a key message found them when it was posted; the queue keeps them
+// with the message and hands them back when it is taken out.
+using KeyModifiers = std::uint8_t;
+KeyModifiers CurrentKeyModifiers();
+// While a key message taken from the queue is handled, GetKeyState answers for its Shift,
+// Ctrl and Alt as they were when it was posted, however the keyboard moved on since, as
+// Win32 does; std::nullopt hands the answer back to the keyboard as it is now.
+void SetMessageKeyModifiers(std::optional<KeyModifiers> modifiers);
 
 LRESULT ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT EditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include "platform/win32/shell/FolderTree.h"
 #include "platform/win32/windows/Host.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -104,7 +105,9 @@ void CreateChildren(HWND dialog, BrowseSession& session)
 {
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    const int buttonTop = kDialogHeight - kMargin - kButtonHeight;
+    TRect client;
+    GetClientRect(dialog, &client);
+    const int buttonTop = client.Height() - kMargin - kButtonHeight;
     const int cancelLeft = kDialogWidth - kMargin - kButtonWidth;
     const int okLeft = cancelLeft - kButtonGap - kButtonWidth;
     // OK comes first among the buttons, so it is the one a search for a "BUTTON" child finds.
@@ -223,6 +226,18 @@ TPoint DefaultOrigin(HWND owner)
     return Point(anchor.Left + kCascade, anchor.Top + kCascade);
 }
 
+// Cascaded from the window the user works in, no taller than the screen's work area and
+// moved onto it, so OK and Cancel can always be reached.
+TRect DialogBounds(HWND owner)
+{
+    TRect area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    const TPoint cascade = DefaultOrigin(owner);
+    const TRect wanted = Bounds(cascade.x, cascade.y, kDialogWidth, std::min(kDialogHeight, area.Height()));
+    const TPoint origin = FittedOrigin(wanted, area);
+    return Bounds(origin.x, origin.y, wanted.Width(), wanted.Height());
+}
+
 // The dialog is owned by the window the user works in, so it stays above that window and the
 // activation goes back there; without a visible active window, by the caller's owner.
 HWND DialogOwner(HWND requested)
@@ -260,7 +275,7 @@ LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* info)
     RegisterDialogClass();
     BrowseSession session;
     session.info = info;
-    const TPoint origin = DefaultOrigin(info->hwndOwner);
+    const TRect bounds = DialogBounds(info->hwndOwner);
     const char* caption
         = (info->ulFlags & BIF_BROWSEFORCOMPUTER) ? kBrowseForComputerCaption : kBrowseForFolderCaption;
 
@@ -280,8 +295,8 @@ LPITEMIDLIST SHBrowseForFolderA(BROWSEINFOA* info)
             EnableWindow(owner, TRUE);
     });
     dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, kBrowseDialogClass, caption,
-        WS_POPUP | WS_CAPTION | WS_DLGFRAME | WS_SYSMENU | WS_CLIPCHILDREN, origin.x, origin.y, kDialogWidth,
-        kDialogHeight, DialogOwner(owner), 0, &session);
+        WS_POPUP | WS_CAPTION | WS_DLGFRAME | WS_SYSMENU | WS_CLIPCHILDREN, bounds.Left, bounds.Top,
+        bounds.Width(), bounds.Height(), DialogOwner(owner), 0, &session);
     if (!dialog || !session.tree)
         return nullptr;
     SetRoot(session);

@@ -91,6 +91,8 @@ public:
     virtual void StopTimer(int timerId) = 0;
 
     virtual TRect ScreenRect() = 0;
+    // The part of the screen windows may use: without panels and docks.
+    virtual TRect WorkArea() { return ScreenRect(); }
     virtual TPoint CursorPos() = 0;
     virtual void SetCursorPos(TPoint) {}
     virtual void SetCursor(HCURSOR cursor) = 0;

@@ -20,7 +20,11 @@ struct InputState {
     TSize caretSize;
     int caretHideCount = 1;
     std::array<bool, 256> keysDown {};
+    std::optional<KeyModifiers> messageModifiers; // of the key message being handled
 };
+
+// The keys KeyModifiers holds, one bit each.
+constexpr std::array kModifierKeys { VK_SHIFT, VK_CONTROL, VK_MENU };
 
 InputState& Input()
 {
@@ -193,13 +197,45 @@ std::int16_t GetKeyState(int virtualKey)
 {
     if (virtualKey < 0 || virtualKey > 255)
         return 0;
-    return Input().keysDown[std::size_t(virtualKey)] ? std::int16_t(0x8000) : std::int16_t(0);
+    bool down = Input().keysDown[std::size_t(virtualKey)];
+    if (const std::optional<KeyModifiers> modifiers = Input().messageModifiers)
+        for (std::size_t bit = 0; bit < kModifierKeys.size(); ++bit)
+            if (virtualKey == kModifierKeys[bit])
+                down = (*modifiers >> bit) & 1;
+    return down ? std::int16_t(0x8000) : std::int16_t(0);
 }
+
+namespace win32_internal {
+
+KeyModifiers CurrentKeyModifiers()
+{
+    KeyModifiers modifiers = 0;
+    for (std::size_t bit = 0; bit < kModifierKeys.size(); ++bit)
+        if (Input().keysDown[std::size_t(kModifierKeys[bit])])
+            modifiers |= KeyModifiers(1u << bit);
+    return modifiers;
+}
+
+void SetMessageKeyModifiers(std::optional<KeyModifiers> modifiers)
+{
+    Input().messageModifiers = modifiers;
+}
+
+} // namespace win32_internal
 
 void SetKeyDown(int virtualKey, bool down)
 {
     if (virtualKey >= 0 && virtualKey <= 255)
         Input().keysDown[std::size_t(virtualKey)] = down;
+}
+
+BOOL SystemParametersInfoA(UINT action, UINT, void* param, UINT)
+{
+    if (action != SPI_GETWORKAREA || !param)
+        return FALSE;
+    Host* host = CurrentHost();
+    *static_cast<TRect*>(param) = host ? host->WorkArea() : Rect(0, 0, 1024, 768);
+    return TRUE;
 }
 
 int GetSystemMetrics(int index)

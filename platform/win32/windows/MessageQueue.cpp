@@ -13,8 +13,19 @@ using namespace win32_internal;
 
 namespace {
 
+// A posted message, and for key messages the Shift, Ctrl and Alt it came with.
+struct PostedMessage {
+    MSG message;
+    KeyModifiers modifiers = 0;
+};
+
+bool IsKeyMessage(UINT message)
+{
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
 struct QueueState {
-    std::deque<MSG> posted;
+    std::deque<PostedMessage> posted;
     bool quitPosted = false;
     int quitCode = 0;
 };
@@ -83,16 +94,22 @@ MSG Stamped(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 bool TakeFromQueue(MSG* message, HWND window, UINT filterMin, UINT filterMax, bool remove)
 {
     auto& posted = Queue().posted;
-    const auto found = std::find_if(posted.begin(), posted.end(), [&](const MSG& candidate) {
-        return InRange(candidate.message, filterMin, filterMax) && WindowMatches(candidate.hwnd, window);
+    const auto found = std::find_if(posted.begin(), posted.end(), [&](const PostedMessage& candidate) {
+        return InRange(candidate.message.message, filterMin, filterMax)
+            && WindowMatches(candidate.message.hwnd, window);
     });
     if (found != posted.end()) {
         if (message)
-            *message = *found;
-        if (remove)
+            *message = found->message;
+        if (remove) {
+            SetMessageKeyModifiers(
+                IsKeyMessage(found->message.message) ? std::optional(found->modifiers) : std::nullopt);
             posted.erase(found);
+        }
         return true;
     }
+    if (remove)
+        SetMessageKeyModifiers(std::nullopt);
     if (InRange(WM_PAINT, filterMin, filterMax)) {
         if (HWND toPaint = WindowToPaint(window)) {
             if (message)
@@ -116,7 +133,8 @@ namespace win32_internal {
 void ForgetWindowInQueue(HWND window)
 {
     auto& posted = Queue().posted;
-    posted.erase(std::remove_if(posted.begin(), posted.end(), [window](const MSG& m) { return m.hwnd == window; }),
+    posted.erase(std::remove_if(posted.begin(), posted.end(),
+                     [window](const PostedMessage& m) { return m.message.hwnd == window; }),
         posted.end());
 }
 } // namespace win32_internal
@@ -132,7 +150,8 @@ BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (window && !IsLive(window))
         return FALSE;
-    Queue().posted.push_back(Stamped(window, message, wParam, lParam));
+    Queue().posted.push_back({ Stamped(window, message, wParam, lParam),
+        IsKeyMessage(message) ? CurrentKeyModifiers() : KeyModifiers(0) });
     if (Host* host = CurrentHost())
         host->WakeUp();
     return TRUE;
@@ -211,8 +230,8 @@ std::map<std::pair<HWND, UINT>, int>& Timers()
 bool TimerMessageQueued(HWND window, UINT id)
 {
     const auto& posted = Queue().posted;
-    return std::any_of(posted.begin(), posted.end(), [&](const MSG& m) {
-        return m.hwnd == window && m.message == WM_TIMER && m.wParam == id;
+    return std::any_of(posted.begin(), posted.end(), [&](const PostedMessage& m) {
+        return m.message.hwnd == window && m.message.message == WM_TIMER && m.message.wParam == id;
     });
 }
 } // namespace
@@ -260,7 +279,10 @@ BOOL KillTimer(HWND window, UINT id)
     Timers().erase(found);
     auto& posted = Queue().posted;
     posted.erase(std::remove_if(posted.begin(), posted.end(),
-                     [&](const MSG& m) { return m.hwnd == window && m.message == WM_TIMER && m.wParam == id; }),
+                     [&](const PostedMessage& m) {
+                         return m.message.hwnd == window && m.message.message == WM_TIMER
+                             && m.message.wParam == id;
+                     }),
         posted.end());
     return TRUE;
 }

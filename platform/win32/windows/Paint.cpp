@@ -24,15 +24,19 @@ TRect Union(const std::optional<TRect>& a, const TRect& b)
 }
 
 // Children are painted after their parent, so whatever the parent repaints below a child
-// container must be repainted by that child too. A native control paints itself, but our
-// own windows inside it are still ours to paint.
+// container must be repainted by that child too. The parent repaints the whole rectangle
+// around all it was asked for, not only the newest part: two small areas far apart make a
+// large one, and the children must hear of all of it. A native control paints itself, but
+// our own windows inside it are still ours to paint.
 void AddUpdate(HWND window, const TRect& clientRect)
 {
-    const TRect area = IntersectRects(clientRect, ClientRectOf(window));
+    TRect area = IntersectRects(clientRect, ClientRectOf(window));
     if (area.IsEmpty())
         return;
-    if (!IsNative(window))
+    if (!IsNative(window)) {
         window->updateRect = Union(window->updateRect, area);
+        area = *window->updateRect;
+    }
     for (HWND child : window->children) {
         if (!child->visible)
             continue;

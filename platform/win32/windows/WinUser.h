@@ -205,6 +205,9 @@ inline constexpr int SM_CYEDGE = 46;
 inline constexpr int SM_CXSMICON = 49;
 inline constexpr int SM_CYSMICON = 50;
 int GetSystemMetrics(int index);
+inline constexpr UINT SPI_GETWORKAREA = 0x0030;
+// SPI_GETWORKAREA: the screen's area without panels and docks, into the TRect param points to.
+BOOL SystemParametersInfoA(UINT action, UINT uiParam, void* param, UINT winIni);
 
 // Keys.
 inline constexpr int VK_LBUTTON = 0x01;

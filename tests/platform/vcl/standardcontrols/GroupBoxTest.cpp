@@ -72,3 +72,18 @@ TEST(GroupBox, ChildrenPaintInsideItAndFollowItsColour)
     box->Hide();
     EXPECT_EQ(window.CountPixels(Bounds(8, 36, label->Width(), label->Height()), clWindowText), 0);
 }
+
+TEST(GroupBox, RepaintsAllItsWindowRepaintsAroundIt)
+{
+    // Two small areas of the window far apart, one on each side of the box: the window
+    // repaints the rectangle around both, right across the box, which must repaint too.
+    TTestWindow window(120, 80, clBtnFace);
+    PlacedBox(window, 20, 20, 80, 40);
+    window.PaintNow();
+    const TRect left = Rect(0, 0, 4, 4);
+    const TRect right = Rect(116, 76, 120, 80);
+    InvalidateRect(window.Handle(), &left, TRUE);
+    InvalidateRect(window.Handle(), &right, TRUE);
+    EXPECT_EQ(window.PixelAt(20, 40), ColorToRGB(clBtnShadow)) << "the box's left edge is gone";
+    EXPECT_EQ(window.PixelAt(99, 40), ColorToRGB(clBtnHighlight)) << "the box's right edge is gone";
+}
