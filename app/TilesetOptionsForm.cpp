@@ -29,7 +29,7 @@ TTilesetOptionsForm::TTilesetOptionsForm(TComponent* owner)
     SpacingEdt = AddEdit("Spacing:", 1);
     MarginEdt = AddEdit("Margin:", 2);
     ExtrudeEdt = AddEdit("Extrude:", 3);
-    const int width = 3 * kGap + kLabelWidth + kEditWidth + kButtonWidth;
+    const int width = 4 * kGap + kLabelWidth + kEditWidth + kButtonWidth;
     OkBtn = AddButton("OK", width - kGap - kButtonWidth, mrOk);
     OkBtn->SetDefault(true);
     CancelBtn = AddButton("Cancel", width - kGap - kButtonWidth, mrCancel);
