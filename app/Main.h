@@ -6,6 +6,7 @@
 
 #include "app/ButtonChoice.h"
 #include "app/PreviewForm.h"
+#include "app/TilesetOptionsForm.h"
 #include "app/WindowSettings.h"
 #include "platform/rtl/SettingsStore.h"
 #include "platform/vcl/components/ComponentGuard.h"
@@ -80,6 +81,9 @@ public:
     TWindowSettings Settings() const;
     // The preview window once Preview made it, else nullptr.
     TForm* PreviewWindow() const { return FPreview.get(); }
+    // The sheet's layout Save tileset... asks for, made when first asked for; it keeps the
+    // values last accepted for the rest of the run.
+    TTilesetOptionsForm* TilesetOptions();
 
     static const TMessageTable& Messages();
     const TMessageTable& MessageTable() const override { return Messages(); }
@@ -121,6 +125,7 @@ private:
     std::optional<TWindowSettings> FWritten; // what the settings file holds since this window wrote it
     TGuardedPtr<TPreviewForm> FPreview; // owned by the window; null once the user closed it
     TSaveDialog* FTilesetDlg = nullptr; // owned by the window; made when first asked for
+    TTilesetOptionsForm* FTilesetOptions = nullptr; // owned by the window; made when first asked for
 };
 
 // The main window, as the application created it.

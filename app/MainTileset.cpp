@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The window's Save tileset... command: the batch's pictures as PNG tiles on one sheet with
-// its Tiled, atlas and Godot descriptions, byte for byte what durnik-batch --sheet writes
-// for the same settings.
+// The window's Save tileset... command: the batch's pictures as PNG tiles on one sheet laid
+// out as the user asks, with its Tiled, atlas and Godot descriptions, byte for byte what
+// durnik-batch --sheet writes for the same settings.
 #include "app/Main.h"
 
 #include "platform/vcl/dialogs/Dialogs.h"
@@ -11,8 +11,18 @@
 #include "tile/Overdraw.h"
 #include "tileset/TileSheet.h"
 
+TTilesetOptionsForm* TMainForm::TilesetOptions()
+{
+    if (!FTilesetOptions)
+        FTilesetOptions = new TTilesetOptionsForm(this);
+    return FTilesetOptions;
+}
+
 void TMainForm::SaveTileset()
 {
+    TSheetOptions options;
+    if (!TilesetOptions()->Execute(options))
+        return;
     if (!FTilesetDlg) {
         FTilesetDlg = new TSaveDialog(this);
         FTilesetDlg->SetTitle("Save tileset");
@@ -25,7 +35,6 @@ void TMainForm::SaveTileset()
     // The sheet is named after the tileset, and its tiles go beside it.
     const AnsiString fileName = FTilesetDlg->FileName();
     const AnsiString folder = TrimTrailingBackslash(ExtractFilePath(fileName));
-    TSheetOptions options;
     options.name = ExtractFileName(fileName);
     options.name = options.name.substr(0, options.name.rfind('.'));
     const int width = StrToInt(wEdt->Text());

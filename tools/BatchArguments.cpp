@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/BatchArguments.h"
 
+#include "tile/OptionNumbers.h"
+#include "tileset/SheetOptionText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <string_view>
@@ -8,32 +11,6 @@
 #include <vector>
 
 namespace {
-
-int PositiveSize(const char* option, const AnsiString& text)
-{
-    const int value = StrToInt(text);
-    if (value <= 0)
-        throw EConvertError(AnsiString("the ") + option + " must be a positive number, not " + text);
-    return value;
-}
-
-int NonNegativeSize(const char* option, const AnsiString& text)
-{
-    const int value = StrToInt(text);
-    if (value < 0)
-        throw EConvertError(AnsiString("the ") + option + " must be 0 or more, not " + text);
-    return value;
-}
-
-// A number of pixels from 0 to most.
-int Pixels(const char* option, const AnsiString& text, int most)
-{
-    const int value = StrToInt(text);
-    if (value < 0 || value > most)
-        throw EConvertError(
-            AnsiString("the ") + option + " must be from 0 to " + IntToStr(most) + " pixels, not " + text);
-    return value;
-}
 
 int Depth(const AnsiString& text)
 {
@@ -172,9 +149,9 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
         else
             throw EConvertError("the option " + AnsiString(name) + " needs a value");
         if (name == "--width")
-            parsed.width = PositiveSize("width", value);
+            parsed.width = PositiveNumber("width", value);
         else if (name == "--height")
-            parsed.height = PositiveSize("height", value);
+            parsed.height = PositiveNumber("height", value);
         else if (name == "--from")
             parsed.sourceExtensions = SourceExtensions(value);
         else if (name == "--to")
@@ -188,15 +165,15 @@ TBatchArguments ParseBatchArguments(std::span<const char* const> arguments)
         else if (name == "--sheet")
             parsed.sheet.name = SheetName(value);
         else if (name == "--columns")
-            parsed.sheet.columns = PositiveSize("columns", value);
+            parsed.sheet.columns = SheetColumns(value);
         else if (name == "--spacing")
-            parsed.sheet.spacing = NonNegativeSize("spacing", value);
+            parsed.sheet.spacing = SheetSpacing(value);
         else if (name == "--margin")
-            parsed.sheet.margin = NonNegativeSize("margin", value);
+            parsed.sheet.margin = SheetMargin(value);
         else if (name == "--overdraw")
-            parsed.overdraw = Pixels("overdraw", value, kMostOverdraw);
+            parsed.overdraw = PixelCount("overdraw", value, kMostOverdraw);
         else if (name == "--extrude")
-            parsed.sheet.extrude = Pixels("extrusion", value, kMostExtrude);
+            parsed.sheet.extrude = SheetExtrusion(value);
         else
             parsed.maskFile = value;
     }
