@@ -4,10 +4,11 @@
 // by field, and the extruded, colour-bled sheet.
 #include "tests/tools/BatchCommandFixture.h"
 
+#include <algorithm>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <set>
+#include <sstream>
 #include <tinyxml2.h>
 
 namespace {
@@ -20,23 +21,49 @@ struct GodotSection {
     std::map<std::string, std::string> properties;
 };
 
+// The attributes of a heading after its name: key=value pairs apart by spaces, a value
+// quoted (with backslash escapes) or running to the next space.
+std::map<std::string, std::string> GodotAttributes(const std::string& rest)
+{
+    std::map<std::string, std::string> attributes;
+    std::size_t at = 0;
+    while ((at = rest.find_first_not_of(' ', at)) != std::string::npos) {
+        const std::size_t equals = rest.find('=', at);
+        EXPECT_NE(equals, std::string::npos) << "no value in: " << rest;
+        if (equals == std::string::npos)
+            break;
+        const std::string key = rest.substr(at, equals - at);
+        std::size_t end = equals + 1;
+        if (end < rest.size() && rest[end] == '"') {
+            for (++end; end < rest.size() && rest[end] != '"'; ++end)
+                end += rest[end] == '\\' ? 1 : 0;
+            ++end;
+        } else {
+            end = std::min(rest.find(' ', end), rest.size());
+        }
+        attributes[key] = rest.substr(equals + 1, end - equals - 1);
+        at = end;
+    }
+    return attributes;
+}
+
 std::vector<GodotSection> ParseGodotText(const std::string& text)
 {
     std::vector<GodotSection> sections;
     std::istringstream lines(text);
-    const std::regex heading(R"(^\[(\w+)(.*)\]$)");
-    const std::regex attribute(R"re(\s(\w+)=("(?:[^"\\]|\\.)*"|\S+))re");
-    const std::regex property(R"(^([^ =]+) = (.+)$)");
     for (std::string line; std::getline(lines, line);) {
-        std::smatch match;
-        if (std::regex_match(line, match, heading)) {
-            sections.push_back({ match[1], {}, {} });
-            const std::string rest = match[2];
-            for (std::sregex_iterator it(rest.begin(), rest.end(), attribute), end; it != end; ++it)
-                sections.back().attributes[(*it)[1]] = (*it)[2];
-        } else if (std::regex_match(line, match, property)) {
+        const std::size_t assignment = line.find(" = ");
+        if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
+            const std::string inside = line.substr(1, line.size() - 2);
+            const std::size_t nameEnd = std::min(inside.find(' '), inside.size());
+            sections.push_back({ inside.substr(0, nameEnd), GodotAttributes(inside.substr(nameEnd)), {} });
+        } else if (assignment != std::string::npos && assignment > 0
+            && line.find_first_of(" =") == assignment) {
             EXPECT_FALSE(sections.empty()) << line;
-            EXPECT_TRUE(sections.back().properties.emplace(match[1], match[2]).second) << "twice: " << line;
+            if (sections.empty())
+                continue;
+            EXPECT_TRUE(sections.back().properties.emplace(line.substr(0, assignment), line.substr(assignment + 3)).second)
+                << "twice: " << line;
         } else {
             EXPECT_TRUE(line.empty()) << "not Godot's text format: " << line;
         }
