@@ -41,10 +41,10 @@ std::optional<TSourcePixel> IsoSample(int x, int y, int width, int height, int s
 
 TSourcePixel WrappedIsoSample(int x, int y, int width, int height, int sourceWidth, int sourceHeight)
 {
-    const auto [u, v, denominator] = IsoPositionOf(x, y, width, height);
+    const auto [u, v, positionDenominator] = IsoPositionOf(x, y, width, height);
     // The source pixel is taken from the whole position before wrapping, so a cell's
     // neighbour begins exactly where the cell's own source ended.
-    const auto wrapped = [denominator](std::int64_t position, std::int64_t sourceSide) {
+    const auto wrapped = [denominator = positionDenominator](std::int64_t position, std::int64_t sourceSide) {
         const std::int64_t scaled = position * sourceSide;
         const std::int64_t pixel
             = scaled >= 0 ? scaled / denominator : -((-scaled + denominator - 1) / denominator);
