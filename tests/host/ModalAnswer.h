@@ -56,8 +56,9 @@ inline std::string DescribeScreen()
 // Closes what a test left open, so the host's call under test returns.
 inline void CloseEverythingModal()
 {
-    while (QWidget* popup = QApplication::activePopupWidget())
-        popup->close();
+    // A popup that refused to close would otherwise be asked forever.
+    for (int tries = 0; tries < 10 && QApplication::activePopupWidget(); ++tries)
+        QApplication::activePopupWidget()->close();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
             dialog->reject();
